@@ -1,0 +1,86 @@
+// q5xhost: runs the exporter plug-in's commands without Maya.
+#include "HostOptions.h"
+#include "PluginLibrary.h"
+
+#include <mayahost/Host.h>
+#include <platform/FileServices.h>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <climits>
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace {
+
+std::string executableFolder() {
+    char buffer[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (length <= 0) return ".";
+    const std::string path(buffer, static_cast<std::size_t>(length));
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+// Maya answers "file -q -sceneName" with an absolute path using '/'.
+bool openScene(const std::string& path, std::string& error) {
+    if (access(path.c_str(), R_OK) != 0) {
+        error = "cannot open scene '" + path + "'";
+        return false;
+    }
+    std::string absolute = path;
+    std::string folder;
+    if (path[0] != '/' && platform::getCurrentDirectory(folder)) absolute = folder + "/" + path;
+    mayahost::setSceneFileName(absolute);
+    return true;
+}
+
+void printSummary(unsigned commandsRun, std::chrono::steady_clock::time_point start) {
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("q5xhost: %u commands run, %u warnings, %u errors, %llu files written, %.3f s\n", commandsRun,
+                mayahost::messageCount(mayahost::MessageKind::Warning),
+                mayahost::messageCount(mayahost::MessageKind::Error),
+                static_cast<unsigned long long>(platform::filesPutInPlace()), seconds);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto start = std::chrono::steady_clock::now();
+    HostOptions options;
+    std::string error;
+    if (!parseHostOptions(argc, argv, options, error)) {
+        std::cerr << "q5xhost: " << error << "\n" << hostUsage();
+        return 2;
+    }
+    if (options.help) {
+        std::cout << hostUsage();
+        return 0;
+    }
+    if (options.pluginPath.empty()) options.pluginPath = executableFolder() + "/Q5XExporter.so";
+
+    PluginLibrary plugin;
+    if (!plugin.load(options.pluginPath, error) || (!options.scenePath.empty() && !openScene(options.scenePath, error))) {
+        std::cerr << "q5xhost: " << error << "\n";
+        return 2;
+    }
+
+    unsigned commandsRun = 0;
+    bool allSucceeded = true;
+    for (const std::string& line : options.commands) {
+        std::string result;
+        ++commandsRun;
+        if (!mayahost::runCommandLine(line, result)) {
+            std::cerr << "q5xhost: command failed: " << line << "\n";
+            allSucceeded = false;
+            break;
+        }
+        if (!result.empty()) std::cout << "// Result: " << result << " //\n";
+    }
+    std::cout.flush();
+    if (!plugin.unload()) allSucceeded = false;
+    printSummary(commandsRun, start);
+    return allSucceeded ? 0 : 1;
+}

@@ -1,0 +1,27 @@
+#ifndef MAYA_MFNPLUGIN_H
+#define MAYA_MFNPLUGIN_H
+
+#include <maya/MObject.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
+#include <maya/MTypes.h>
+
+// Registers what a plug-in adds to the application.
+class MFnPlugin {
+public:
+    MFnPlugin(MObject& object, const char* vendor = "Unknown", const char* version = "Unknown",
+              const char* requiredApiVersion = "Any", MStatus* ReturnStatus = NULL);
+    ~MFnPlugin();
+
+    MString vendor(MStatus* ReturnStatus = NULL) const;
+    MString version(MStatus* ReturnStatus = NULL) const;
+
+    MStatus registerCommand(const MString& commandName, MCreatorFunction creatorFunction,
+                            MCreateSyntaxFunction createSyntaxFunction = NULL);
+    MStatus deregisterCommand(const MString& commandName);
+
+private:
+    MObject plugin_;
+};
+
+#endif

@@ -1,0 +1,61 @@
+#ifndef MAYA_MSTRING_H
+#define MAYA_MSTRING_H
+
+#include <maya/MStatus.h>
+
+#include <iosfwd>
+#include <string>
+
+class MStringArray;
+
+// UTF-8 text.
+class MString {
+public:
+    MString();
+    MString(const char* text);
+    MString(const char* text, int byteCount);
+    MString(const MString& other);
+    ~MString();
+
+    MString& operator=(const MString& other);
+    MString& operator=(const char* text);
+    MString& operator+=(const MString& other);
+    MString& operator+=(const char* text);
+    MString& operator+=(char character);
+    MString& operator+=(double value);
+    MString& operator+=(int value);
+    MString& operator+=(unsigned int value);
+
+    bool operator==(const MString& other) const;
+    bool operator==(const char* text) const;
+    bool operator!=(const MString& other) const;
+    bool operator!=(const char* text) const;
+
+    const char* asChar() const;
+    const char* asUTF8() const;
+    unsigned int length() const;
+    unsigned int numChars() const;
+
+    // Characters start to end, both inclusive.
+    MString substring(int start, int end) const;
+    int index(char character) const;
+    int rindex(char character) const;
+    MStatus split(char separator, MStringArray& parts) const;
+    MString toLowerCase() const;
+    MString toUpperCase() const;
+
+    bool isInt() const;
+    int asInt() const;
+    bool isDouble() const;
+    double asDouble() const;
+
+private:
+    std::string text_;
+};
+
+MString operator+(const MString& left, const MString& right);
+MString operator+(const MString& left, const char* right);
+MString operator+(const char* left, const MString& right);
+std::ostream& operator<<(std::ostream& stream, const MString& text);
+
+#endif

@@ -1,0 +1,19 @@
+#ifndef MAYA_MTYPES_H
+#define MAYA_MTYPES_H
+
+// Basic declarations shared by the API headers.
+
+#include <cstddef>
+
+#if defined(_WIN32)
+#define PLUGIN_EXPORT extern "C" __declspec(dllexport)
+#else
+#define PLUGIN_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
+
+class MSyntax;
+
+typedef void* (*MCreatorFunction)();
+typedef MSyntax (*MCreateSyntaxFunction)();
+
+#endif

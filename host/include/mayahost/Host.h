@@ -1,0 +1,45 @@
+#ifndef MAYAHOST_HOST_H
+#define MAYAHOST_HOST_H
+
+// Services of the headless host itself: what the application shell and the tests use to drive the
+// stand-in. Plug-ins never include this header; they see only the <maya/...> API.
+
+#include <maya/MObject.h>
+#include <maya/MStatus.h>
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace mayahost {
+
+enum class MessageKind { Info, Warning, Error };
+
+struct Message {
+    MessageKind kind;
+    std::string text;
+};
+
+// Where the script editor output goes; null silences it. Messages are recorded either way.
+void setOutputStream(std::ostream* stream);
+const std::vector<Message>& messages();
+unsigned messageCount(MessageKind kind);
+void clearMessages();
+
+// The scene file that "file -q -sceneName" answers; empty for an unsaved scene.
+void setSceneFileName(const std::string& path);
+const std::string& sceneFileName();
+// Back to a new, unsaved scene: no file name, default units, nothing selected.
+void resetScene();
+
+// Plug-in objects handed to initializePlugin and uninitializePlugin.
+MObject createPluginObject(const std::string& name);
+void releasePluginObject(MObject& plugin);
+
+bool hasCommand(const std::string& name);
+// Runs one line of commands separated by ';'. The result text is the last command's.
+MStatus runCommandLine(const std::string& line, std::string& result, bool echo = false);
+
+}  // namespace mayahost
+
+#endif

@@ -1,0 +1,50 @@
+#include <mayahost/Host.h>
+
+#include "HostState.h"
+#include "PluginObject.h"
+#include "ScriptEditor.h"
+
+namespace mayahost {
+
+void setOutputStream(std::ostream* stream) {
+    ScriptEditor::instance().setOutput(stream);
+}
+
+const std::vector<Message>& messages() {
+    return ScriptEditor::instance().messages();
+}
+
+unsigned messageCount(MessageKind kind) {
+    unsigned count = 0;
+    for (const Message& message : messages()) {
+        if (message.kind == kind) ++count;
+    }
+    return count;
+}
+
+void clearMessages() {
+    ScriptEditor::instance().clear();
+}
+
+void setSceneFileName(const std::string& path) {
+    sceneState().fileName = path;
+}
+
+const std::string& sceneFileName() {
+    return sceneState().fileName;
+}
+
+void resetScene() {
+    sceneState() = SceneState();
+}
+
+MObject createPluginObject(const std::string& name) {
+    return ObjectData::wrap(new PluginObject(name));
+}
+
+void releasePluginObject(MObject& plugin) {
+    delete dynamic_cast<PluginObject*>(ObjectData::unwrap(plugin));
+    plugin = MObject();
+}
+
+}  // namespace mayahost

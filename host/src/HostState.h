@@ -1,0 +1,34 @@
+#ifndef MAYAHOST_HOSTSTATE_H
+#define MAYAHOST_HOSTSTATE_H
+
+#include <maya/MDistance.h>
+#include <maya/MSelectionList.h>
+#include <maya/MTime.h>
+#include <maya/MTypes.h>
+
+#include <map>
+#include <string>
+
+namespace mayahost {
+
+class ObjectData;
+
+// The application state behind the API: the open scene's settings and the command table.
+struct SceneState {
+    std::string fileName;
+    MDistance::Unit linearUnit = MDistance::kCentimeters;
+    MTime::Unit timeUnit = MTime::kFilm;
+    MSelectionList activeSelection;
+};
+
+struct CommandEntry {
+    MCreatorFunction creator;
+    ObjectData* owner;
+};
+
+SceneState& sceneState();
+std::map<std::string, CommandEntry>& commandTable();
+
+}  // namespace mayahost
+
+#endif

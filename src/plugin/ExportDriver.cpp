@@ -1,0 +1,59 @@
+#include "ExportDriver.h"
+
+#include "DocumentSections.h"
+#include "ExportFlags.h"
+#include "ExportOptions.h"
+#include "ExportPaths.h"
+#include "ExportSettings.h"
+
+#include "saveutil/FileSystem.h"
+#include "saveutil/NativeFileLoader.h"
+
+#include <maya/MGlobal.h>
+#include <maya/MTime.h>
+
+#include <memory>
+
+namespace {
+
+std::string querySceneFileName(bool verbose) {
+    MString result;
+    if (!MGlobal::executeCommand("file -q -sceneName", result, verbose, false)) return std::string();
+    return std::string(result.asChar(), result.length());
+}
+
+ExportSettings makeSettings(const ExportFlags& flags, const std::string& sceneDirectory,
+                            const std::string& outputDirectory, const std::string& gamePath) {
+    return ExportSettings(flags.lights, flags.cameras, flags.defaultCameras, flags.particleSystems, flags.shapes,
+                          flags.skinWeights, flags.mergeGroups, flags.nurbsCurves, flags.ikHandles,
+                          flags.selectionOnly, flags.ignoreBindPoses, flags.gameRelativePaths, sceneDirectory,
+                          outputDirectory, gamePath, flags.verbose);
+}
+
+}  // namespace
+
+double frameMilliseconds() {
+    return MTime(1.0, MTime::uiUnit()).as(MTime::kMilliseconds);
+}
+
+MStatus runExport(const MArgList& args) {
+    const ExportFlags flags = readExportFlags(args);
+    if (!flags.hasFile) return MStatus::kFailure;
+
+    const std::string outputPath = normalizeOutputPath(flags.file);
+    const std::string gamePath = normalizeGamePath(flags.hasGamePath, flags.gamePath);
+    MGlobal::displayInfo(MString(("Export scene to: " + outputPath).c_str()));
+
+    Q5XSaveUtil::ScopedLoader loader(Q5XSaveUtil::FileSystem::instance(),
+                                     std::make_unique<Q5XSaveUtil::NativeFileLoader>(loaderRoot(outputPath)));
+    DocumentSections sections;
+
+    const std::string sceneFileName = querySceneFileName(flags.verbose);
+    const ExportSettings settings = makeSettings(flags, folderPart(sceneFileName), folderPart(outputPath), gamePath);
+
+    const DocumentLayout layout{flags.shapes, flags.particleSystems, flags.animation, flags.userAttributes,
+                                flags.binaryFiles};
+    if (!writeDocument(outputPath, documentName(sceneFileName), layout, sections)) return MStatus::kFailure;
+    MGlobal::displayInfo("done.");
+    return MStatus::kSuccess;
+}

@@ -1,0 +1,54 @@
+#include "ExportPaths.h"
+
+#include "saveutil/PathUtils.h"
+
+#include <maya/MGlobal.h>
+
+#include <platform/FileServices.h>
+
+#include <algorithm>
+
+namespace {
+
+std::string dollarsAsSlashes(std::string path) {
+    std::replace(path.begin(), path.end(), '$', '/');
+    return path;
+}
+
+}  // namespace
+
+std::string normalizeOutputPath(const std::string& fileFlag) {
+    std::string path = dollarsAsSlashes(fileFlag);
+    if (Q5XSaveUtil::isAbsolutePath(path)) return path;
+    std::string folder;
+    if (!platform::getCurrentDirectory(folder)) return path;
+    MGlobal::displayInfo(MString(("CWD: " + folder + "\n").c_str()));
+    std::replace(folder.begin(), folder.end(), '\\', '/');
+    if (folder.empty() || (folder.back() != '/' && path.compare(0, 1, "/") != 0)) folder += '/';
+    return folder + path;
+}
+
+std::string normalizeGamePath(bool hasGamePath, const std::string& gamePathFlag) {
+    if (!hasGamePath) return std::string();
+    std::string path = dollarsAsSlashes(gamePathFlag);
+    if (path.empty() || path.back() != '/') path += '/';
+    return path;
+}
+
+std::string folderPart(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(0, slash + 1);
+}
+
+std::string loaderRoot(const std::string& outputPath) {
+    std::string root;
+    Q5XSaveUtil::getDirectory(outputPath, root);
+    return root;
+}
+
+std::string documentName(const std::string& sceneFileName) {
+    if (sceneFileName.empty()) return "untitled";
+    std::string name;
+    Q5XSaveUtil::getFileName(sceneFileName, name, false);
+    return name;
+}

@@ -1,0 +1,50 @@
+#ifndef Q5XSAVEUTIL_STAGEDFILE_H
+#define Q5XSAVEUTIL_STAGEDFILE_H
+
+#include "File.h"
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+namespace Q5XSaveUtil {
+
+class FileSystem;
+
+// An output file that appears under its name only once it is complete. The bytes go to a
+// temporary file beside the target; commit() syncs it and renames it over the target, so a
+// reader never sees a half-written file and a failed write leaves an earlier file untouched.
+// A staged file that is never committed is deleted.
+class StagedFile {
+public:
+    static constexpr const char* kTemporarySuffix = ".q5xtmp";
+
+    StagedFile() = default;
+    ~StagedFile();
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+
+    // Opens the temporary file for `name` through the file system's loaders.
+    bool open(FileSystem& fileSystem, const std::string& name);
+    // Opens the temporary file for `path` directly.
+    bool openNative(const std::string& path);
+
+    // False once any write has failed or was short; later writes are skipped.
+    bool write(const void* data, std::size_t size);
+    bool write(const std::string& text);
+    // Syncs and renames into place. False, with the temporary file removed, when anything failed.
+    bool commit();
+    // Drops the temporary file.
+    void discard();
+
+private:
+    bool begin(File* file, const std::string& target);
+
+    std::unique_ptr<File> file_;
+    std::string targetFileName_;
+    bool failed_ = false;
+};
+
+}  // namespace Q5XSaveUtil
+
+#endif
