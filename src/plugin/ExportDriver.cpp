@@ -30,6 +30,13 @@ ExportSettings makeSettings(const ExportFlags& flags, const std::string& sceneDi
                           outputDirectory, gamePath, flags.verbose);
 }
 
+// With binary files the shapes go to the companion file's records and the section has no frame.
+void writeShapesSection(const ExportFlags& flags, DocumentSections& sections) {
+    if (flags.binaryFiles) return;
+    sections.shapes << "  <Shapes>\n";
+    sections.shapes << "  </Shapes>\n";
+}
+
 }  // namespace
 
 double frameMilliseconds() {
@@ -50,6 +57,8 @@ MStatus runExport(const MArgList& args) {
 
     const std::string sceneFileName = querySceneFileName(flags.verbose);
     const ExportSettings settings = makeSettings(flags, folderPart(sceneFileName), folderPart(outputPath), gamePath);
+
+    if (flags.shapes) writeShapesSection(flags, sections);
 
     const DocumentLayout layout{flags.shapes, flags.particleSystems, flags.animation, flags.userAttributes,
                                 flags.binaryFiles};

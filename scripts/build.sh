@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures and builds into ${BUILD_DIR:-build}; extra CMake arguments come from Q5X_CMAKE_ARGS.
+set -euo pipefail
+root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build_dir="${BUILD_DIR:-${root_dir}/build}"
+read -r -a extra_args <<< "${Q5X_CMAKE_ARGS:-}"
+cmake -S "${root_dir}" -B "${build_dir}" -G Ninja "${extra_args[@]}" >/dev/null
+cmake --build "${build_dir}" --parallel "$(nproc)"
