@@ -11,7 +11,7 @@ debian_packages=(
   clang libclang-rt-dev
   libtinyxml2-dev libbullet-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  libmeshoptimizer-dev imagemagick
+  libmeshoptimizer-dev python3-pil
 )
 # Some images ship Node.js with its own npm; Debian's npm would conflict with it.
 if ! command -v npm >/dev/null 2>&1; then

@@ -1,10 +1,9 @@
 #include "ExportPaths.h"
 
 #include "saveutil/PathUtils.h"
+#include "saveutil/WorkingFolder.h"
 
 #include <maya/MGlobal.h>
-
-#include <platform/FileServices.h>
 
 #include <algorithm>
 
@@ -21,7 +20,7 @@ std::string normalizeOutputPath(const std::string& fileFlag) {
     std::string path = dollarsAsSlashes(fileFlag);
     if (Q5XSaveUtil::isAbsolutePath(path)) return path;
     std::string folder;
-    if (!platform::getCurrentDirectory(folder)) return path;
+    if (!Q5XSaveUtil::getWorkingFolder(folder)) return path;
     MGlobal::displayInfo(MString(("CWD: " + folder + "\n").c_str()));
     std::replace(folder.begin(), folder.end(), '\\', '/');
     if (folder.empty() || (folder.back() != '/' && path.compare(0, 1, "/") != 0)) folder += '/';
