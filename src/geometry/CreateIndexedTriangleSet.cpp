@@ -1,0 +1,88 @@
+#include "CreateIndexedTriangleSet.h"
+
+#include "UvDensity.h"
+
+#include <algorithm>
+#include <cstring>
+#include <tuple>
+
+namespace {
+
+std::vector<const BuildTriangle*> sortedTriangles(const MeshBuildBuffer& buffer) {
+    std::vector<const BuildTriangle*> triangles;
+    triangles.reserve(buffer.triangles.size());
+    const std::size_t vertexCount = buffer.vertices.size();
+    for (const BuildTriangle& triangle : buffer.triangles) {
+        if (triangle.valid && triangle.indices[0] < vertexCount && triangle.indices[1] < vertexCount &&
+            triangle.indices[2] < vertexCount) {
+            triangles.push_back(&triangle);
+        }
+    }
+    std::sort(triangles.begin(), triangles.end(), [](const BuildTriangle* a, const BuildTriangle* b) {
+        return std::tie(a->material, a->indices[0], a->indices[1], a->indices[2]) <
+               std::tie(b->material, b->indices[0], b->indices[1], b->indices[2]);
+    });
+    return triangles;
+}
+
+void copyVertex(const BuildVertex& vertex, std::size_t i, IndexedTriangleSet& set) {
+    std::memcpy(&set.positions[3 * i], vertex.position, 3 * sizeof(float));
+    for (unsigned k = 0; k < kMaxUvSets; ++k) {
+        if (set.has(uvSetBit(k))) std::memcpy(&set.uv[k][2 * i], vertex.uv[k], 2 * sizeof(float));
+    }
+    if (set.has(kVertexNormal)) std::memcpy(&set.normals[3 * i], vertex.normal, 3 * sizeof(float));
+    if (set.has(kVertexTangent)) std::memcpy(&set.tangents[4 * i], vertex.tangent, 4 * sizeof(float));
+    if (set.has(kVertexColor)) std::memcpy(&set.colors[4 * i], vertex.color, 4 * sizeof(float));
+    if (set.has(kVertexBlendWeights)) {
+        if (set.has(kVertexSingleBlendWeight)) {
+            set.blendIndices[i] = vertex.blendIndices[0];
+        } else {
+            const float sum = vertex.blendWeights[0] + vertex.blendWeights[1] + vertex.blendWeights[2] +
+                              vertex.blendWeights[3];
+            for (int w = 0; w < 4; ++w) {
+                set.blendWeights[4 * i + w] = sum > 0.0f ? vertex.blendWeights[w] / sum : vertex.blendWeights[w];
+                set.blendIndices[4 * i + w] = vertex.blendIndices[w];
+            }
+        }
+    }
+    if (set.has(kVertexGeneric)) set.generic[i] = vertex.generic;
+}
+
+void fillSubsetRange(const IndexedTriangleSet& set, IndexedTriangleSubset& subset) {
+    if (subset.numIndices == 0) return;
+    std::uint32_t lowest = 0xFFFFFFFFu;
+    std::uint32_t highest = 0;
+    for (std::uint32_t i = subset.firstIndex; i < subset.firstIndex + subset.numIndices; ++i) {
+        lowest = std::min(lowest, set.index(i));
+        highest = std::max(highest, set.index(i));
+    }
+    subset.firstVertex = lowest;
+    subset.numVertices = highest - lowest + 1;
+}
+
+}  // namespace
+
+std::unique_ptr<IndexedTriangleSet> createIndexedTriangleSet(const MeshBuildBuffer& buffer) {
+    const std::vector<const BuildTriangle*> triangles = sortedTriangles(buffer);
+    auto set = std::make_unique<IndexedTriangleSet>();
+    set->resizeVertices(static_cast<std::uint32_t>(buffer.vertices.size()), buffer.vertexFormat);
+    set->resizeIndices(static_cast<std::uint32_t>(3 * triangles.size()));
+    for (std::size_t i = 0; i < buffer.vertices.size(); ++i) copyVertex(buffer.vertices[i], i, *set);
+
+    for (std::uint32_t t = 0; t < triangles.size(); ++t) {
+        for (std::uint32_t c = 0; c < 3; ++c) set->setIndex(3 * t + c, triangles[t]->indices[c]);
+        const bool startsRun = t == 0 || triangles[t]->material != triangles[t - 1]->material;
+        if (startsRun) {
+            set->subsets.emplace_back();
+            set->subsets.back().firstIndex = 3 * t;
+        }
+        set->subsets.back().numIndices += 3;
+    }
+    for (IndexedTriangleSubset& subset : set->subsets) {
+        fillSubsetRange(*set, subset);
+        for (unsigned k = 0; k < kMaxUvSets; ++k) {
+            subset.uvDensity[k] = subsetUvDensity(*set, k, subset.firstIndex, subset.numIndices);
+        }
+    }
+    return set;
+}

@@ -1,0 +1,120 @@
+#include "geometry/CreateIndexedTriangleSet.h"
+#include "geometry/VertexCache.h"
+#include "geometry/Weld.h"
+#include "MeshBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <random>
+#include <vector>
+
+namespace {
+
+using Triangle = std::array<std::array<float, 3>, 3>;
+
+// Triangles by their corner positions, each rotated to start at its smallest corner, so that the
+// comparison survives renumbering and the winding is kept.
+std::vector<Triangle> trianglesOf(const IndexedTriangleSet& set, std::uint32_t first, std::uint32_t count) {
+    std::vector<Triangle> triangles;
+    for (std::uint32_t i = first; i < first + count; i += 3) {
+        Triangle t;
+        for (int c = 0; c < 3; ++c) {
+            const float* p = &set.positions[3 * set.index(i + c)];
+            t[c] = {p[0], p[1], p[2]};
+        }
+        std::rotate(t.begin(), std::min_element(t.begin(), t.end()), t.end());
+        triangles.push_back(t);
+    }
+    std::sort(triangles.begin(), triangles.end());
+    return triangles;
+}
+
+// A grid of quads in two materials, shuffled so that the optimiser has work to do.
+std::unique_ptr<IndexedTriangleSet> shuffledGrid(int side) {
+    MeshBuildBuffer buffer;
+    buffer.vertexFormat = kVertexUv0 | kVertexNormal;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const float fx = float(x), fy = float(y);
+            const BuildVertex a = corner(fx, fy, 0, fx, fy), b = corner(fx + 1, fy, 0, fx + 1, fy),
+                              c = corner(fx + 1, fy + 1, 0, fx + 1, fy + 1), d = corner(fx, fy + 1, 0, fx, fy + 1);
+            const std::uint32_t material = (x < side / 2) ? 0 : 1;
+            addTriangle(buffer, a, b, c, material);
+            addTriangle(buffer, a, c, d, material);
+        }
+    }
+    std::mt19937 random(3);
+    std::shuffle(buffer.triangles.begin(), buffer.triangles.end(), random);
+    weldVertices(buffer);
+    return createIndexedTriangleSet(buffer);
+}
+
+}  // namespace
+
+TEST(VertexCache, KeepsEveryTriangleInItsSubsetWithConsistentStreams) {
+    auto set = shuffledGrid(24);
+    const auto before = *set;
+    optimizeVertexCache(*set);
+    EXPECT_TRUE(set->isOptimized);
+    ASSERT_EQ(set->subsets.size(), before.subsets.size());
+    for (std::size_t s = 0; s < set->subsets.size(); ++s) {
+        const IndexedTriangleSubset& subset = set->subsets[s];
+        EXPECT_EQ(subset.firstIndex, before.subsets[s].firstIndex);
+        EXPECT_EQ(subset.numIndices, before.subsets[s].numIndices);
+        EXPECT_EQ(trianglesOf(*set, subset.firstIndex, subset.numIndices),
+                  trianglesOf(before, subset.firstIndex, subset.numIndices));
+        for (std::uint32_t i = subset.firstIndex; i < subset.firstIndex + subset.numIndices; ++i) {
+            EXPECT_GE(set->index(i), subset.firstVertex);
+            EXPECT_LT(set->index(i), subset.firstVertex + subset.numVertices);
+        }
+    }
+    // UVs equal positions in this grid, so the permuted streams must still agree.
+    for (std::uint32_t v = 0; v < set->numVertices; ++v) {
+        EXPECT_EQ(set->uv[0][2 * v], set->positions[3 * v]);
+        EXPECT_EQ(set->uv[0][2 * v + 1], set->positions[3 * v + 1]);
+    }
+    // Vertices are numbered by first use.
+    std::uint32_t next = 0;
+    for (std::uint32_t i = 0; i < set->numIndices; ++i) {
+        EXPECT_LE(set->index(i), next);
+        if (set->index(i) == next) ++next;
+    }
+    const std::uint64_t optimized = set->checksum();
+    optimizeVertexCache(*set);
+    EXPECT_EQ(set->checksum(), optimized);
+}
+
+TEST(VertexCache, ImprovesTheCacheMissRateOfAShuffledGrid) {
+    auto set = shuffledGrid(40);
+    auto missesPerTriangle = [](const IndexedTriangleSet& mesh) {
+        std::vector<std::uint32_t> fifo;
+        std::uint32_t misses = 0;
+        for (std::uint32_t i = 0; i < mesh.numIndices; ++i) {
+            const std::uint32_t v = mesh.index(i);
+            if (std::find(fifo.begin(), fifo.end(), v) != fifo.end()) continue;
+            ++misses;
+            fifo.push_back(v);
+            if (fifo.size() > 16) fifo.erase(fifo.begin());
+        }
+        return double(misses) / (mesh.numIndices / 3);
+    };
+    const double shuffled = missesPerTriangle(*set);
+    optimizeVertexCache(*set);
+    const double optimized = missesPerTriangle(*set);
+    EXPECT_LT(optimized, 0.8 * shuffled) << shuffled << " -> " << optimized;
+    EXPECT_LT(optimized, 0.8);
+}
+
+TEST(VertexCache, HighValenceFanStaysComplete) {
+    MeshBuildBuffer buffer;
+    const int rim = 5000;
+    buffer.vertices.push_back(corner(0, 0, 0));
+    for (int i = 0; i <= rim; ++i) buffer.vertices.push_back(corner(float(i), 1, 0));
+    for (std::uint32_t i = 1; i <= std::uint32_t(rim); ++i) buffer.triangles.push_back({{0, i, i + 1}, 0, 1});
+    auto set = createIndexedTriangleSet(buffer);
+    const auto before = trianglesOf(*set, 0, set->numIndices);
+    optimizeVertexCache(*set);
+    EXPECT_EQ(trianglesOf(*set, 0, set->numIndices), before);
+}

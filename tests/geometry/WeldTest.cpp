@@ -1,0 +1,140 @@
+#include "geometry/Tangents.h"
+#include "geometry/Weld.h"
+#include "MeshBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+
+TEST(Weld, QuadOfTwoTrianglesWeldsToFourVertices) {
+    MeshBuildBuffer buffer;
+    addQuad(buffer);
+    weldVertices(buffer);
+    ASSERT_EQ(buffer.vertices.size(), 4u);
+    ASSERT_EQ(buffer.triangles.size(), 2u);
+    // Groups keep the buffer order of their first corner: a, b, c, then d.
+    EXPECT_EQ(buffer.triangles[0].indices[0], 0u);
+    EXPECT_EQ(buffer.triangles[0].indices[1], 1u);
+    EXPECT_EQ(buffer.triangles[0].indices[2], 2u);
+    EXPECT_EQ(buffer.triangles[1].indices[0], 0u);
+    EXPECT_EQ(buffer.triangles[1].indices[1], 2u);
+    EXPECT_EQ(buffer.triangles[1].indices[2], 3u);
+    EXPECT_EQ(buffer.vertices[3].position[1], 1.0f);
+}
+
+TEST(Weld, TolerancesDecideWhatMerges) {
+    MeshBuildBuffer buffer;
+    addTriangle(buffer, corner(0, 0, 0), corner(1, 0, 0), corner(0, 1, 0));
+    addTriangle(buffer, corner(0.00005f, 0, 0), corner(1.0002f, 0, 0), corner(0, 1, 0.00005f));
+    weldVertices(buffer);
+    EXPECT_EQ(buffer.vertices.size(), 4u);  // only (1, 0, 0) and (1.0002, 0, 0) stay apart
+
+    MeshBuildBuffer colours;
+    BuildVertex red = corner(0, 0, 0), nearlyRed = corner(0, 0, 0), other = corner(0, 0, 0);
+    red.color[0] = 1.0f;
+    nearlyRed.color[0] = 0.9995f;
+    other.color[0] = 0.998f;
+    addTriangle(colours, red, nearlyRed, other);
+    weldVertices(colours);
+    EXPECT_EQ(colours.vertices.size(), 2u);
+}
+
+TEST(Weld, HandednessAndOpposedTangentsKeepVerticesApart) {
+    MeshBuildBuffer buffer;
+    BuildVertex right = corner(0, 0, 0), left = corner(0, 0, 0), opposed = corner(0, 0, 0);
+    right.tangent[0] = 1.0f;
+    right.tangent[3] = 1.0f;
+    left.tangent[0] = 1.0f;
+    left.tangent[3] = -1.0f;
+    opposed.tangent[0] = -1.0f;
+    opposed.tangent[3] = 1.0f;
+    addTriangle(buffer, right, left, opposed);
+    addTriangle(buffer, opposed, left, right);
+    weldVertices(buffer);
+    EXPECT_EQ(buffer.vertices.size(), 3u);
+}
+
+TEST(Weld, TangentsLessThanNinetyDegreesApartAverage) {
+    MeshBuildBuffer buffer;
+    BuildVertex right = corner(0, 0, 0), up = corner(0, 0, 0);
+    right.tangent[0] = 1.0f;
+    right.tangent[3] = 1.0f;
+    up.tangent[1] = 1.0f;
+    up.tangent[3] = 1.0f;
+    addTriangle(buffer, right, up, corner(1, 0, 0));
+    addTriangle(buffer, right, corner(1, 0, 0), corner(0, 1, 0));
+    weldVertices(buffer);
+    ASSERT_EQ(buffer.vertices.size(), 3u);
+    EXPECT_EQ(buffer.triangles[0].indices[0], buffer.triangles[0].indices[1]);  // degenerate now, but kept
+    const float* averaged = buffer.vertices[0].tangent;
+    EXPECT_NEAR(averaged[0], 2.0f / std::sqrt(5.0f), 1e-6f);  // (2, 1, 0) normalised: `right` is used twice
+    EXPECT_NEAR(averaged[1], 1.0f / std::sqrt(5.0f), 1e-6f);
+}
+
+TEST(Weld, UnreferencedVerticesAndInvalidTrianglesVanish) {
+    MeshBuildBuffer buffer;
+    buffer.vertices.push_back(corner(9, 9, 9));
+    addQuad(buffer);
+    buffer.triangles[1].valid = 0;
+    buffer.triangles.push_back({{0, 1, 99}, 0, 1});  // out of range: dropped, never read
+    weldVertices(buffer);
+    EXPECT_EQ(buffer.vertices.size(), 3u);
+    ASSERT_EQ(buffer.triangles.size(), 1u);
+    EXPECT_EQ(buffer.vertices[0].position[0], 0.0f);
+}
+
+TEST(Weld, AdversarialInputStaysInBoundsAndDeterministic) {
+    // A chain of corners each within tolerance of the next, interleaved with NaN and infinite
+    // positions and opposite tangents at one spot: no strict weak order exists here.
+    MeshBuildBuffer buffer;
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> pick(0, 4);
+    for (int i = 0; i < 30000; ++i) {
+        BuildVertex v = corner(0.00009f * (i % 500), 0, 0);
+        switch (pick(random)) {
+            case 0: v.position[1] = nan; break;
+            case 1: v.position[0] = (i % 2) ? inf : -inf; break;
+            case 2: v.tangent[0] = (i % 2) ? 1.0f : -1.0f; break;
+            case 3: v.normal[0] = nan; break;
+            default: break;
+        }
+        buffer.vertices.push_back(v);
+    }
+    for (std::uint32_t i = 0; i + 2 < buffer.vertices.size(); i += 3) buffer.triangles.push_back({{i, i + 1, i + 2}, 0, 1});
+    MeshBuildBuffer again = buffer;
+    weldVertices(buffer);
+    weldVertices(again);
+    ASSERT_EQ(buffer.vertices.size(), again.vertices.size());
+    EXPECT_EQ(std::memcmp(buffer.vertices.data(), again.vertices.data(), buffer.vertices.size() * sizeof(BuildVertex)), 0);
+    for (const BuildTriangle& triangle : buffer.triangles) {
+        for (std::uint32_t index : triangle.indices) EXPECT_LT(index, buffer.vertices.size());
+    }
+}
+
+TEST(Weld, NanComponentsWeldOnlyWithNan) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    MeshBuildBuffer buffer;
+    addTriangle(buffer, corner(nan, 0, 0), corner(nan, 0, 0), corner(0, 0, 0));
+    addTriangle(buffer, corner(5, 0, 0), corner(nan, 0, 0), corner(0, 0, 0));
+    weldVertices(buffer);
+    EXPECT_EQ(buffer.vertices.size(), 3u);
+    EXPECT_TRUE(std::isnan(buffer.vertices[0].position[0]));
+}
+
+TEST(Tangents, FollowTheUDirectionAndMirroredUvsFlipHandedness) {
+    MeshBuildBuffer buffer;
+    addTriangle(buffer, corner(0, 0, 0, 0, 0), corner(2, 0, 0, 1, 0), corner(0, 2, 0, 0, 1));
+    addTriangle(buffer, corner(0, 0, 0, 1, 0), corner(2, 0, 0, 0, 0), corner(0, 2, 0, 1, 1));
+    addTriangle(buffer, corner(0, 0, 0, 0, 0), corner(1, 0, 0, 0, 0), corner(0, 1, 0, 0, 0));  // no UV area
+    computeTangents(buffer);
+    EXPECT_FLOAT_EQ(buffer.vertices[0].tangent[0], 1.0f);
+    EXPECT_FLOAT_EQ(buffer.vertices[0].tangent[3], 1.0f);
+    EXPECT_FLOAT_EQ(buffer.vertices[3].tangent[0], -1.0f);
+    EXPECT_FLOAT_EQ(buffer.vertices[3].tangent[3], -1.0f);
+    EXPECT_FLOAT_EQ(buffer.vertices[6].tangent[0], 1.0f);
+    EXPECT_FLOAT_EQ(buffer.vertices[6].tangent[1], 0.0f);
+}
