@@ -26,15 +26,10 @@ std::string executableFolder() {
 
 // Maya answers "file -q -sceneName" with an absolute path using '/'.
 bool openScene(const std::string& path, std::string& error) {
-    if (access(path.c_str(), R_OK) != 0) {
-        error = "cannot open scene '" + path + "'";
-        return false;
-    }
     std::string absolute = path;
     std::string folder;
-    if (path[0] != '/' && platform::getCurrentDirectory(folder)) absolute = folder + "/" + path;
-    mayahost::setSceneFileName(absolute);
-    return true;
+    if (!path.empty() && path[0] != '/' && platform::getCurrentDirectory(folder)) absolute = folder + "/" + path;
+    return mayahost::openScene(absolute, error);
 }
 
 void printSummary(unsigned commandsRun, std::chrono::steady_clock::time_point start) {

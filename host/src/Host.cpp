@@ -3,6 +3,8 @@
 #include "HostState.h"
 #include "PluginObject.h"
 #include "ScriptEditor.h"
+#include "ma/MaReader.h"
+#include "scene/Scene.h"
 
 namespace mayahost {
 
@@ -26,6 +28,12 @@ void clearMessages() {
     ScriptEditor::instance().clear();
 }
 
+bool openScene(const std::string& path, std::string& error) {
+    if (!loadMayaAsciiFile(path, Scene::current(), error)) return false;
+    sceneState().fileName = path;
+    return true;
+}
+
 void setSceneFileName(const std::string& path) {
     sceneState().fileName = path;
 }
@@ -36,6 +44,7 @@ const std::string& sceneFileName() {
 
 void resetScene() {
     sceneState() = SceneState();
+    Scene::current().reset();
 }
 
 MObject createPluginObject(const std::string& name) {

@@ -16,4 +16,10 @@ class MSyntax;
 typedef void* (*MCreatorFunction)();
 typedef MSyntax (*MCreateSyntaxFunction)();
 
+// Coordinate spaces for transform queries.
+class MSpace {
+public:
+    enum Space { kInvalid = 0, kTransform = 1, kPreTransform = 2, kPostTransform = 3, kWorld = 4, kObject = kPreTransform, kLast = 5 };
+};
+
 #endif

@@ -26,6 +26,10 @@ const std::vector<Message>& messages();
 unsigned messageCount(MessageKind kind);
 void clearMessages();
 
+// Opens a Maya ASCII scene, replacing the current one; false with "file:line: message" when it
+// cannot be read. Warnings about content the host does not support go to the script editor.
+bool openScene(const std::string& path, std::string& error);
+
 // The scene file that "file -q -sceneName" answers; empty for an unsaved scene.
 void setSceneFileName(const std::string& path);
 const std::string& sceneFileName();

@@ -1,0 +1,55 @@
+#ifndef MAYAHOST_ATTRIBUTESPEC_H
+#define MAYAHOST_ATTRIBUTESPEC_H
+
+#include "ObjectData.h"
+
+#include <maya/MFnData.h>
+#include <maya/MFnNumericData.h>
+#include <maya/MFnUnitAttribute.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace mayahost {
+
+enum class AttrKind { Numeric, Unit, Enum, Typed, Compound, Message, Matrix, Unknown };
+
+// The definition of one attribute of a node type, or of one node's dynamic attribute. An
+// MObject of an attribute refers to one of these.
+class AttributeSpec : public ObjectData {
+public:
+    MFn::Type apiType() const override;
+    bool hasFn(MFn::Type type) const override;
+    const char* apiTypeStr() const override;
+
+    // Numeric compounds (translate, color) keep their values on their children.
+    bool isNumericCompound() const { return kind == AttrKind::Compound && !children.empty() && children[0]->isScalarNumber(); }
+    bool isScalarNumber() const { return kind == AttrKind::Numeric || kind == AttrKind::Unit || kind == AttrKind::Enum; }
+    AttributeSpec* child(const std::string& name) const;
+
+    std::string longName;
+    std::string shortName;
+    AttrKind kind = AttrKind::Unknown;
+    MFnNumericData::Type numericType = MFnNumericData::kInvalid;
+    MFnUnitAttribute::Type unitType = MFnUnitAttribute::kInvalid;
+    MFnData::Type dataType = MFnData::kInvalid;
+    bool array = false;
+    bool dynamic = false;
+    bool keyable = false;
+    double defaultValue = 0.0;
+    std::string defaultText;
+    bool hasMinimum = false;
+    bool hasMaximum = false;
+    double minimum = 0.0;
+    double maximum = 0.0;
+    std::vector<std::string> enumNames;
+    std::vector<int> enumValues;
+    AttributeSpec* parent = nullptr;
+    std::vector<AttributeSpec*> children;
+    std::vector<std::unique_ptr<AttributeSpec>> ownedChildren;
+};
+
+}  // namespace mayahost
+
+#endif

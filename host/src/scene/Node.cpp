@@ -1,0 +1,57 @@
+#include "Node.h"
+
+namespace mayahost {
+
+Node::Node(const NodeType& type, std::string typeName, std::string nodeName)
+    : name(std::move(nodeName)), type_(&type), typeName_(std::move(typeName)) {}
+
+const char* Node::apiTypeStr() const {
+    return isDag() ? "kDagNode" : "kDependencyNode";
+}
+
+AttributeSpec* Node::findAttribute(const std::string& attributeName) const {
+    const auto found = byName_.find(attributeName);
+    if (found != byName_.end()) return found->second;
+    return type_->findAttribute(attributeName);
+}
+
+void Node::index(AttributeSpec& attribute) {
+    byName_.emplace(attribute.longName, &attribute);
+    if (!attribute.shortName.empty()) byName_.emplace(attribute.shortName, &attribute);
+    for (AttributeSpec* child : attribute.children) index(*child);
+}
+
+AttributeSpec& Node::addDynamicAttribute(std::unique_ptr<AttributeSpec> attribute) {
+    attribute->dynamic = true;
+    dynamic_.push_back(std::move(attribute));
+    index(*dynamic_.back());
+    return *dynamic_.back();
+}
+
+AttributeSpec& Node::addDynamicChild(AttributeSpec& parent, std::unique_ptr<AttributeSpec> attribute) {
+    attribute->dynamic = true;
+    attribute->parent = &parent;
+    parent.children.push_back(attribute.get());
+    parent.ownedChildren.push_back(std::move(attribute));
+    index(*parent.children.back());
+    return *parent.children.back();
+}
+
+AttributeSpec& Node::implicitAttribute(const std::string& attributeName) {
+    if (AttributeSpec* existing = findAttribute(attributeName)) return *existing;
+    auto attribute = std::make_unique<AttributeSpec>();
+    attribute->longName = attributeName;
+    implicit_.push_back(std::move(attribute));
+    index(*implicit_.back());
+    return *implicit_.back();
+}
+
+std::vector<AttributeSpec*> Node::attributes() const {
+    std::vector<AttributeSpec*> all;
+    type_->collectAttributes(all);
+    for (const auto& attribute : implicit_) all.push_back(attribute.get());
+    for (const auto& attribute : dynamic_) all.push_back(attribute.get());
+    return all;
+}
+
+}  // namespace mayahost

@@ -1,0 +1,79 @@
+#ifndef MAYAHOST_NODE_H
+#define MAYAHOST_NODE_H
+
+#include "AttributeSpec.h"
+#include "NodeType.h"
+#include "ObjectData.h"
+
+#include <maya/MTransformationMatrix.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace mayahost {
+
+// The value of one plug as a file set it: numbers (scalars, tuples, matrices, arrays), texts
+// (strings, string arrays) or a typed payload of numbers with words among them (polyFaces,
+// nurbsCurve, componentList). `dataType` is the file's -type name, if any.
+struct PlugData {
+    std::string dataType;
+    std::vector<double> numbers;
+    std::vector<std::string> texts;
+    // (position among the numbers, index into texts) of each word of a payload.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> words;
+};
+
+// Elements [first, first + count) of a multi attribute set in one statement; numeric elements
+// share `data.numbers`, `count` tuples one after another.
+struct ElementRange {
+    std::uint32_t first;
+    std::uint32_t count;
+    PlugData data;
+};
+
+class Node : public ObjectData {
+public:
+    Node(const NodeType& type, std::string typeName, std::string name);
+
+    MFn::Type apiType() const override { return type_->apiType(); }
+    bool hasFn(MFn::Type fnType) const override { return type_->hasFn(fnType); }
+    const char* apiTypeStr() const override;
+
+    const NodeType& type() const { return *type_; }
+    const std::string& typeName() const { return typeName_; }
+    bool isDag() const { return type_->isDag(); }
+
+    // Dynamic attributes first, then the type's, then attributes the file set that the schema lacks.
+    AttributeSpec* findAttribute(const std::string& name) const;
+    AttributeSpec& addDynamicAttribute(std::unique_ptr<AttributeSpec> attribute);
+    AttributeSpec& addDynamicChild(AttributeSpec& parent, std::unique_ptr<AttributeSpec> attribute);
+    AttributeSpec& implicitAttribute(const std::string& name);
+    // Every top-level attribute: static, then implicit, then dynamic.
+    std::vector<AttributeSpec*> attributes() const;
+
+    std::string name;
+    bool isDefault = false;
+    bool locked = false;
+    std::vector<Node*> parents;
+    std::vector<Node*> children;
+    std::unordered_map<std::string, PlugData> values;
+    std::unordered_map<std::string, std::vector<ElementRange>> elements;
+    std::unique_ptr<MTransformationMatrix> restPosition;
+
+private:
+    void index(AttributeSpec& attribute);
+
+    const NodeType* type_;
+    std::string typeName_;
+    std::vector<std::unique_ptr<AttributeSpec>> dynamic_;
+    std::vector<std::unique_ptr<AttributeSpec>> implicit_;
+    std::unordered_map<std::string, AttributeSpec*> byName_;
+};
+
+}  // namespace mayahost
+
+#endif

@@ -1,0 +1,71 @@
+#ifndef MAYAHOST_NODETYPE_H
+#define MAYAHOST_NODETYPE_H
+
+#include "AttributeSpec.h"
+
+#include <maya/MFn.h>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace mayahost {
+
+// A node type: its function set type, its parent type and the static attributes it adds.
+class NodeType {
+public:
+    NodeType(std::string name, MFn::Type apiType, const NodeType* parent);
+
+    const std::string& name() const { return name_; }
+    MFn::Type apiType() const { return apiType_; }
+    const NodeType* parent() const { return parent_; }
+    bool hasFn(MFn::Type type) const;
+    bool isDag() const { return hasFn(MFn::kDagNode); }
+    // An attribute of this type or of its parent types, by long or short name; children of
+    // compounds are found directly too.
+    AttributeSpec* findAttribute(const std::string& name) const;
+    // Top-level attributes, parent types first.
+    void collectAttributes(std::vector<AttributeSpec*>& out) const;
+
+    // Schema building.
+    AttributeSpec& add(std::unique_ptr<AttributeSpec> attribute);
+
+private:
+    void index(AttributeSpec& attribute);
+
+    std::string name_;
+    MFn::Type apiType_;
+    const NodeType* parent_;
+    std::vector<std::unique_ptr<AttributeSpec>> attributes_;
+    std::unordered_map<std::string, AttributeSpec*> byName_;
+};
+
+// The node types the host knows; null for any other.
+const NodeType* findNodeType(const std::string& name);
+// The type given to nodes of unknown types: a plain dependency node, or a DAG node when the
+// node has a parent in the file.
+const NodeType& unknownNodeType(bool dag);
+
+// Attribute factories shared by the schema and by addAttr.
+std::unique_ptr<AttributeSpec> makeNumeric(const std::string& longName, const std::string& shortName,
+                                           MFnNumericData::Type type, double defaultValue = 0.0);
+std::unique_ptr<AttributeSpec> makeUnit(const std::string& longName, const std::string& shortName,
+                                        MFnUnitAttribute::Type type, double defaultValue = 0.0);
+std::unique_ptr<AttributeSpec> makeEnum(const std::string& longName, const std::string& shortName,
+                                        std::vector<std::string> fields, int defaultValue = 0);
+std::unique_ptr<AttributeSpec> makeTyped(const std::string& longName, const std::string& shortName,
+                                         MFnData::Type type);
+std::unique_ptr<AttributeSpec> makeSimple(const std::string& longName, const std::string& shortName, AttrKind kind);
+std::unique_ptr<AttributeSpec> makeCompound(const std::string& longName, const std::string& shortName,
+                                            std::vector<std::unique_ptr<AttributeSpec>> children);
+// A compound of three (or two, four) numbers named longName + X/Y/Z (or R/G/B/A, U/V).
+std::unique_ptr<AttributeSpec> makeTriple(const std::string& longName, const std::string& shortName,
+                                          MFnNumericData::Type elementType, MFnUnitAttribute::Type unit,
+                                          double defaultValue, const char* longSuffixes = "XYZ",
+                                          const char* shortSuffixes = "xyz");
+
+}  // namespace mayahost
+
+#endif

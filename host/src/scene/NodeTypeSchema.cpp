@@ -1,0 +1,301 @@
+// The node types of a Maya scene the host models, with the static attributes the exporter and
+// the Maya ASCII files use. Attributes a file sets that are not listed here are still kept (as
+// written); only their type information is missing.
+#include "NodeType.h"
+
+#include <cmath>
+#include <map>
+
+namespace mayahost {
+
+namespace {
+
+using N = MFnNumericData;
+using U = MFnUnitAttribute;
+using D = MFnData;
+
+constexpr double kDegree = M_PI / 180.0;
+
+class Registry {
+public:
+    Registry() {
+        NodeType& dependNode = define("dependNode", MFn::kDependencyNode, nullptr);
+        dependNode.add(makeSimple("message", "msg", AttrKind::Message));
+        dependNode.add(makeNumeric("caching", "cch", N::kBoolean));
+        dependNode.add(makeEnum("nodeState", "nds", {"normal", "passThrough", "blocking", "internallyDisabled", "waiting"}));
+        dependNode.add(makeNumeric("isHistoricallyInteresting", "ihi", N::kByte, 2));
+        unknownDependency_ = std::make_unique<NodeType>("unknown", MFn::kDependencyNode, &dependNode);
+
+        NodeType& dagNode = define("dagNode", MFn::kDagNode, &dependNode);
+        defineDagAttributes(dagNode);
+        unknownDag_ = std::make_unique<NodeType>("unknownDag", MFn::kDagNode, &dagNode);
+
+        NodeType& transform = define("transform", MFn::kTransform, &dagNode);
+        defineTransformAttributes(transform);
+        NodeType& joint = define("joint", MFn::kJoint, &transform);
+        defineJointAttributes(joint);
+        define("ikHandle", MFn::kIkHandle, &transform);
+        define("ikEffector", MFn::kIkEffector, &transform);
+        define("lodGroup", MFn::kTransform, &transform);
+
+        NodeType& shape = define("shape", MFn::kShape, &dagNode);
+        NodeType& geometry = define("geometryShape", MFn::kGeometric, &shape);
+        NodeType& surface = define("surfaceShape", MFn::kSurface, &geometry);
+        defineMeshAttributes(define("mesh", MFn::kMesh, &surface));
+        NodeType& curve = define("curveShape", MFn::kCurve, &geometry);
+        define("nurbsCurve", MFn::kNurbsCurve, &curve).add(makeTyped("cached", "cc", D::kNurbsCurve));
+        define("locator", MFn::kLocator, &shape);
+        define("particle", MFn::kParticle, &shape);
+        defineCameraAttributes(define("camera", MFn::kCamera, &shape));
+        defineLights(shape);
+
+        NodeType& field = define("field", MFn::kField, &dagNode);
+        define("gravityField", MFn::kGravityField, &field);
+        define("airField", MFn::kAirField, &field);
+        define("pointEmitter", MFn::kEmitter, &transform);
+
+        defineShadingTypes(dependNode);
+        defineDependencyTypes(dependNode);
+    }
+
+    const NodeType* find(const std::string& name) const {
+        const auto found = types_.find(name);
+        return found == types_.end() ? nullptr : found->second.get();
+    }
+
+    const NodeType& unknown(bool dag) const { return dag ? *unknownDag_ : *unknownDependency_; }
+
+private:
+    NodeType& define(const std::string& name, MFn::Type apiType, const NodeType* parent) {
+        auto& slot = types_[name];
+        slot = std::make_unique<NodeType>(name, apiType, parent);
+        return *slot;
+    }
+
+    static void defineDagAttributes(NodeType& type) {
+        type.add(makeNumeric("visibility", "v", N::kBoolean, 1));
+        type.add(makeNumeric("intermediateObject", "io", N::kBoolean));
+        type.add(makeNumeric("template", "tmp", N::kBoolean));
+        type.add(makeNumeric("lodVisibility", "lodv", N::kBoolean, 1));
+        std::vector<std::unique_ptr<AttributeSpec>> groupChildren;
+        groupChildren.push_back(makeTyped("objectGrpCompList", "gcl", D::kComponentList));
+        groupChildren.push_back(makeNumeric("objectGroupId", "gid", N::kLong));
+        groupChildren.push_back(makeNumeric("objectGrpColor", "gco", N::kShort));
+        auto objectGroups = makeCompound("objectGroups", "og", std::move(groupChildren));
+        objectGroups->array = true;
+        std::vector<std::unique_ptr<AttributeSpec>> instanceChildren;
+        instanceChildren.push_back(std::move(objectGroups));
+        auto instObjGroups = makeCompound("instObjGroups", "iog", std::move(instanceChildren));
+        instObjGroups->array = true;
+        type.add(std::move(instObjGroups));
+        type.add(makeTyped("worldMatrix", "wm", D::kMatrix)).array = true;
+        type.add(makeTyped("parentMatrix", "pm", D::kMatrix)).array = true;
+    }
+
+    static void addLimits(NodeType& type, const char* longStem, const char* shortStem, U::Type unit, double low,
+                          double high) {
+        for (const char axis : {'X', 'Y', 'Z'}) {
+            const std::string a(1, axis);
+            const std::string s(1, static_cast<char>(axis - 'A' + 'a'));
+            auto value = [&](const std::string& longName, const std::string& shortName, double def) {
+                return unit == U::kInvalid ? makeNumeric(longName, shortName, N::kDouble, def)
+                                           : makeUnit(longName, shortName, unit, def);
+            };
+            type.add(value(std::string("min") + longStem + a + "Limit", std::string("m") + shortStem + s + "l", low));
+            type.add(value(std::string("max") + longStem + a + "Limit", std::string("x") + shortStem + s + "l", high));
+            type.add(makeNumeric(std::string("min") + longStem + a + "LimitEnable", std::string("m") + shortStem + s + "e", N::kBoolean));
+            type.add(makeNumeric(std::string("max") + longStem + a + "LimitEnable", std::string("x") + shortStem + s + "e", N::kBoolean));
+        }
+    }
+
+    static void defineTransformAttributes(NodeType& type) {
+        type.add(makeTriple("translate", "t", N::kDouble, U::kDistance, 0.0));
+        type.add(makeTriple("rotate", "r", N::kDouble, U::kAngle, 0.0));
+        type.add(makeTriple("scale", "s", N::kDouble, U::kInvalid, 1.0));
+        type.add(makeTriple("shear", "sh", N::kDouble, U::kInvalid, 0.0, "XYXZYZ", "xyxzyz"));
+        type.add(makeTriple("rotatePivot", "rp", N::kDouble, U::kDistance, 0.0));
+        type.add(makeTriple("rotatePivotTranslate", "rpt", N::kDouble, U::kDistance, 0.0));
+        type.add(makeTriple("scalePivot", "sp", N::kDouble, U::kDistance, 0.0));
+        type.add(makeTriple("scalePivotTranslate", "spt", N::kDouble, U::kDistance, 0.0));
+        type.add(makeTriple("rotateAxis", "ra", N::kDouble, U::kAngle, 0.0));
+        type.add(makeEnum("rotateOrder", "ro", {"xyz", "yzx", "zxy", "xzy", "yxz", "zyx"}));
+        type.add(makeNumeric("inheritsTransform", "it", N::kBoolean, 1));
+        type.add(makeNumeric("displayHandle", "dh", N::kBoolean));
+        addLimits(type, "Trans", "t", U::kDistance, -1.0, 1.0);
+        addLimits(type, "Rot", "r", U::kAngle, -360.0 * kDegree, 360.0 * kDegree);
+        addLimits(type, "Scale", "s", U::kInvalid, -1.0, 1.0);
+    }
+
+    static void defineJointAttributes(NodeType& type) {
+        type.add(makeTriple("jointOrient", "jo", N::kDouble, U::kAngle, 0.0));
+        type.add(makeTriple("inverseScale", "is", N::kDouble, U::kInvalid, 1.0));
+        type.add(makeTriple("preferredAngle", "pa", N::kDouble, U::kAngle, 0.0));
+        type.add(makeNumeric("segmentScaleCompensate", "ssc", N::kBoolean, 1));
+        type.add(makeTyped("bindPose", "bps", D::kMatrix));
+        type.add(makeNumeric("radius", "radi", N::kDouble, 1.0));
+        type.add(makeEnum("drawStyle", "ds", {"bone", "multiChild", "none", "joint"}));
+        type.add(makeEnum("side", "sd", {"center", "left", "right", "none"}));
+        type.add(makeNumeric("type", "typ", N::kShort));
+        type.add(makeTyped("otherType", "otp", D::kString));
+    }
+
+    static void defineMeshAttributes(NodeType& type) {
+        type.add(makeTriple("vrts", "vt", N::kFloat, U::kInvalid, 0.0)).array = true;
+        type.add(makeTriple("edge", "ed", N::kLong, U::kInvalid, 0.0, "123", "123")).array = true;
+        type.add(makeTyped("face", "fc", D::kAny)).array = true;
+        type.add(makeTriple("normals", "n", N::kFloat, U::kInvalid, 0.0)).array = true;
+        type.add(makeTriple("pnts", "pt", N::kFloat, U::kDistance, 0.0)).array = true;
+        std::vector<std::unique_ptr<AttributeSpec>> uvChildren;
+        uvChildren.push_back(makeTyped("uvSetName", "uvsn", D::kString));
+        uvChildren.push_back(makeTriple("uvSetPoints", "uvsp", N::kFloat, U::kInvalid, 0.0, "UV", "uv"));
+        uvChildren.back()->array = true;
+        auto uvSet = makeCompound("uvSet", "uvst", std::move(uvChildren));
+        uvSet->array = true;
+        type.add(std::move(uvSet));
+        type.add(makeTyped("currentUVSet", "cuvs", D::kString));
+        std::vector<std::unique_ptr<AttributeSpec>> colorChildren;
+        colorChildren.push_back(makeTyped("colorName", "clsn", D::kString));
+        colorChildren.push_back(makeTriple("colorSetPoints", "clsp", N::kFloat, U::kInvalid, 0.0, "RGBA", "rgba"));
+        colorChildren.back()->array = true;
+        auto colorSet = makeCompound("colorSet", "clst", std::move(colorChildren));
+        colorSet->array = true;
+        type.add(std::move(colorSet));
+        type.add(makeTyped("currentColorSet", "ccls", D::kString));
+        type.add(makeNumeric("displayColors", "dcol", N::kBoolean));
+        type.add(makeTyped("inMesh", "i", D::kMesh));
+        type.add(makeTyped("outMesh", "o", D::kMesh));
+        type.add(makeTyped("worldMesh", "w", D::kMesh)).array = true;
+    }
+
+    static void defineCameraAttributes(NodeType& type) {
+        type.add(makeNumeric("focalLength", "fl", N::kDouble, 35.0));
+        type.add(makeNumeric("orthographic", "o", N::kBoolean));
+        type.add(makeUnit("orthographicWidth", "ow", U::kDistance, 30.0));
+        type.add(makeUnit("nearClipPlane", "ncp", U::kDistance, 0.1));
+        type.add(makeUnit("farClipPlane", "fcp", U::kDistance, 10000.0));
+        type.add(makeNumeric("horizontalFilmAperture", "hfa", N::kDouble, 1.41732));
+        type.add(makeNumeric("verticalFilmAperture", "vfa", N::kDouble, 0.94488));
+        type.add(makeNumeric("lensSqueezeRatio", "lsr", N::kDouble, 1.0));
+        type.add(makeEnum("filmFit", "ff", {"fill", "horizontal", "vertical", "overscan"}, 1));
+        type.add(makeUnit("centerOfInterest", "coi", U::kDistance, 5.0));
+        type.add(makeNumeric("renderable", "rnd", N::kBoolean, 1));
+        type.add(makeTyped("imageName", "imn", D::kString));
+        type.add(makeTyped("depthName", "den", D::kString));
+        type.add(makeTyped("maskName", "man", D::kString));
+        type.add(makeTyped("homeCommand", "hc", D::kString));
+    }
+
+    void defineLights(NodeType& shape) {
+        NodeType& light = define("light", MFn::kLight, &shape);
+        light.add(makeTriple("color", "cl", N::kFloat, U::kInvalid, 1.0, "RGB", "rgb"));
+        light.add(makeNumeric("intensity", "in", N::kFloat, 1.0));
+        light.add(makeNumeric("emitDiffuse", "edi", N::kBoolean, 1));
+        light.add(makeNumeric("emitSpecular", "esp", N::kBoolean, 1));
+        NodeType& ambient = define("ambientLight", MFn::kAmbientLight, &light);
+        (void)ambient;
+        NodeType& nonAmbient = define("nonAmbientLightShapeNode", MFn::kNonAmbientLight, &light);
+        nonAmbient.add(makeEnum("decayRate", "de", {"none", "linear", "quadratic", "cubic"}));
+        NodeType& nonExtended = define("nonExtendedLightShapeNode", MFn::kNonExtendedLight, &nonAmbient);
+        nonExtended.add(makeNumeric("useDepthMapShadows", "dms", N::kBoolean));
+        nonExtended.add(makeNumeric("useRayTraceShadows", "urs", N::kBoolean));
+        define("directionalLight", MFn::kDirectionalLight, &nonExtended);
+        define("pointLight", MFn::kPointLight, &nonExtended);
+        NodeType& spot = define("spotLight", MFn::kSpotLight, &nonExtended);
+        spot.add(makeUnit("coneAngle", "ca", U::kAngle, 40.0 * kDegree));
+        spot.add(makeUnit("penumbraAngle", "pa", U::kAngle, 0.0));
+        spot.add(makeNumeric("dropoff", "dro", N::kDouble, 0.0));
+        define("areaLight", MFn::kAreaLight, &nonExtended);
+        define("volumeLight", MFn::kVolumeLight, &light);
+    }
+
+    void defineShadingTypes(NodeType& dependNode) {
+        NodeType& set = define("objectSet", MFn::kSet, &dependNode);
+        set.add(makeSimple("dagSetMembers", "dsm", AttrKind::Message)).array = true;
+        set.add(makeSimple("dnSetMembers", "dnsm", AttrKind::Message)).array = true;
+        NodeType& shadingEngine = define("shadingEngine", MFn::kShadingEngine, &set);
+        shadingEngine.add(makeTriple("surfaceShader", "ss", N::kFloat, U::kInvalid, 0.0));
+        define("character", MFn::kCharacter, &set);
+        NodeType& lambert = define("lambert", MFn::kLambert, &dependNode);
+        lambert.add(makeTriple("color", "c", N::kFloat, U::kInvalid, 0.5, "RGB", "rgb"));
+        lambert.add(makeTriple("transparency", "it", N::kFloat, U::kInvalid, 0.0, "RGB", "rgb"));
+        lambert.add(makeTriple("ambientColor", "ambc", N::kFloat, U::kInvalid, 0.0, "RGB", "rgb"));
+        lambert.add(makeTriple("incandescence", "ic", N::kFloat, U::kInvalid, 0.0, "RGB", "rgb"));
+        lambert.add(makeNumeric("diffuse", "dc", N::kFloat, 0.8));
+        lambert.add(makeTriple("normalCamera", "n", N::kFloat, U::kInvalid, 0.0));
+        lambert.add(makeTriple("outColor", "oc", N::kFloat, U::kInvalid, 0.0, "RGB", "rgb"));
+        NodeType& reflect = define("reflect", MFn::kReflect, &lambert);
+        reflect.add(makeTriple("specularColor", "sc", N::kFloat, U::kInvalid, 0.5, "RGB", "rgb"));
+        reflect.add(makeNumeric("reflectivity", "rfl", N::kFloat, 0.5));
+        reflect.add(makeTriple("reflectedColor", "rc", N::kFloat, U::kInvalid, 0.0, "RGB", "rgb"));
+        define("phong", MFn::kPhong, &reflect).add(makeNumeric("cosinePower", "cp", N::kFloat, 20.0));
+        define("blinn", MFn::kBlinn, &reflect).add(makeNumeric("eccentricity", "ec", N::kFloat, 0.3));
+        define("phongE", MFn::kPhongExplorer, &reflect);
+        NodeType& file = define("file", MFn::kFileTexture, &dependNode);
+        file.add(makeTyped("fileTextureName", "ftn", D::kString));
+        file.add(makeTriple("outColor", "oc", N::kFloat, U::kInvalid, 0.0, "RGB", "rgb"));
+        define("place2dTexture", MFn::kPlace2dTexture, &dependNode);
+    }
+
+    void defineDependencyTypes(NodeType& dependNode) {
+        NodeType& geometryFilter = define("geometryFilter", MFn::kGeometryFilt, &dependNode);
+        define("skinCluster", MFn::kSkinClusterFilter, &geometryFilter).add(makeTyped("matrix", "ma", D::kMatrix)).array = true;
+        NodeType& dagPose = define("dagPose", MFn::kDagPose, &dependNode);
+        dagPose.add(makeTyped("xformMatrix", "xm", D::kMatrix)).array = true;
+        dagPose.add(makeTyped("worldMatrix", "wm", D::kMatrix)).array = true;
+        dagPose.add(makeSimple("members", "m", AttrKind::Message)).array = true;
+        dagPose.add(makeNumeric("bindPose", "bp", N::kBoolean));
+        define("animClip", MFn::kClip, &dependNode);
+        for (const char* curve : {"animCurveTL", "animCurveTA", "animCurveTU", "animCurveTT", "animCurveUL",
+                                  "animCurveUA", "animCurveUU", "animCurveUT"}) {
+            define(curve, MFn::kAnimCurve, &dependNode);
+        }
+        define("groupId", MFn::kGroupId, &dependNode).add(makeNumeric("groupId", "id", N::kLong));
+        define("time", MFn::kTime, &dependNode).add(makeUnit("outTime", "o", U::kTime, 0.0));
+        // Scripts and expressions are kept as text; nothing ever runs them.
+        NodeType& script = define("script", MFn::kScript, &dependNode);
+        script.add(makeTyped("before", "b", D::kString));
+        script.add(makeTyped("after", "a", D::kString));
+        script.add(makeNumeric("scriptType", "st", N::kShort));
+        script.add(makeNumeric("sourceType", "stp", N::kShort));
+        define("expression", MFn::kExpression, &dependNode).add(makeTyped("expression", "exp", D::kString));
+        // Ordinary Maya nodes the exporter never looks into.
+        for (const char* name :
+             {"unitConversion", "materialInfo", "displayLayer", "displayLayerManager", "renderLayer",
+              "renderLayerManager", "lightLinker", "groupParts", "polyCube", "polyPlane", "polySphere",
+              "polyCylinder", "polyTriangulate", "polyMapCut", "polyTweak", "polySoftEdge", "polyNormal",
+              "tweak", "partition", "creaseSet", "bump2d", "shapeEditorManager", "poseInterpolatorManager",
+              "nodeGraphEditorInfo", "hyperGraphInfo", "hyperLayout", "hyperView", "renderGlobals",
+              "renderGlobalsList", "defaultRenderUtilityList", "defaultShaderList", "defaultTextureList",
+              "lightList", "postProcessList", "renderPartition", "resolution", "hardwareRenderGlobals",
+              "hardwareRenderingGlobals", "renderQuality", "ikSystem", "ikRPsolver", "ikSCsolver",
+              "colorManagementGlobals", "strokeGlobals", "particleCloud", "brush", "sequenceManager",
+              "timeEditor", "renderSetup", "objectFilter", "selectionListOperator", "deleteComponent",
+              "blendShape", "cluster", "clusterHandle", "reference", "shadingDependNode", "polyExtrudeFace",
+              "polySplit", "polyMergeVert", "polyAutoProj", "polyPlanarProj", "polyTweakUV", "polyUnite",
+              "transformGeometry", "multiplyDivide", "plusMinusAverage", "condition", "reverse",
+              "blendColors", "layeredTexture", "checker", "ramp", "noise", "envSphere", "dof"}) {
+            define(name, MFn::kDependencyNode, &dependNode);
+        }
+    }
+
+    std::map<std::string, std::unique_ptr<NodeType>> types_;
+    std::unique_ptr<NodeType> unknownDependency_;
+    std::unique_ptr<NodeType> unknownDag_;
+};
+
+const Registry& registry() {
+    static const Registry instance;
+    return instance;
+}
+
+}  // namespace
+
+const NodeType* findNodeType(const std::string& name) {
+    return registry().find(name);
+}
+
+const NodeType& unknownNodeType(bool dag) {
+    return registry().unknown(dag);
+}
+
+}  // namespace mayahost

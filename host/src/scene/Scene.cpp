@@ -1,0 +1,213 @@
+#include "Scene.h"
+
+#include <algorithm>
+
+namespace mayahost {
+
+std::string plugKey(const std::vector<PlugStep>& steps, std::size_t count) {
+    std::string key;
+    for (std::size_t i = 0; i < count && i < steps.size(); ++i) {
+        if (i > 0) key += '.';
+        key += steps[i].attribute->longName;
+        if (steps[i].index >= 0) {
+            key += '[';
+            key += std::to_string(steps[i].index);
+            key += ']';
+        }
+    }
+    return key;
+}
+
+Scene::Scene() {
+    reset();
+}
+
+Scene& Scene::current() {
+    static Scene scene;
+    return scene;
+}
+
+Node* Scene::addNode(std::unique_ptr<Node> node) {
+    Node* added = node.get();
+    nodes_.push_back(std::move(node));
+    byName_.emplace(added->name, added);
+    return added;
+}
+
+void Scene::reset() {
+    nodes_.clear();
+    byName_.clear();
+    connections_.clear();
+    incoming_.clear();
+    static const NodeType world("world", MFn::kWorld, findNodeType("dagNode"));
+    auto worldNode = std::make_unique<Node>(world, "world", "");
+    worldNode->isDefault = true;
+    world_ = worldNode.get();
+    nodes_.push_back(std::move(worldNode));
+    createDefaultNodes();
+}
+
+// What every new Maya scene holds. The startup cameras are ordinary DAG nodes; the rest are
+// default nodes, which a file addresses as ":name".
+void Scene::createDefaultNodes() {
+    struct Camera {
+        const char* name;
+        double translate[3];
+        double rotate[3];
+    };
+    const Camera cameras[] = {{"persp", {28, 21, 28}, {-0.48, 0.785, 0}},
+                              {"top", {0, 1000.1, 0}, {-1.5708, 0, 0}},
+                              {"front", {0, 0, 1000.1}, {0, 0, 0}},
+                              {"side", {1000.1, 0, 0}, {0, 1.5708, 0}}};
+    for (const Camera& camera : cameras) {
+        Node* transform = createNode(*findNodeType("transform"), "transform", camera.name, nullptr);
+        for (int axis = 0; axis < 3; ++axis) {
+            const char* suffix[] = {"X", "Y", "Z"};
+            transform->values[std::string("translate") + suffix[axis]].numbers = {camera.translate[axis]};
+            transform->values[std::string("rotate") + suffix[axis]].numbers = {camera.rotate[axis]};
+        }
+        transform->values["visibility"].numbers = {0};
+        Node* shape = createNode(*findNodeType("camera"), "camera", std::string(camera.name) + "Shape", transform);
+        if (std::string(camera.name) != "persp") shape->values["orthographic"].numbers = {1};
+    }
+    const std::pair<const char*, const char*> defaults[] = {
+        {"time", "time1"},
+        {"renderPartition", "renderPartition"},
+        {"renderGlobalsList", "renderGlobalsList1"},
+        {"renderGlobals", "defaultRenderGlobals"},
+        {"resolution", "defaultResolution"},
+        {"shadingEngine", "initialShadingGroup"},
+        {"shadingEngine", "initialParticleSE"},
+        {"lambert", "lambert1"},
+        {"particleCloud", "particleCloud1"},
+        {"objectSet", "defaultLightSet"},
+        {"objectSet", "defaultObjectSet"},
+        {"defaultShaderList", "defaultShaderList1"},
+        {"defaultTextureList", "defaultTextureList1"},
+        {"defaultRenderUtilityList", "defaultRenderUtilityList1"},
+        {"lightList", "lightList1"},
+        {"postProcessList", "postProcessList1"},
+        {"renderGlobalsList", "defaultRenderingList1"},
+        {"hardwareRenderGlobals", "hardwareRenderGlobals"},
+        {"hardwareRenderingGlobals", "hardwareRenderingGlobals"},
+        {"hardwareRenderGlobals", "defaultHardwareRenderGlobals"},
+        {"renderQuality", "defaultRenderQuality"},
+        {"colorManagementGlobals", "defaultColorMgtGlobals"},
+        {"ikSystem", "ikSystem"},
+        {"strokeGlobals", "strokeGlobals"},
+        {"partition", "characterPartition"},
+        {"sequenceManager", "sequenceManager1"},
+    };
+    for (const auto& entry : defaults) createNode(*findNodeType(entry.first), entry.first, entry.second, nullptr)->isDefault = true;
+}
+
+Node* Scene::createNode(const NodeType& type, const std::string& typeName, const std::string& name, Node* parent) {
+    Node* node = addNode(std::make_unique<Node>(type, typeName, name.empty() ? uniqueName(typeName) : name));
+    if (node->isDag()) {
+        Node* owner = parent ? parent : world_;
+        node->parents.push_back(owner);
+        owner->children.push_back(node);
+    }
+    return node;
+}
+
+std::string Scene::uniqueName(const std::string& stem) const {
+    std::string base = stem;
+    while (!base.empty() && base.back() >= '0' && base.back() <= '9') base.pop_back();
+    if (base.empty()) base = "node";
+    for (std::size_t number = 1;; ++number) {
+        const std::string candidate = base + std::to_string(number);
+        if (byName_.count(candidate) == 0) return candidate;
+    }
+}
+
+std::size_t Scene::countNamed(const std::string& name) const {
+    return byName_.count(name);
+}
+
+namespace {
+
+// Whether some DAG path of `node` ends in parts[0..last] (and, from the world, starts there).
+bool pathMatches(const Node* node, const std::vector<std::string>& parts, std::size_t last, bool fromWorld,
+                 const Node* world) {
+    if (!node || node == world || node->name != parts[last]) return false;
+    for (const Node* parent : node->parents) {
+        if (last == 0) {
+            if (!fromWorld || parent == world) return true;
+        } else if (pathMatches(parent, parts, last - 1, fromWorld, world)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+Node* Scene::findPath(const std::string& path) const {
+    std::vector<std::string> parts;
+    const bool fromWorld = path[0] == '|';
+    std::size_t start = fromWorld ? 1 : 0;
+    while (start <= path.size()) {
+        std::size_t end = path.find('|', start);
+        if (end == std::string::npos) end = path.size();
+        parts.push_back(path.substr(start, end - start));
+        start = end + 1;
+    }
+    Node* match = nullptr;
+    const auto candidates = byName_.equal_range(parts.back());
+    for (auto it = candidates.first; it != candidates.second; ++it) {
+        if (!pathMatches(it->second, parts, parts.size() - 1, fromWorld, world_)) continue;
+        if (match) return nullptr;  // ambiguous
+        match = it->second;
+    }
+    return match;
+}
+
+Node* Scene::findNode(const std::string& name) const {
+    if (name.empty()) return nullptr;
+    if (name[0] == ':') return findNode(name.substr(1));
+    if (name.find('|') != std::string::npos) return findPath(name);
+    const auto range = byName_.equal_range(name);
+    if (range.first == range.second || std::next(range.first) != range.second) return nullptr;
+    return range.first->second;
+}
+
+void Scene::rename(Node& node, const std::string& newName) {
+    const auto range = byName_.equal_range(node.name);
+    for (auto it = range.first; it != range.second; ++it) {
+        if (it->second == &node) {
+            byName_.erase(it);
+            break;
+        }
+    }
+    node.name = newName;
+    byName_.emplace(node.name, &node);
+}
+
+void Scene::reparent(Node& child, Node* parent, bool addInstance) {
+    Node* owner = parent ? parent : world_;
+    if (!addInstance) {
+        for (Node* previous : child.parents) {
+            auto& siblings = previous->children;
+            siblings.erase(std::remove(siblings.begin(), siblings.end(), &child), siblings.end());
+        }
+        child.parents.clear();
+    }
+    if (std::find(child.parents.begin(), child.parents.end(), owner) != child.parents.end()) return;
+    child.parents.push_back(owner);
+    owner->children.push_back(&child);
+}
+
+void Scene::connect(Node& source, const std::string& sourceKey, Node& destination, const std::string& destinationKey) {
+    // A destination plug has one incoming connection; a new one replaces it (as connectAttr -f).
+    const std::string destinationId = std::to_string(reinterpret_cast<std::uintptr_t>(&destination)) + destinationKey;
+    const auto found = incoming_.find(destinationId);
+    if (found != incoming_.end()) {
+        connections_[found->second] = {&source, sourceKey, &destination, destinationKey};
+        return;
+    }
+    incoming_.emplace(destinationId, connections_.size());
+    connections_.push_back({&source, sourceKey, &destination, destinationKey});
+}
+
+}  // namespace mayahost

@@ -1,0 +1,71 @@
+#ifndef MAYAHOST_SCENE_H
+#define MAYAHOST_SCENE_H
+
+#include "Node.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace mayahost {
+
+// One step of a plug: an attribute and, for an element of a multi attribute, its logical index.
+struct PlugStep {
+    AttributeSpec* attribute;
+    std::int64_t index;  // -1 when the step is not an element
+};
+
+// Canonical text of steps [0, count): long names, element indices in brackets, '.' between.
+std::string plugKey(const std::vector<PlugStep>& steps, std::size_t count);
+
+struct Connection {
+    Node* source;
+    std::string sourceKey;
+    Node* destination;
+    std::string destinationKey;
+};
+
+// The open scene: every node in creation order, the DAG below the world node, the connections.
+class Scene {
+public:
+    Scene();
+    static Scene& current();
+    // A new, empty scene with Maya's default nodes.
+    void reset();
+
+    Node* world() const { return world_; }
+    const std::vector<std::unique_ptr<Node>>& nodes() const { return nodes_; }
+
+    // A node of `type` (typeName as the file wrote it), below `parent` for DAG nodes (the world when null).
+    Node* createNode(const NodeType& type, const std::string& typeName, const std::string& name, Node* parent);
+    // By unique name, ":name", full path "|a|b" or partial path "a|b"; null when missing or ambiguous.
+    Node* findNode(const std::string& name) const;
+    std::size_t countNamed(const std::string& name) const;
+    bool isUniqueName(const std::string& name) const { return countNamed(name) == 1; }
+    void rename(Node& node, const std::string& newName);
+    // Makes `parent` (the world when null) the only parent, or with `addInstance` one more parent.
+    void reparent(Node& child, Node* parent, bool addInstance);
+    // A name like "pCube1" that no node has yet.
+    std::string uniqueName(const std::string& stem) const;
+
+    void connect(Node& source, const std::string& sourceKey, Node& destination, const std::string& destinationKey);
+    const std::vector<Connection>& connections() const { return connections_; }
+
+private:
+    Node* addNode(std::unique_ptr<Node> node);
+    Node* findPath(const std::string& path) const;
+    void createDefaultNodes();
+
+    std::vector<std::unique_ptr<Node>> nodes_;
+    std::unordered_multimap<std::string, Node*> byName_;
+    std::vector<Connection> connections_;
+    // Destination plug (node and key) to its connection, which replaces an earlier one.
+    std::unordered_map<std::string, std::size_t> incoming_;
+    Node* world_ = nullptr;
+};
+
+}  // namespace mayahost
+
+#endif
