@@ -31,7 +31,7 @@ TEST(HostCommandLine, HelpAndBadOptions) {
 
     run = runHost({"/no/such/scene.ma"});
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(contains(run.output, "cannot open scene '/no/such/scene.ma'"));
+    EXPECT_TRUE(contains(run.output, "/no/such/scene.ma: cannot be opened"));
 }
 
 TEST(HostCommandLine, PluginsThatCannotBeUsedAreNamed) {
