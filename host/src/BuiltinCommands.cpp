@@ -3,6 +3,9 @@
 #include "HostState.h"
 #include "ScriptEditor.h"
 
+#include <maya/MGlobal.h>
+#include <maya/MSelectionList.h>
+
 #include <platform/FileServices.h>
 
 namespace mayahost {
@@ -58,11 +61,44 @@ MStatus runWorkspace(const MArgList& arguments, std::string& result) {
     return unsupported("workspace");
 }
 
+// select [-r | -add | -d | -cl] names...: sets the active selection, as "-selection" exports read it.
+MStatus runSelect(const MArgList& arguments) {
+    MSelectionList selection;
+    bool adding = false, removing = false;
+    for (unsigned int i = 0; i < arguments.length(); ++i) {
+        const std::string word = arguments.asString(i).asChar();
+        if (word == "-add" || word == "-af" || word == "-addFirst") {
+            adding = true;
+        } else if (word == "-d" || word == "-deselect") {
+            removing = true;
+        }
+    }
+    if (adding || removing) MGlobal::getActiveSelectionList(selection);
+    if (removing) {
+        ScriptEditor::instance().error("select: -deselect is not supported by the headless host.");
+        return MStatus::kFailure;
+    }
+    for (unsigned int i = 0; i < arguments.length(); ++i) {
+        const MString name = arguments.asString(i);
+        if (name.length() == 0 || name.asChar()[0] == '-') continue;
+        if (!selection.add(name)) {
+            ScriptEditor::instance().error(std::string("No object matches name: ") + name.asChar());
+            return MStatus::kFailure;
+        }
+    }
+    MGlobal::setActiveSelectionList(selection);
+    return MStatus::kSuccess;
+}
+
 }  // namespace
 
 bool runBuiltinCommand(const std::string& name, const MArgList& arguments, std::string& result, MStatus& status) {
     if (name == "file") {
         status = runFile(arguments, result);
+        return true;
+    }
+    if (name == "select") {
+        status = runSelect(arguments);
         return true;
     }
     if (name == "workspace") {

@@ -5,10 +5,25 @@
 const MObject MObject::kNullObj;
 
 MObject::MObject() : data_(nullptr) {}
-MObject::MObject(mayahost::ObjectData* data) : data_(data) {}
-MObject::MObject(const MObject& other) = default;
-MObject::~MObject() = default;
-MObject& MObject::operator=(const MObject& other) = default;
+
+MObject::MObject(mayahost::ObjectData* data) : data_(data) {
+    if (data_) data_->retain();
+}
+
+MObject::MObject(const MObject& other) : data_(other.data_) {
+    if (data_) data_->retain();
+}
+
+MObject::~MObject() {
+    if (data_) data_->release();
+}
+
+MObject& MObject::operator=(const MObject& other) {
+    if (other.data_) other.data_->retain();
+    if (data_) data_->release();
+    data_ = other.data_;
+    return *this;
+}
 
 bool MObject::isNull() const {
     return data_ == nullptr;

@@ -5,16 +5,27 @@
 
 namespace mayahost {
 
-// Base of everything an MObject can refer to. Lifetime is owned by the host, never by MObject.
+// Base of everything an MObject can refer to. Nodes and attributes belong to the scene; data
+// objects (a matrix read from a plug) belong to the MObjects that refer to them.
 class ObjectData {
 public:
     virtual ~ObjectData();
+    // Data objects are deleted when the last MObject referring to them goes.
+    void setOwnedByHandles() { ownedByHandles_ = true; }
+    void retain() { ++handles_; }
+    void release() {
+        if (--handles_ == 0 && ownedByHandles_) delete this;
+    }
     virtual MFn::Type apiType() const = 0;
     virtual bool hasFn(MFn::Type type) const;
     virtual const char* apiTypeStr() const = 0;
 
     static MObject wrap(ObjectData* data);
     static ObjectData* unwrap(const MObject& object);
+
+private:
+    int handles_ = 0;
+    bool ownedByHandles_ = false;
 };
 
 }  // namespace mayahost

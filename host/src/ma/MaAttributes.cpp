@@ -1,6 +1,8 @@
 // setAttr and addAttr: plug paths, values and dynamic attribute definitions.
 #include "MaStatementReader.h"
 
+#include <maya/MDistance.h>
+
 #include <charconv>
 #include <cstring>
 #include <map>
@@ -100,9 +102,9 @@ bool MaStatementReader::parseSteps(Node& node, const std::string& path, int line
         const std::string name = component.substr(0, bracket);
         if (name.empty() || steps.size() >= kMaxPathSteps) return fail(line, "malformed attribute '" + path + "'");
         if (!checkName(name, line)) return false;
-        AttributeSpec* attribute = parentAttribute ? parentAttribute->child(name) : nullptr;
-        if (!attribute) attribute = node.findAttribute(name);
-        if (!attribute) attribute = &node.implicitAttribute(steps.empty() ? name : plugKey(steps, steps.size()) + "." + name);
+        AttributeSpec* attribute = parentAttribute ? parentAttribute->child(name) : node.findAttribute(name);
+        if (!attribute) attribute = parentAttribute ? &node.implicitChild(*parentAttribute, name) : &node.implicitAttribute(name);
+        if (bracket != std::string::npos && attribute->kind == AttrKind::Unknown) attribute->array = true;
         PlugStep step{attribute, -1};
         if (bracket != std::string::npos) {
             const std::string inside = component.substr(bracket + 1, component.size() - bracket - 2);
@@ -157,42 +159,55 @@ bool MaStatementReader::resolvePlug(const std::string& text, int line, Node*& no
     return parseSteps(*node, path, line, steps, rangeEnd);
 }
 
+// Files give lengths and angles in the scene's working units; plugs hold centimetres and radians.
+double MaStatementReader::unitFactor(const AttributeSpec& attribute) const {
+    const AttributeSpec& measured = attribute.isNumericCompound() ? *attribute.children[0] : attribute;
+    if (measured.kind != AttrKind::Unit) return 1.0;
+    if (measured.unitType == MFnUnitAttribute::kAngle) return angleFactor_;
+    if (measured.unitType == MFnUnitAttribute::kDistance) return MDistance::uiToInternal(1.0);
+    return 1.0;
+}
+
 void MaStatementReader::store(Target& target, PlugData&& data) {
     Node& node = *target.node;
+    const double factor = data.words.empty() && data.dataType != "matrix" ? unitFactor(*target.steps.back().attribute) : 1.0;
+    if (factor != 1.0) {
+        for (double& value : data.numbers) value *= factor;
+    }
     const PlugStep& last = target.steps.back();
     if (last.index >= 0) {
         const std::uint32_t count = target.rangeEnd >= 0 ? std::uint32_t(target.rangeEnd - last.index + 1) : 1u;
-        node.elements[plugKey(target.steps, target.steps.size() - 1) + (target.steps.size() > 1 ? "." : "") +
-                      last.attribute->longName]
-            .push_back({std::uint32_t(last.index), count, std::move(data)});
+        node.elements[plugKey(target.steps, target.steps.size(), true)].push_back({std::uint32_t(last.index), count, std::move(data)});
         return;
     }
-    const std::string key = plugKey(target.steps, target.steps.size());
     AttributeSpec& attribute = *last.attribute;
     // Numeric compounds keep one value per child, so that ".t" and ".tx" address the same numbers.
     if (attribute.isNumericCompound() && data.words.empty() && data.numbers.size() == attribute.children.size()) {
-        const std::string prefix = target.steps.size() > 1 ? plugKey(target.steps, target.steps.size() - 1) + "." : "";
+        std::vector<PlugStep> child = target.steps;
+        child.push_back({nullptr, -1});
         for (std::size_t c = 0; c < attribute.children.size(); ++c) {
+            child.back().attribute = attribute.children[c];
             PlugData component;
             component.numbers = {data.numbers[c]};
-            node.values[prefix + attribute.children[c]->longName] = std::move(component);
+            node.values[plugKey(child, child.size())] = std::move(component);
         }
         return;
     }
-    node.values[key] = std::move(data);
+    node.values[plugKey(target.steps, target.steps.size())] = std::move(data);
 }
 
 bool MaStatementReader::readSparseElements(Target& target, MaToken& token) {
     std::size_t rangeStep = 0;
     while (target.steps[rangeStep].index < 0 || rangeStep + 1 == target.steps.size()) ++rangeStep;
     const PlugStep child = target.steps.back();
-    if (!child.attribute->array && child.attribute->kind != AttrKind::Unknown) {
-        return fail(token.line, "'" + child.attribute->longName + "' is not a multi attribute");
-    }
+    if (child.attribute->kind == AttrKind::Unknown) child.attribute->array = true;
+    if (!child.attribute->array) return fail(token.line, "'" + child.attribute->longName + "' is not a multi attribute");
     std::vector<PlugStep> element(target.steps.begin(), target.steps.begin() + std::ptrdiff_t(rangeStep) + 1);
     for (std::int64_t outer = target.steps[rangeStep].index; outer <= target.rangeEnd; ++outer) {
         element.back().index = outer;
-        const std::string key = plugKey(element, element.size()) + "." + child.attribute->longName;
+        std::vector<PlugStep> weights = element;
+        weights.push_back({child.attribute, 0});
+        const std::string key = plugKey(weights, weights.size(), true);
         double count = 0.0;
         if (!readNumber(token, count) || count < 0 || count >= double(kMaxElements)) {
             return fail(token.line, "expected an element count in '" + plugKey(target.steps, target.steps.size()) + "'");

@@ -7,6 +7,7 @@
 #include <maya/MTime.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <map>
@@ -78,7 +79,7 @@ bool parseTimeUnit(const std::string& name, MTime::Unit& unit) {
 }  // namespace
 
 MaStatementReader::MaStatementReader(std::string_view text, std::string fileName, Scene& scene)
-    : lexer_(text), fileName_(std::move(fileName)), scene_(scene) {}
+    : lexer_(text), fileName_(std::move(fileName)), scene_(scene), angleFactor_(M_PI / 180.0) {}
 
 bool MaStatementReader::fail(int line, const std::string& message) {
     if (error_.empty()) error_ = fileName_ + ":" + std::to_string(line) + ": " + message;
@@ -165,7 +166,9 @@ bool MaStatementReader::run(std::string& error) {
             fail(token.line, "expected a command, found " + std::string(token.kind == MaToken::Kind::String ? "a string" : "'" + std::string(token.text) + "'"));
             break;
         }
-        if (!dispatch(std::string(token.text), token.line)) break;
+        // "system(...)" and the like: the command is the word before the parenthesis.
+        const std::string_view word = token.text.substr(0, token.text.find('('));
+        if (!dispatch(std::string(word), token.line)) break;
     }
     error = error_;
     return false;
@@ -380,9 +383,14 @@ bool MaStatementReader::currentUnit() {
             } else {
                 warn(value.line, "unknown time unit '" + value.text + "'; film (24 fps) is used");
             }
-        } else if (flagIs(arguments[i], "a", "angle") && value.text != "degree" && value.text != "deg") {
-            // Files store angles in radians either way; the UI angle unit changes nothing we read.
-            if (value.text != "radian" && value.text != "rad") warn(value.line, "unknown angle unit '" + value.text + "'");
+        } else if (flagIs(arguments[i], "a", "angle")) {
+            if (value.text == "radian" || value.text == "rad") {
+                angleFactor_ = 1.0;
+            } else if (value.text == "degree" || value.text == "deg") {
+                angleFactor_ = M_PI / 180.0;
+            } else {
+                warn(value.line, "unknown angle unit '" + value.text + "'; degrees are used");
+            }
         }
     }
     return true;

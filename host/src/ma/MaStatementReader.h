@@ -55,6 +55,7 @@ private:
     bool readSparseElements(Target& target, MaToken& token);
     bool readNumber(const MaToken& token, double& value) const;
     void store(Target& target, PlugData&& data);
+    double unitFactor(const AttributeSpec& attribute) const;
 
     // "node.attr[1].child" to a node and steps; false (with a warning) when the node is missing.
     bool resolvePlug(const std::string& text, int line, Node*& node, std::vector<PlugStep>& steps,
@@ -69,6 +70,7 @@ private:
     Scene& scene_;
     std::string error_;
     Node* current_ = nullptr;
+    double angleFactor_;  // file angles to radians
     std::set<std::string> warned_;
 };
 

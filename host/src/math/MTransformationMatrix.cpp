@@ -69,6 +69,8 @@ MTransformationMatrix::MTransformationMatrix(const MMatrix& matrix) : MTransform
     // A mirrored matrix keeps a proper rotation and carries the mirror in the z scale.
     if (rotation.det3x3() < 0.0) {
         scale_[2] = -scale_[2];
+        xz = -xz;
+        yz = -yz;
         for (int c = 0; c < 3; ++c) rotation[2][c] = -rotation[2][c];
     }
     shear_[0] = xy;

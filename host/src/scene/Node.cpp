@@ -46,11 +46,32 @@ AttributeSpec& Node::implicitAttribute(const std::string& attributeName) {
     return *implicit_.back();
 }
 
+namespace {
+
+void addWithChildren(AttributeSpec* attribute, std::vector<AttributeSpec*>& all) {
+    all.push_back(attribute);
+    for (AttributeSpec* child : attribute->children) addWithChildren(child, all);
+}
+
+}  // namespace
+
+AttributeSpec& Node::implicitChild(AttributeSpec& parent, const std::string& childName) {
+    if (AttributeSpec* existing = parent.child(childName)) return *existing;
+    auto attribute = std::make_unique<AttributeSpec>();
+    attribute->longName = childName;
+    attribute->parent = &parent;
+    parent.children.push_back(attribute.get());
+    parent.ownedChildren.push_back(std::move(attribute));
+    return *parent.children.back();
+}
+
 std::vector<AttributeSpec*> Node::attributes() const {
+    std::vector<AttributeSpec*> topLevel;
+    type_->collectAttributes(topLevel);
+    for (const auto& attribute : implicit_) topLevel.push_back(attribute.get());
+    for (const auto& attribute : dynamic_) topLevel.push_back(attribute.get());
     std::vector<AttributeSpec*> all;
-    type_->collectAttributes(all);
-    for (const auto& attribute : implicit_) all.push_back(attribute.get());
-    for (const auto& attribute : dynamic_) all.push_back(attribute.get());
+    for (AttributeSpec* attribute : topLevel) addWithChildren(attribute, all);
     return all;
 }
 

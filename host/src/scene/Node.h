@@ -51,8 +51,10 @@ public:
     AttributeSpec* findAttribute(const std::string& name) const;
     AttributeSpec& addDynamicAttribute(std::unique_ptr<AttributeSpec> attribute);
     AttributeSpec& addDynamicChild(AttributeSpec& parent, std::unique_ptr<AttributeSpec> attribute);
+    // Attributes a file uses that the schema does not describe; indexed ones become multis.
     AttributeSpec& implicitAttribute(const std::string& name);
-    // Every top-level attribute: static, then implicit, then dynamic.
+    AttributeSpec& implicitChild(AttributeSpec& parent, const std::string& name);
+    // Every attribute, children included: static, then implicit, then dynamic.
     std::vector<AttributeSpec*> attributes() const;
 
     std::string name;

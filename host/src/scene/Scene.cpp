@@ -4,14 +4,18 @@
 
 namespace mayahost {
 
-std::string plugKey(const std::vector<PlugStep>& steps, std::size_t count) {
+std::string plugKey(const std::vector<PlugStep>& steps, std::size_t count, bool withoutLastIndex) {
     std::string key;
-    for (std::size_t i = 0; i < count && i < steps.size(); ++i) {
-        if (i > 0) key += '.';
-        key += steps[i].attribute->longName;
-        if (steps[i].index >= 0) {
+    count = std::min(count, steps.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const PlugStep& step = steps[i];
+        // A plain compound (not a multi, not an element) does not appear in its children's names.
+        if (i + 1 < count && step.index < 0 && !step.attribute->array) continue;
+        if (!key.empty()) key += '.';
+        key += step.attribute->longName;
+        if (step.index >= 0 && !(withoutLastIndex && i + 1 == count)) {
             key += '[';
-            key += std::to_string(steps[i].index);
+            key += std::to_string(step.index);
             key += ']';
         }
     }
@@ -143,6 +147,13 @@ bool pathMatches(const Node* node, const std::vector<std::string>& parts, std::s
 
 }  // namespace
 
+std::vector<Node*> Scene::nodesNamed(const std::string& name) const {
+    std::vector<Node*> named;
+    const auto range = byName_.equal_range(name);
+    for (auto it = range.first; it != range.second; ++it) named.push_back(it->second);
+    return named;
+}
+
 Node* Scene::findPath(const std::string& path) const {
     std::vector<std::string> parts;
     const bool fromWorld = path[0] == '|';
@@ -198,15 +209,28 @@ void Scene::reparent(Node& child, Node* parent, bool addInstance) {
     owner->children.push_back(&child);
 }
 
+namespace {
+
+std::string destinationId(const Node& node, const std::string& key) {
+    return std::to_string(reinterpret_cast<std::uintptr_t>(&node)) + key;
+}
+
+}  // namespace
+
+const Connection* Scene::incoming(const Node& destination, const std::string& key) const {
+    const auto found = incoming_.find(destinationId(destination, key));
+    return found == incoming_.end() ? nullptr : &connections_[found->second];
+}
+
 void Scene::connect(Node& source, const std::string& sourceKey, Node& destination, const std::string& destinationKey) {
     // A destination plug has one incoming connection; a new one replaces it (as connectAttr -f).
-    const std::string destinationId = std::to_string(reinterpret_cast<std::uintptr_t>(&destination)) + destinationKey;
-    const auto found = incoming_.find(destinationId);
+    const std::string id = destinationId(destination, destinationKey);
+    const auto found = incoming_.find(id);
     if (found != incoming_.end()) {
         connections_[found->second] = {&source, sourceKey, &destination, destinationKey};
         return;
     }
-    incoming_.emplace(destinationId, connections_.size());
+    incoming_.emplace(id, connections_.size());
     connections_.push_back({&source, sourceKey, &destination, destinationKey});
 }
 

@@ -17,8 +17,9 @@ struct PlugStep {
     std::int64_t index;  // -1 when the step is not an element
 };
 
-// Canonical text of steps [0, count): long names, element indices in brackets, '.' between.
-std::string plugKey(const std::vector<PlugStep>& steps, std::size_t count);
+// Canonical text of steps [0, count): long names, element indices in brackets, '.' between;
+// `withoutLastIndex` names the whole multi of an element.
+std::string plugKey(const std::vector<PlugStep>& steps, std::size_t count, bool withoutLastIndex = false);
 
 struct Connection {
     Node* source;
@@ -43,6 +44,7 @@ public:
     // By unique name, ":name", full path "|a|b" or partial path "a|b"; null when missing or ambiguous.
     Node* findNode(const std::string& name) const;
     std::size_t countNamed(const std::string& name) const;
+    std::vector<Node*> nodesNamed(const std::string& name) const;
     bool isUniqueName(const std::string& name) const { return countNamed(name) == 1; }
     void rename(Node& node, const std::string& newName);
     // Makes `parent` (the world when null) the only parent, or with `addInstance` one more parent.
@@ -52,6 +54,8 @@ public:
 
     void connect(Node& source, const std::string& sourceKey, Node& destination, const std::string& destinationKey);
     const std::vector<Connection>& connections() const { return connections_; }
+    // The connection into a destination plug, if any.
+    const Connection* incoming(const Node& destination, const std::string& key) const;
 
 private:
     Node* addNode(std::unique_ptr<Node> node);

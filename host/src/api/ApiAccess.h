@@ -1,0 +1,67 @@
+#ifndef MAYAHOST_APIACCESS_H
+#define MAYAHOST_APIACCESS_H
+
+// How the stand-in's API classes reach each other's private state and the scene behind them.
+
+#include "scene/Scene.h"
+
+#include <maya/MDagPath.h>
+#include <maya/MPlug.h>
+
+namespace mayahost {
+
+inline Node* asNode(const MObject& object) {
+    return dynamic_cast<Node*>(ObjectData::unwrap(object));
+}
+
+inline AttributeSpec* asAttribute(const MObject& object) {
+    return dynamic_cast<AttributeSpec*>(ObjectData::unwrap(object));
+}
+
+inline MObject objectOf(ObjectData* data) {
+    return ObjectData::wrap(data);
+}
+
+// The DAG paths of a node: one per chain of parents up to the world.
+std::vector<std::vector<Node*>> pathsTo(Node* node);
+// Local matrix of a DAG node from its transform attributes (identity for shapes).
+MMatrix localMatrix(const Node& node);
+// A plug of `node` from steps (attribute, index).
+MPlug makePlug(Node* node, const std::vector<PlugStep>& steps);
+// Resolves "name.attr[1].child" or "attr[1].child" of a given node.
+bool parsePlugSteps(Node& node, const std::string& path, std::vector<PlugStep>& steps);
+
+}  // namespace mayahost
+
+class MDagPathAccess {
+public:
+    static std::vector<mayahost::ObjectData*>& nodes(MDagPath& path) { return path.nodes_; }
+    static const std::vector<mayahost::ObjectData*>& nodes(const MDagPath& path) { return path.nodes_; }
+    static mayahost::Node* last(const MDagPath& path) {
+        return path.nodes_.empty() ? mayahost::Scene::current().world()
+                                   : static_cast<mayahost::Node*>(path.nodes_.back());
+    }
+    static MDagPath fromNodes(const std::vector<mayahost::Node*>& nodes) {
+        MDagPath path;
+        path.nodes_.assign(nodes.begin(), nodes.end());
+        return path;
+    }
+};
+
+class MPlugAccess {
+public:
+    static mayahost::Node* node(const MPlug& plug) { return static_cast<mayahost::Node*>(plug.node_); }
+    static std::vector<mayahost::PlugStep> steps(const MPlug& plug) {
+        std::vector<mayahost::PlugStep> steps;
+        for (const auto& step : plug.steps_) steps.push_back({static_cast<mayahost::AttributeSpec*>(step.first), step.second});
+        return steps;
+    }
+    static MPlug make(mayahost::Node* node, const std::vector<mayahost::PlugStep>& steps) {
+        MPlug plug;
+        plug.node_ = node;
+        for (const auto& step : steps) plug.steps_.emplace_back(step.attribute, step.index);
+        return plug;
+    }
+};
+
+#endif

@@ -1,0 +1,119 @@
+#include <maya/MFnDependencyNode.h>
+
+#include "ApiAccess.h"
+
+#include <algorithm>
+
+using namespace mayahost;
+
+namespace {
+
+void setStatus(MStatus* status, bool ok) {
+    if (status) *status = ok ? MStatus::kSuccess : MStatus::kFailure;
+}
+
+}  // namespace
+
+MFnDependencyNode::MFnDependencyNode() = default;
+
+MFnDependencyNode::MFnDependencyNode(const MObject& object, MStatus* ReturnStatus) {
+    const MStatus status = setObject(object);
+    if (ReturnStatus) *ReturnStatus = status;
+}
+
+MFn::Type MFnDependencyNode::type() const { return MFn::kDependencyNode; }
+
+MString MFnDependencyNode::name(MStatus* ReturnStatus) const {
+    const Node* node = asNode(object_);
+    setStatus(ReturnStatus, node);
+    return node ? MString(node->name.c_str()) : MString();
+}
+
+MString MFnDependencyNode::typeName(MStatus* ReturnStatus) const {
+    const Node* node = asNode(object_);
+    setStatus(ReturnStatus, node);
+    return node ? MString(node->typeName().c_str()) : MString();
+}
+
+MPlug MFnDependencyNode::findPlug(const MString& attributeName, bool, MStatus* ReturnStatus) const {
+    Node* node = asNode(object_);
+    std::vector<PlugStep> steps;
+    const bool found = node && parsePlugSteps(*node, attributeName.asChar(), steps);
+    if (ReturnStatus) *ReturnStatus = found ? MStatus::kSuccess : MStatus::kInvalidParameter;
+    return found ? makePlug(node, steps) : MPlug();
+}
+
+MPlug MFnDependencyNode::findPlug(const MString& attributeName, MStatus* ReturnStatus) const {
+    return findPlug(attributeName, false, ReturnStatus);
+}
+
+MPlug MFnDependencyNode::findPlug(const MObject& attribute, bool, MStatus* ReturnStatus) const {
+    Node* node = asNode(object_);
+    AttributeSpec* spec = asAttribute(attribute);
+    setStatus(ReturnStatus, node && spec);
+    if (!node || !spec) return MPlug();
+    std::vector<PlugStep> steps;
+    for (AttributeSpec* step = spec; step; step = step->parent) steps.insert(steps.begin(), {step, -1});
+    return makePlug(node, steps);
+}
+
+unsigned int MFnDependencyNode::attributeCount(MStatus* ReturnStatus) const {
+    const Node* node = asNode(object_);
+    setStatus(ReturnStatus, node);
+    return node ? static_cast<unsigned int>(node->attributes().size()) : 0;
+}
+
+MObject MFnDependencyNode::attribute(unsigned int index, MStatus* ReturnStatus) const {
+    const Node* node = asNode(object_);
+    if (!node) {
+        setStatus(ReturnStatus, false);
+        return MObject();
+    }
+    const std::vector<AttributeSpec*> all = node->attributes();
+    setStatus(ReturnStatus, index < all.size());
+    return index < all.size() ? objectOf(all[index]) : MObject();
+}
+
+MObject MFnDependencyNode::attribute(const MString& attributeName, MStatus* ReturnStatus) const {
+    const Node* node = asNode(object_);
+    AttributeSpec* spec = node ? node->findAttribute(attributeName.asChar()) : nullptr;
+    setStatus(ReturnStatus, spec);
+    return spec ? objectOf(spec) : MObject();
+}
+
+bool MFnDependencyNode::hasAttribute(const MString& attributeName, MStatus* ReturnStatus) const {
+    const Node* node = asNode(object_);
+    setStatus(ReturnStatus, node);
+    return node && node->findAttribute(attributeName.asChar());
+}
+
+MStatus MFnDependencyNode::getConnections(MPlugArray& array) const {
+    array.clear();
+    Node* node = asNode(object_);
+    if (!node) return MStatus::kFailure;
+    std::vector<std::string> seen;
+    for (const Connection& connection : Scene::current().connections()) {
+        const std::string* key = connection.source == node        ? &connection.sourceKey
+                                 : connection.destination == node ? &connection.destinationKey
+                                                                  : nullptr;
+        if (!key || std::find(seen.begin(), seen.end(), *key) != seen.end()) continue;
+        std::vector<PlugStep> steps;
+        if (parsePlugSteps(*node, *key, steps)) {
+            seen.push_back(*key);
+            array.append(makePlug(node, steps));
+        }
+    }
+    return MStatus::kSuccess;
+}
+
+bool MFnDependencyNode::isDefaultNode(MStatus* ReturnStatus) const {
+    const Node* node = asNode(object_);
+    setStatus(ReturnStatus, node);
+    return node && node->isDefault;
+}
+
+bool MFnDependencyNode::isLocked(MStatus* ReturnStatus) const {
+    const Node* node = asNode(object_);
+    setStatus(ReturnStatus, node);
+    return node && node->locked;
+}

@@ -1,0 +1,521 @@
+#include "ApiAccess.h"
+
+#include "MatrixData.h"
+
+#include <maya/MDistance.h>
+#include <maya/MIntArray.h>
+#include <maya/MPlug.h>
+#include <maya/MTime.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+
+using namespace mayahost;
+
+namespace mayahost {
+
+MPlug makePlug(Node* node, const std::vector<PlugStep>& steps) {
+    return MPlugAccess::make(node, steps);
+}
+
+// "attr[1].child": each component a long or short name, optionally with one index.
+bool parsePlugSteps(Node& node, const std::string& path, std::vector<PlugStep>& steps) {
+    steps.clear();
+    std::size_t start = 0;
+    AttributeSpec* parent = nullptr;
+    while (start <= path.size()) {
+        std::size_t end = path.find('.', start);
+        if (end == std::string::npos) end = path.size();
+        const std::string component = path.substr(start, end - start);
+        const std::size_t bracket = component.find('[');
+        const std::string name = component.substr(0, bracket);
+        AttributeSpec* attribute = parent ? parent->child(name) : node.findAttribute(name);
+        if (!attribute) return false;
+        std::int64_t index = -1;
+        if (bracket != std::string::npos) {
+            char* parsed = nullptr;
+            index = std::strtoll(component.c_str() + bracket + 1, &parsed, 10);
+            if (!parsed || *parsed != ']' || index < 0) return false;
+        }
+        steps.push_back({attribute, index});
+        parent = attribute;
+        start = end + 1;
+    }
+    return !steps.empty();
+}
+
+}  // namespace mayahost
+
+namespace {
+
+void setStatus(MStatus* status, bool ok) {
+    if (status) *status = ok ? MStatus::kSuccess : MStatus::kFailure;
+}
+
+// Where a plug's value lives: its own entry, an element of a multi, or one component of a
+// tuple element (".vt[3].vtx").
+struct ValueView {
+    const PlugData* data = nullptr;
+    std::size_t offset = 0;   // first number of this plug within data->numbers
+    std::size_t count = 0;    // numbers that belong to it
+};
+
+const ElementRange* findElement(const Node& node, const std::string& key, std::int64_t index) {
+    const auto found = node.elements.find(key);
+    if (found == node.elements.end()) return nullptr;
+    // Later statements override earlier ones.
+    for (auto range = found->second.rbegin(); range != found->second.rend(); ++range) {
+        if (index >= range->first && index < std::int64_t(range->first) + range->count) return &*range;
+    }
+    return nullptr;
+}
+
+std::string arrayKey(const std::vector<PlugStep>& steps, std::size_t last) {
+    return plugKey(steps, last + 1, true);
+}
+
+ValueView viewOf(const Node& node, const std::vector<PlugStep>& steps) {
+    ValueView view;
+    if (steps.empty()) return view;
+    const PlugStep& last = steps.back();
+    if (last.index >= 0) {
+        if (const ElementRange* range = findElement(node, arrayKey(steps, steps.size() - 1), last.index)) {
+            const std::size_t tuple = range->data.numbers.size() / std::max<std::size_t>(1, range->count);
+            view.data = &range->data;
+            view.offset = std::size_t(last.index - range->first) * tuple;
+            view.count = range->data.texts.empty() ? tuple : 0;
+        }
+        return view;
+    }
+    const auto found = node.values.find(plugKey(steps, steps.size()));
+    if (found != node.values.end()) {
+        view.data = &found->second;
+        view.count = found->second.numbers.size();
+        return view;
+    }
+    // A component of a tuple element: the parent step is an element with numbers.
+    if (steps.size() >= 2 && steps[steps.size() - 2].index >= 0 && last.attribute->parent) {
+        const std::vector<PlugStep> parent(steps.begin(), steps.end() - 1);
+        ValueView whole = viewOf(node, parent);
+        const auto& siblings = last.attribute->parent->children;
+        const auto position = std::find(siblings.begin(), siblings.end(), last.attribute) - siblings.begin();
+        if (whole.data && std::size_t(position) < whole.count) {
+            whole.offset += std::size_t(position);
+            whole.count = 1;
+            return whole;
+        }
+    }
+    return view;
+}
+
+// The plug an incoming connection brings this plug's value from; for a child of a connected
+// compound (".isx" of "hip.s" -> "knee.is"), the matching child of the source.
+bool connectedSource(const Node& node, const std::vector<PlugStep>& steps, Node*& sourceNode, std::vector<PlugStep>& source) {
+    const Scene& scene = Scene::current();
+    if (const Connection* connection = scene.incoming(node, plugKey(steps, steps.size()))) {
+        sourceNode = connection->source;
+        return parsePlugSteps(*sourceNode, connection->sourceKey, source);
+    }
+    const AttributeSpec* child = steps.back().attribute;
+    if (steps.back().index >= 0 || !child->parent) return false;
+    std::vector<PlugStep> parent(steps.begin(), steps.end() - 1);
+    if (parent.empty() || parent.back().attribute != child->parent) parent.push_back({child->parent, -1});
+    const Connection* connection = scene.incoming(node, plugKey(parent, parent.size()));
+    if (!connection) return false;
+    sourceNode = connection->source;
+    if (!parsePlugSteps(*sourceNode, connection->sourceKey, source)) return false;
+    const auto& siblings = child->parent->children;
+    const std::size_t position = std::size_t(std::find(siblings.begin(), siblings.end(), child) - siblings.begin());
+    const AttributeSpec* compound = source.back().attribute;
+    if (position >= compound->children.size()) return false;
+    source.push_back({compound->children[position], -1});
+    return true;
+}
+
+// Numeric reads follow an incoming connection to its source, as evaluation would.
+bool readNumber(const Node& node, const std::vector<PlugStep>& steps, double& value, int depth = 0) {
+    const ValueView view = viewOf(node, steps);
+    if (view.data && view.count >= 1) {
+        value = view.data->numbers[view.offset];
+        return true;
+    }
+    constexpr int kMaxConnectionHops = 8;
+    Node* sourceNode = nullptr;
+    std::vector<PlugStep> source;
+    if (depth < kMaxConnectionHops && connectedSource(node, steps, sourceNode, source)) {
+        return readNumber(*sourceNode, source, value, depth + 1);
+    }
+    if (steps.back().attribute->kind == AttrKind::Unknown) return false;
+    value = steps.back().attribute->defaultValue;
+    return steps.back().attribute->isScalarNumber();
+}
+
+}  // namespace
+
+MPlug::MPlug() : node_(nullptr) {}
+
+MPlug::MPlug(const MObject& node, const MObject& attribute) : node_(asNode(node)) {
+    std::vector<AttributeSpec*> chain;
+    for (AttributeSpec* step = asAttribute(attribute); step; step = step->parent) chain.insert(chain.begin(), step);
+    for (AttributeSpec* step : chain) steps_.emplace_back(step, -1);
+}
+
+bool MPlug::isNull(MStatus* ReturnStatus) const {
+    setStatus(ReturnStatus, true);
+    return !node_ || steps_.empty();
+}
+
+MObject MPlug::node(MStatus* ReturnStatus) const {
+    setStatus(ReturnStatus, node_);
+    return node_ ? objectOf(node_) : MObject();
+}
+
+MObject MPlug::attribute(MStatus* ReturnStatus) const {
+    setStatus(ReturnStatus, !steps_.empty());
+    return steps_.empty() ? MObject() : objectOf(steps_.back().first);
+}
+
+MString MPlug::name(MStatus* ReturnStatus) const {
+    setStatus(ReturnStatus, node_);
+    if (!node_) return MString();
+    return MString((static_cast<Node*>(node_)->name + "." + partialName(false, false, false, false, false, false).asChar()).c_str());
+}
+
+MString MPlug::partialName(bool includeNodeName, bool, bool, bool, bool useFullAttributePath, bool useLongNames,
+                           MStatus* ReturnStatus) const {
+    setStatus(ReturnStatus, node_);
+    std::string text = includeNodeName && node_ ? static_cast<Node*>(node_)->name + "." : "";
+    const std::size_t first = useFullAttributePath || steps_.empty() ? 0 : steps_.size() - 1;
+    for (std::size_t i = first; i < steps_.size(); ++i) {
+        const AttributeSpec* attribute = static_cast<AttributeSpec*>(steps_[i].first);
+        if (i > first) text += ".";
+        text += useLongNames || attribute->shortName.empty() ? attribute->longName : attribute->shortName;
+        if (steps_[i].second >= 0) text += "[" + std::to_string(steps_[i].second) + "]";
+    }
+    return MString(text.c_str());
+}
+
+bool MPlug::isArray(MStatus* ReturnStatus) const {
+    setStatus(ReturnStatus, !steps_.empty());
+    return !steps_.empty() && static_cast<AttributeSpec*>(steps_.back().first)->array && steps_.back().second < 0;
+}
+
+bool MPlug::isElement(MStatus* ReturnStatus) const {
+    setStatus(ReturnStatus, !steps_.empty());
+    return !steps_.empty() && steps_.back().second >= 0;
+}
+
+bool MPlug::isCompound(MStatus* ReturnStatus) const {
+    setStatus(ReturnStatus, !steps_.empty());
+    if (steps_.empty()) return false;
+    const AttributeSpec* attribute = static_cast<AttributeSpec*>(steps_.back().first);
+    // Attributes the schema lacks are compounds when the file gave them children.
+    return attribute->kind == AttrKind::Compound || (attribute->kind == AttrKind::Unknown && !attribute->children.empty());
+}
+
+bool MPlug::isChild(MStatus* ReturnStatus) const {
+    setStatus(ReturnStatus, !steps_.empty());
+    return steps_.size() > 1;
+}
+
+bool MPlug::isDynamic(MStatus* ReturnStatus) const {
+    setStatus(ReturnStatus, !steps_.empty());
+    return !steps_.empty() && static_cast<AttributeSpec*>(steps_.back().first)->dynamic;
+}
+
+bool MPlug::isConnected(MStatus* ReturnStatus) const {
+    MPlugArray connected;
+    return connectedTo(connected, true, true, ReturnStatus) && connected.length() > 0;
+}
+
+unsigned int MPlug::getExistingArrayAttributeIndices(MIntArray& indices, MStatus* ReturnStatus) const {
+    indices.clear();
+    Node* node = static_cast<Node*>(node_);
+    if (!node || !isArray()) {
+        setStatus(ReturnStatus, false);
+        return 0;
+    }
+    const std::vector<PlugStep> steps = MPlugAccess::steps(*this);
+    std::set<std::int64_t> found;
+    const auto elements = node->elements.find(arrayKey(steps, steps.size() - 1));
+    if (elements != node->elements.end()) {
+        for (const ElementRange& range : elements->second) {
+            for (std::uint32_t i = 0; i < range.count; ++i) found.insert(range.first + i);
+        }
+    }
+    // Elements set child by child, or connected, exist too.
+    const std::string prefix = plugKey(steps, steps.size()) + "[";
+    auto collect = [&](const std::string& key) {
+        if (key.compare(0, prefix.size(), prefix) == 0) found.insert(std::atoll(key.c_str() + prefix.size()));
+    };
+    for (const auto& entry : node->values) collect(entry.first);
+    for (const auto& entry : node->elements) collect(entry.first);
+    for (const Connection& connection : Scene::current().connections()) {
+        if (connection.source == node) collect(connection.sourceKey);
+        if (connection.destination == node) collect(connection.destinationKey);
+    }
+    for (std::int64_t index : found) indices.append(static_cast<int>(index));
+    setStatus(ReturnStatus, true);
+    return indices.length();
+}
+
+unsigned int MPlug::numElements(MStatus* ReturnStatus) const {
+    MIntArray indices;
+    return getExistingArrayAttributeIndices(indices, ReturnStatus);
+}
+
+MPlug MPlug::elementByLogicalIndex(unsigned int logicalIndex, MStatus* ReturnStatus) const {
+    setStatus(ReturnStatus, isArray());
+    if (!isArray()) return MPlug();
+    MPlug element = *this;
+    element.steps_.back().second = logicalIndex;
+    return element;
+}
+
+MPlug MPlug::elementByPhysicalIndex(unsigned int physicalIndex, MStatus* ReturnStatus) const {
+    MIntArray indices;
+    getExistingArrayAttributeIndices(indices);
+    setStatus(ReturnStatus, physicalIndex < indices.length());
+    return physicalIndex < indices.length() ? elementByLogicalIndex(static_cast<unsigned int>(indices[physicalIndex])) : MPlug();
+}
+
+unsigned int MPlug::logicalIndex(MStatus* ReturnStatus) const {
+    setStatus(ReturnStatus, isElement());
+    return isElement() ? static_cast<unsigned int>(steps_.back().second) : 0;
+}
+
+unsigned int MPlug::numChildren(MStatus* ReturnStatus) const {
+    setStatus(ReturnStatus, isCompound());
+    return isCompound() ? static_cast<unsigned int>(static_cast<AttributeSpec*>(steps_.back().first)->children.size()) : 0;
+}
+
+MPlug MPlug::child(unsigned int index, MStatus* ReturnStatus) const {
+    const bool ok = isCompound() && index < numChildren() && !isArray();
+    setStatus(ReturnStatus, ok);
+    if (!ok) return MPlug();
+    MPlug result = *this;
+    result.steps_.emplace_back(static_cast<AttributeSpec*>(steps_.back().first)->children[index], -1);
+    return result;
+}
+
+MPlug MPlug::child(const MObject& attribute, MStatus* ReturnStatus) const {
+    const AttributeSpec* wanted = asAttribute(attribute);
+    for (unsigned int i = 0; i < numChildren(); ++i) {
+        if (static_cast<AttributeSpec*>(steps_.back().first)->children[i] == wanted) return child(i, ReturnStatus);
+    }
+    setStatus(ReturnStatus, false);
+    return MPlug();
+}
+
+MPlug MPlug::parent(MStatus* ReturnStatus) const {
+    setStatus(ReturnStatus, steps_.size() > 1);
+    if (steps_.size() <= 1) return MPlug();
+    MPlug result = *this;
+    result.steps_.pop_back();
+    return result;
+}
+
+MPlug MPlug::array(MStatus* ReturnStatus) const {
+    setStatus(ReturnStatus, isElement());
+    if (!isElement()) return MPlug();
+    MPlug result = *this;
+    result.steps_.back().second = -1;
+    return result;
+}
+
+bool MPlug::connectedTo(MPlugArray& array, bool asDst, bool asSrc, MStatus* ReturnStatus) const {
+    array.clear();
+    Node* node = static_cast<Node*>(node_);
+    setStatus(ReturnStatus, node);
+    if (!node) return false;
+    const std::string key = plugKey(MPlugAccess::steps(*this), steps_.size());
+    for (const Connection& connection : Scene::current().connections()) {
+        Node* other = nullptr;
+        const std::string* otherKey = nullptr;
+        if (asDst && connection.destination == node && connection.destinationKey == key) {
+            other = connection.source;
+            otherKey = &connection.sourceKey;
+        } else if (asSrc && connection.source == node && connection.sourceKey == key) {
+            other = connection.destination;
+            otherKey = &connection.destinationKey;
+        }
+        std::vector<PlugStep> steps;
+        if (other && parsePlugSteps(*other, *otherKey, steps)) array.append(makePlug(other, steps));
+    }
+    return array.length() > 0;
+}
+
+MStatus MPlug::getValue(double& value) const {
+    const Node* node = static_cast<Node*>(node_);
+    if (!node || steps_.empty()) return MStatus::kFailure;
+    return readNumber(*node, MPlugAccess::steps(*this), value) ? MStatus::kSuccess : MStatus::kFailure;
+}
+
+MStatus MPlug::getValue(float& value) const {
+    double number = 0.0;
+    const MStatus status = getValue(number);
+    if (status) value = static_cast<float>(number);
+    return status;
+}
+
+MStatus MPlug::getValue(int& value) const {
+    double number = 0.0;
+    const MStatus status = getValue(number);
+    if (status) value = static_cast<int>(number);
+    return status;
+}
+
+MStatus MPlug::getValue(short& value) const {
+    double number = 0.0;
+    const MStatus status = getValue(number);
+    if (status) value = static_cast<short>(number);
+    return status;
+}
+
+MStatus MPlug::getValue(bool& value) const {
+    double number = 0.0;
+    const MStatus status = getValue(number);
+    if (status) value = number != 0.0;
+    return status;
+}
+
+MStatus MPlug::getValue(MString& value) const {
+    const Node* node = static_cast<Node*>(node_);
+    if (!node || steps_.empty()) return MStatus::kFailure;
+    const ValueView view = viewOf(*node, MPlugAccess::steps(*this));
+    if (view.data && !view.data->texts.empty() && view.data->words.empty()) {
+        value = MString(view.data->texts.front().c_str());
+        return MStatus::kSuccess;
+    }
+    const AttributeSpec* attribute = static_cast<AttributeSpec*>(steps_.back().first);
+    if (!view.data && attribute->kind == AttrKind::Typed && attribute->dataType == MFnData::kString) {
+        value = MString(attribute->defaultText.c_str());
+        return MStatus::kSuccess;
+    }
+    return MStatus::kFailure;
+}
+
+MStatus MPlug::getValue(MObject& value) const {
+    const Node* node = static_cast<Node*>(node_);
+    if (!node || steps_.empty()) return MStatus::kFailure;
+    const ValueView view = viewOf(*node, MPlugAccess::steps(*this));
+    const AttributeSpec* attribute = static_cast<AttributeSpec*>(steps_.back().first);
+    const bool isMatrix = attribute->kind == AttrKind::Matrix ||
+                          (attribute->kind == AttrKind::Typed && attribute->dataType == MFnData::kMatrix) ||
+                          (view.data && view.data->dataType == "matrix");
+    if (!isMatrix) return MStatus::kFailure;
+    MMatrix matrix;
+    if (view.data && view.data->words.empty() && view.data->numbers.size() >= view.offset + 16) {
+        for (int i = 0; i < 16; ++i) matrix[i / 4][i % 4] = view.data->numbers[view.offset + std::size_t(i)];
+    } else if (view.data && !view.data->words.empty()) {
+        matrix = matrixFromXform(*view.data);
+    }
+    value = makeMatrixData(matrix);
+    return MStatus::kSuccess;
+}
+
+MStatus MPlug::getValue(MDistance& value) const {
+    double number = 0.0;
+    const MStatus status = getValue(number);
+    if (status) value = MDistance(number, MDistance::internalUnit());
+    return status;
+}
+
+MStatus MPlug::getValue(MTime& value) const {
+    double number = 0.0;
+    const MStatus status = getValue(number);
+    if (status) value = MTime(number, MTime::uiUnit());
+    return status;
+}
+
+bool MPlug::asBool(MStatus* ReturnStatus) const {
+    bool value = false;
+    const MStatus status = getValue(value);
+    if (ReturnStatus) *ReturnStatus = status;
+    return value;
+}
+
+int MPlug::asInt(MStatus* ReturnStatus) const {
+    int value = 0;
+    const MStatus status = getValue(value);
+    if (ReturnStatus) *ReturnStatus = status;
+    return value;
+}
+
+short MPlug::asShort(MStatus* ReturnStatus) const {
+    short value = 0;
+    const MStatus status = getValue(value);
+    if (ReturnStatus) *ReturnStatus = status;
+    return value;
+}
+
+float MPlug::asFloat(MStatus* ReturnStatus) const {
+    float value = 0.0f;
+    const MStatus status = getValue(value);
+    if (ReturnStatus) *ReturnStatus = status;
+    return value;
+}
+
+double MPlug::asDouble(MStatus* ReturnStatus) const {
+    double value = 0.0;
+    const MStatus status = getValue(value);
+    if (ReturnStatus) *ReturnStatus = status;
+    return value;
+}
+
+MString MPlug::asString(MStatus* ReturnStatus) const {
+    MString value;
+    const MStatus status = getValue(value);
+    if (ReturnStatus) *ReturnStatus = status;
+    return value;
+}
+
+MObject MPlug::asMObject(MStatus* ReturnStatus) const {
+    MObject value;
+    const MStatus status = getValue(value);
+    if (ReturnStatus) *ReturnStatus = status;
+    return value;
+}
+
+MTime MPlug::asMTime(MStatus* ReturnStatus) const {
+    MTime value;
+    const MStatus status = getValue(value);
+    if (ReturnStatus) *ReturnStatus = status;
+    return value;
+}
+
+namespace {
+
+MStatus store(const MPlug& plug, PlugData data) {
+    Node* node = MPlugAccess::node(plug);
+    const std::vector<PlugStep> steps = MPlugAccess::steps(plug);
+    if (!node || steps.empty()) return MStatus::kFailure;
+    if (steps.back().index >= 0) {
+        node->elements[arrayKey(steps, steps.size() - 1)].push_back({std::uint32_t(steps.back().index), 1, std::move(data)});
+    } else {
+        node->values[plugKey(steps, steps.size())] = std::move(data);
+    }
+    return MStatus::kSuccess;
+}
+
+}  // namespace
+
+MStatus MPlug::setValue(double value) {
+    PlugData data;
+    data.numbers = {value};
+    return store(*this, std::move(data));
+}
+
+MStatus MPlug::setValue(int value) { return setValue(static_cast<double>(value)); }
+
+MStatus MPlug::setValue(bool value) { return setValue(value ? 1.0 : 0.0); }
+
+MStatus MPlug::setValue(const MString& value) {
+    PlugData data;
+    data.dataType = "string";
+    data.texts = {value.asChar()};
+    return store(*this, std::move(data));
+}
+
+bool MPlug::operator==(const MPlug& other) const { return node_ == other.node_ && steps_ == other.steps_; }

@@ -1,0 +1,39 @@
+// Scenes saved by Maya itself, when the shared samples are at hand.
+#include "SceneFixture.h"
+
+#include "support/HostRunner.h"
+#include "support/TempFolder.h"
+
+#include <tinyxml2.h>
+
+#include <filesystem>
+#include <map>
+
+TEST(MayaSamples, EveryRealSceneLoadsAndExports) {
+    const std::filesystem::path samples(Q5X_MA_SAMPLES);
+    if (!std::filesystem::is_directory(samples)) GTEST_SKIP() << "no Maya samples beside the project";
+    TempFolder folder;
+    unsigned scenes = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(samples)) {
+        if (entry.path().extension() != ".ma") continue;
+        ++scenes;
+        const std::string output = folder.file(entry.path().stem().string() + ".q5x");
+        const HostRun run = runHost({entry.path().string(), "-c",
+                                     "Q5XExporter -shapes -normals -uvs -l -cams -nc -f \"" + output + "\""});
+        EXPECT_EQ(run.exitCode, 0) << entry.path() << "\n" << run.output;
+        // At most one warning for each unsupported node type or command.
+        std::map<std::string, int> repeats;
+        std::size_t position = 0;
+        while ((position = run.output.find("// Warning: ", position)) != std::string::npos) {
+            const std::size_t end = run.output.find('\n', position);
+            const std::string line = run.output.substr(position, end - position);
+            const std::size_t colon = line.find(": ", line.find(".ma:"));
+            ++repeats[line.substr(colon)];
+            position = end;
+        }
+        for (const auto& repeat : repeats) EXPECT_EQ(repeat.second, 1) << entry.path() << repeat.first;
+        tinyxml2::XMLDocument document;
+        EXPECT_EQ(document.LoadFile(output.c_str()), tinyxml2::XML_SUCCESS) << output;
+    }
+    EXPECT_EQ(scenes, 11u);
+}
