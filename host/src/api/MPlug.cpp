@@ -81,7 +81,7 @@ ValueView viewOf(const Node& node, const std::vector<PlugStep>& steps) {
     const PlugStep& last = steps.back();
     if (last.index >= 0) {
         if (const ElementRange* range = findElement(node, arrayKey(steps, steps.size() - 1), last.index)) {
-            const std::size_t tuple = range->data.numbers.size() / std::max<std::size_t>(1, range->count);
+            const std::size_t tuple = range->data.count() / std::max<std::size_t>(1, range->count);
             view.data = &range->data;
             view.offset = std::size_t(last.index - range->first) * tuple;
             view.count = range->data.texts.empty() ? tuple : 0;
@@ -91,7 +91,7 @@ ValueView viewOf(const Node& node, const std::vector<PlugStep>& steps) {
     const auto found = node.values.find(plugKey(steps, steps.size()));
     if (found != node.values.end()) {
         view.data = &found->second;
-        view.count = found->second.numbers.size();
+        view.count = found->second.count();
         return view;
     }
     // A component of a tuple element: the parent step is an element with numbers.
@@ -137,7 +137,7 @@ bool connectedSource(const Node& node, const std::vector<PlugStep>& steps, Node*
 bool readNumber(const Node& node, const std::vector<PlugStep>& steps, double& value, int depth = 0) {
     const ValueView view = viewOf(node, steps);
     if (view.data && view.count >= 1) {
-        value = view.data->numbers[view.offset];
+        value = view.data->number(view.offset);
         return true;
     }
     constexpr int kMaxConnectionHops = 8;
@@ -406,8 +406,8 @@ MStatus MPlug::getValue(MObject& value) const {
                           (view.data && view.data->dataType == "matrix");
     if (!isMatrix) return MStatus::kFailure;
     MMatrix matrix;
-    if (view.data && view.data->words.empty() && view.data->numbers.size() >= view.offset + 16) {
-        for (int i = 0; i < 16; ++i) matrix[i / 4][i % 4] = view.data->numbers[view.offset + std::size_t(i)];
+    if (view.data && view.data->words.empty() && view.data->count() >= view.offset + 16) {
+        for (int i = 0; i < 16; ++i) matrix[i / 4][i % 4] = view.data->number(view.offset + std::size_t(i));
     } else if (view.data && !view.data->words.empty()) {
         matrix = matrixFromXform(*view.data);
     }

@@ -3,6 +3,7 @@
 
 #include <maya/MDistance.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <map>
@@ -43,6 +44,12 @@ ValueShape shapeOf(const std::string& dataType, const AttributeSpec& attribute) 
     if (attribute.isNumericCompound()) return {ValueShape::Kind::Numbers, static_cast<unsigned>(attribute.children.size())};
     if (attribute.kind == AttrKind::Typed && attribute.dataType == MFnData::kString) return {ValueShape::Kind::Strings, 1};
     return {ValueShape::Kind::Numbers, 1};
+}
+
+// Maya keeps these in single precision itself, so nothing is lost keeping them so.
+bool isSinglePrecision(const AttributeSpec& attribute) {
+    const AttributeSpec& element = attribute.isNumericCompound() ? *attribute.children[0] : attribute;
+    return element.numericType == MFnNumericData::kFloat;
 }
 
 bool flagNamed(const MaToken& token, const char* shortName, const char* longName) {
@@ -175,6 +182,7 @@ void MaStatementReader::store(Target& target, PlugData&& data) {
         for (double& value : data.numbers) value *= factor;
     }
     const PlugStep& last = target.steps.back();
+    data.compact(isSinglePrecision(*last.attribute));
     if (last.index >= 0) {
         const std::uint32_t count = target.rangeEnd >= 0 ? std::uint32_t(target.rangeEnd - last.index + 1) : 1u;
         node.elements[plugKey(target.steps, target.steps.size(), true)].push_back({std::uint32_t(last.index), count, std::move(data)});
@@ -193,6 +201,7 @@ void MaStatementReader::store(Target& target, PlugData&& data) {
         }
         return;
     }
+    data.compact(isSinglePrecision(attribute));
     node.values[plugKey(target.steps, target.steps.size())] = std::move(data);
 }
 
@@ -260,8 +269,12 @@ bool MaStatementReader::readValues(Target& target, const std::string& dataType, 
             if (readNumber(token, number)) {
                 data.numbers.push_back(number);
             } else {
-                data.words.emplace_back(static_cast<std::uint32_t>(data.numbers.size()), static_cast<std::uint32_t>(data.texts.size()));
-                data.texts.push_back(token.kind == MaToken::Kind::String ? MaLexer::unescape(token.text) : std::string(token.text));
+                // Payload words repeat ("f", "mu" for every face): each distinct one is kept once.
+                std::string word = token.kind == MaToken::Kind::String ? MaLexer::unescape(token.text) : std::string(token.text);
+                const auto known = std::find(data.texts.begin(), data.texts.end(), word);
+                const auto wordIndex = static_cast<std::uint32_t>(known - data.texts.begin());
+                if (known == data.texts.end()) data.texts.push_back(std::move(word));
+                data.words.emplace_back(static_cast<std::uint32_t>(data.numbers.size()), wordIndex);
             }
         } else if ((shape.kind == ValueShape::Kind::CountedNumbers || shape.kind == ValueShape::Kind::CountedStrings) &&
                    counted < 0) {
@@ -287,7 +300,7 @@ bool MaStatementReader::readValues(Target& target, const std::string& dataType, 
             data.numbers.push_back(number);
         }
         any = true;
-        const std::int64_t have = std::int64_t(data.numbers.size() + data.texts.size());
+        const std::int64_t have = std::int64_t(data.numbers.size() + (data.words.empty() ? data.texts.size() : 0));
         if (expected >= 0 && have > expected) {
             return fail(token.line, "more values than " + std::to_string(expected) + " for '" +
                                         plugKey(target.steps, target.steps.size()) + "'");
@@ -295,7 +308,7 @@ bool MaStatementReader::readValues(Target& target, const std::string& dataType, 
         if (!next(token)) return false;
     }
     if (!any) return true;  // flags only, e.g. setAttr -k off ".v"
-    const std::int64_t have = std::int64_t(data.numbers.size() + data.texts.size());
+    const std::int64_t have = std::int64_t(data.numbers.size() + (data.words.empty() ? data.texts.size() : 0));
     if (expected >= 0 && have != expected) {
         return fail(line, std::to_string(have) + " values where " + std::to_string(expected) + " belong to '" +
                               plugKey(target.steps, target.steps.size()) + "'");

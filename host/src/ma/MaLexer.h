@@ -23,6 +23,7 @@ public:
     // False with a message on a string that never ends.
     bool next(MaToken& token, std::string& error);
     int line() const { return line_; }
+    std::size_t position() const { return position_; }
 
     // The value of a string token, escapes resolved.
     static std::string unescape(std::string_view raw);

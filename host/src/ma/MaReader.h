@@ -1,6 +1,8 @@
 #ifndef MAYAHOST_MAREADER_H
 #define MAYAHOST_MAREADER_H
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,7 +16,8 @@ class Scene;
 // attribute that does not exist, an unknown node type or command, a value of the wrong type)
 // gives one warning naming the file and line, and the load goes on.
 bool loadMayaAsciiFile(const std::string& path, Scene& scene, std::string& error);
-bool loadMayaAsciiText(std::string_view text, const std::string& fileName, Scene& scene, std::string& error);
+bool loadMayaAsciiText(std::string_view text, const std::string& fileName, Scene& scene, std::string& error,
+                       const std::function<void(std::size_t)>& consumed = {});
 
 }  // namespace mayahost
 

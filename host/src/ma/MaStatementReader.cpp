@@ -9,7 +9,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <map>
 
 namespace mayahost {
@@ -156,9 +160,10 @@ Node* MaStatementReader::requireNode(const std::string& name, int line) {
     return node;
 }
 
-bool MaStatementReader::run(std::string& error) {
+bool MaStatementReader::run(std::string& error, const std::function<void(std::size_t)>& consumed) {
     MaToken token;
     while (error_.empty()) {
+        if (consumed) consumed(lexer_.position());
         if (!next(token)) break;
         if (token.kind == MaToken::Kind::Eof) return true;
         if (token.kind == MaToken::Kind::End) continue;
@@ -396,7 +401,8 @@ bool MaStatementReader::currentUnit() {
     return true;
 }
 
-bool loadMayaAsciiText(std::string_view text, const std::string& fileName, Scene& scene, std::string& error) {
+bool loadMayaAsciiText(std::string_view text, const std::string& fileName, Scene& scene, std::string& error,
+                       const std::function<void(std::size_t)>& consumed) {
     scene.reset();
     MDistance::setUIUnit(MDistance::kCentimeters);
     MTime::setUIUnit(MTime::kFilm);
@@ -415,27 +421,68 @@ bool loadMayaAsciiText(std::string_view text, const std::string& fileName, Scene
         return false;
     }
     MaStatementReader reader(text, fileName, scene);
-    const bool loaded = reader.run(error);
+    const bool loaded = reader.run(error, consumed);
     if (!loaded) scene.reset();
     return loaded;
 }
 
+namespace {
+
+// The file mapped read-only; pages the reader is done with are handed back as it goes, so a
+// large scene never holds its whole text and its data in memory at once.
+class MappedFile {
+public:
+    explicit MappedFile(const std::string& path) {
+        descriptor_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        struct stat info;
+        if (descriptor_ < 0 || fstat(descriptor_, &info) != 0 || !S_ISREG(info.st_mode)) return;
+        size_ = static_cast<std::size_t>(info.st_size);
+        opened_ = true;
+        if (size_ == 0) return;
+        void* mapping = mmap(nullptr, size_, PROT_READ, MAP_PRIVATE, descriptor_, 0);
+        if (mapping == MAP_FAILED) {
+            opened_ = false;
+            return;
+        }
+        data_ = static_cast<const char*>(mapping);
+        madvise(mapping, size_, MADV_SEQUENTIAL);
+    }
+    ~MappedFile() {
+        if (data_) munmap(const_cast<char*>(data_), size_);
+        if (descriptor_ >= 0) ::close(descriptor_);
+    }
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+
+    bool opened() const { return opened_; }
+    std::string_view text() const { return std::string_view(data_ ? data_ : "", size_); }
+
+    void release(std::size_t consumed) {
+        constexpr std::size_t kReleaseStep = std::size_t(8) << 20;
+        const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+        const std::size_t end = consumed / page * page;
+        if (!data_ || end < released_ + kReleaseStep) return;
+        madvise(const_cast<char*>(data_) + released_, end - released_, MADV_DONTNEED);
+        released_ = end;
+    }
+
+private:
+    int descriptor_ = -1;
+    const char* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t released_ = 0;
+    bool opened_ = false;
+};
+
+}  // namespace
+
 bool loadMayaAsciiFile(const std::string& path, Scene& scene, std::string& error) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    MappedFile file(path);
+    if (!file.opened()) {
         error = path + ": cannot be opened";
         return false;
     }
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    file.seekg(0, std::ios::beg);
-    std::string text(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
-    if (size > 0) file.read(&text[0], size);
-    if (!file) {
-        error = path + ": cannot be read";
-        return false;
-    }
-    return loadMayaAsciiText(text, path, scene, error);
+    return loadMayaAsciiText(file.text(), path, scene, error, [&file](std::size_t consumed) { file.release(consumed); });
 }
 
 }  // namespace mayahost

@@ -5,6 +5,7 @@
 
 #include "scene/Scene.h"
 
+#include <functional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -23,7 +24,8 @@ struct MaArgument {
 class MaStatementReader {
 public:
     MaStatementReader(std::string_view text, std::string fileName, Scene& scene);
-    bool run(std::string& error);
+    // `consumed` hears, between statements, how many leading bytes the reader is done with.
+    bool run(std::string& error, const std::function<void(std::size_t)>& consumed = {});
 
 private:
     // Lexing with the error recorded; false ends the load.

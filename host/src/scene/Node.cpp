@@ -2,6 +2,32 @@
 
 namespace mayahost {
 
+namespace {
+
+// Below this many values the saving is not worth a second representation.
+constexpr std::size_t kCompactFrom = 64;
+
+}  // namespace
+
+void PlugData::compact(bool singlePrecision) {
+    if (numbers.size() < kCompactFrom) return;
+    bool integral = true;
+    for (double value : numbers) {
+        if (!(value >= -2147483648.0 && value <= 2147483647.0) || value != double(std::int32_t(value))) {
+            integral = false;
+            break;
+        }
+    }
+    if (integral) {
+        integers.assign(numbers.begin(), numbers.end());
+    } else if (singlePrecision) {
+        floats.assign(numbers.begin(), numbers.end());
+    } else {
+        return;
+    }
+    std::vector<double>().swap(numbers);
+}
+
 Node::Node(const NodeType& type, std::string typeName, std::string nodeName)
     : name(std::move(nodeName)), type_(&type), typeName_(std::move(typeName)) {}
 

@@ -22,9 +22,19 @@ namespace mayahost {
 struct PlugData {
     std::string dataType;
     std::vector<double> numbers;
+    // Large arrays move to a smaller representation once read: all-integer values (edges, face
+    // lists) to `integers`, values of single-precision attributes (vertices, UVs) to `floats`.
+    std::vector<std::int32_t> integers;
+    std::vector<float> floats;
     std::vector<std::string> texts;
     // (position among the numbers, index into texts) of each word of a payload.
     std::vector<std::pair<std::uint32_t, std::uint32_t>> words;
+
+    std::size_t count() const { return integers.size() + floats.size() + numbers.size(); }
+    double number(std::size_t i) const {
+        return !integers.empty() ? double(integers[i]) : !floats.empty() ? double(floats[i]) : numbers[i];
+    }
+    void compact(bool singlePrecision);
 };
 
 // Elements [first, first + count) of a multi attribute set in one statement; numeric elements

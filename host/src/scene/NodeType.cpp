@@ -1,6 +1,6 @@
 #include "NodeType.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace mayahost {
 
@@ -95,12 +95,13 @@ std::unique_ptr<AttributeSpec> makeCompound(const std::string& longName, const s
 
 std::unique_ptr<AttributeSpec> makeTriple(const std::string& longName, const std::string& shortName,
                                           MFnNumericData::Type elementType, MFnUnitAttribute::Type unit,
-                                          double defaultValue, const char* longSuffixes, const char* shortSuffixes) {
+                                          double defaultValue, std::vector<std::string> longSuffixes,
+                                          std::vector<std::string> shortSuffixes) {
     std::vector<std::unique_ptr<AttributeSpec>> children;
-    const std::size_t count = std::strlen(longSuffixes);
+    const std::size_t count = std::min<std::size_t>(longSuffixes.size(), 4);
     for (std::size_t i = 0; i < count; ++i) {
         const std::string childLong = longName + longSuffixes[i];
-        const std::string childShort = shortName + shortSuffixes[i];
+        const std::string childShort = shortName + (i < shortSuffixes.size() ? shortSuffixes[i] : longSuffixes[i]);
         children.push_back(unit == MFnUnitAttribute::kInvalid ? makeNumeric(childLong, childShort, elementType, defaultValue)
                                                               : makeUnit(childLong, childShort, unit, defaultValue));
     }

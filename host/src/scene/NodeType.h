@@ -60,11 +60,11 @@ std::unique_ptr<AttributeSpec> makeTyped(const std::string& longName, const std:
 std::unique_ptr<AttributeSpec> makeSimple(const std::string& longName, const std::string& shortName, AttrKind kind);
 std::unique_ptr<AttributeSpec> makeCompound(const std::string& longName, const std::string& shortName,
                                             std::vector<std::unique_ptr<AttributeSpec>> children);
-// A compound of three (or two, four) numbers named longName + X/Y/Z (or R/G/B/A, U/V).
+// A compound of numbers named longName + each suffix (X/Y/Z, R/G/B/A, U/V, XY/XZ/YZ).
 std::unique_ptr<AttributeSpec> makeTriple(const std::string& longName, const std::string& shortName,
                                           MFnNumericData::Type elementType, MFnUnitAttribute::Type unit,
-                                          double defaultValue, const char* longSuffixes = "XYZ",
-                                          const char* shortSuffixes = "xyz");
+                                          double defaultValue, std::vector<std::string> longSuffixes = {"X", "Y", "Z"},
+                                          std::vector<std::string> shortSuffixes = {"x", "y", "z"});
 
 }  // namespace mayahost
 

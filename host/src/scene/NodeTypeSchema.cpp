@@ -112,7 +112,7 @@ private:
         type.add(makeTriple("translate", "t", N::kDouble, U::kDistance, 0.0));
         type.add(makeTriple("rotate", "r", N::kDouble, U::kAngle, 0.0));
         type.add(makeTriple("scale", "s", N::kDouble, U::kInvalid, 1.0));
-        type.add(makeTriple("shear", "sh", N::kDouble, U::kInvalid, 0.0, "XYXZYZ", "xyxzyz"));
+        type.add(makeTriple("shear", "sh", N::kDouble, U::kInvalid, 0.0, {"XY", "XZ", "YZ"}, {"xy", "xz", "yz"}));
         type.add(makeTriple("rotatePivot", "rp", N::kDouble, U::kDistance, 0.0));
         type.add(makeTriple("rotatePivotTranslate", "rpt", N::kDouble, U::kDistance, 0.0));
         type.add(makeTriple("scalePivot", "sp", N::kDouble, U::kDistance, 0.0));
@@ -141,13 +141,13 @@ private:
 
     static void defineMeshAttributes(NodeType& type) {
         type.add(makeTriple("vrts", "vt", N::kFloat, U::kInvalid, 0.0)).array = true;
-        type.add(makeTriple("edge", "ed", N::kLong, U::kInvalid, 0.0, "123", "123")).array = true;
+        type.add(makeTriple("edge", "ed", N::kLong, U::kInvalid, 0.0, {"1", "2", "3"}, {"1", "2", "3"})).array = true;
         type.add(makeTyped("face", "fc", D::kAny)).array = true;
         type.add(makeTriple("normals", "n", N::kFloat, U::kInvalid, 0.0)).array = true;
         type.add(makeTriple("pnts", "pt", N::kFloat, U::kDistance, 0.0)).array = true;
         std::vector<std::unique_ptr<AttributeSpec>> uvChildren;
         uvChildren.push_back(makeTyped("uvSetName", "uvsn", D::kString));
-        uvChildren.push_back(makeTriple("uvSetPoints", "uvsp", N::kFloat, U::kInvalid, 0.0, "UV", "uv"));
+        uvChildren.push_back(makeTriple("uvSetPoints", "uvsp", N::kFloat, U::kInvalid, 0.0, {"U", "V"}, {"u", "v"}));
         uvChildren.back()->array = true;
         auto uvSet = makeCompound("uvSet", "uvst", std::move(uvChildren));
         uvSet->array = true;
@@ -155,7 +155,7 @@ private:
         type.add(makeTyped("currentUVSet", "cuvs", D::kString));
         std::vector<std::unique_ptr<AttributeSpec>> colorChildren;
         colorChildren.push_back(makeTyped("colorName", "clsn", D::kString));
-        colorChildren.push_back(makeTriple("colorSetPoints", "clsp", N::kFloat, U::kInvalid, 0.0, "RGBA", "rgba"));
+        colorChildren.push_back(makeTriple("colorSetPoints", "clsp", N::kFloat, U::kInvalid, 0.0, {"R", "G", "B", "A"}, {"r", "g", "b", "a"}));
         colorChildren.back()->array = true;
         auto colorSet = makeCompound("colorSet", "clst", std::move(colorChildren));
         colorSet->array = true;
@@ -187,7 +187,7 @@ private:
 
     void defineLights(NodeType& shape) {
         NodeType& light = define("light", MFn::kLight, &shape);
-        light.add(makeTriple("color", "cl", N::kFloat, U::kInvalid, 1.0, "RGB", "rgb"));
+        light.add(makeTriple("color", "cl", N::kFloat, U::kInvalid, 1.0, {"R", "G", "B"}, {"r", "g", "b"}));
         light.add(makeNumeric("intensity", "in", N::kFloat, 1.0));
         light.add(makeNumeric("emitDiffuse", "edi", N::kBoolean, 1));
         light.add(makeNumeric("emitSpecular", "esp", N::kBoolean, 1));
@@ -216,23 +216,23 @@ private:
         shadingEngine.add(makeTriple("surfaceShader", "ss", N::kFloat, U::kInvalid, 0.0));
         define("character", MFn::kCharacter, &set);
         NodeType& lambert = define("lambert", MFn::kLambert, &dependNode);
-        lambert.add(makeTriple("color", "c", N::kFloat, U::kInvalid, 0.5, "RGB", "rgb"));
-        lambert.add(makeTriple("transparency", "it", N::kFloat, U::kInvalid, 0.0, "RGB", "rgb"));
-        lambert.add(makeTriple("ambientColor", "ambc", N::kFloat, U::kInvalid, 0.0, "RGB", "rgb"));
-        lambert.add(makeTriple("incandescence", "ic", N::kFloat, U::kInvalid, 0.0, "RGB", "rgb"));
+        lambert.add(makeTriple("color", "c", N::kFloat, U::kInvalid, 0.5, {"R", "G", "B"}, {"r", "g", "b"}));
+        lambert.add(makeTriple("transparency", "it", N::kFloat, U::kInvalid, 0.0, {"R", "G", "B"}, {"r", "g", "b"}));
+        lambert.add(makeTriple("ambientColor", "ambc", N::kFloat, U::kInvalid, 0.0, {"R", "G", "B"}, {"r", "g", "b"}));
+        lambert.add(makeTriple("incandescence", "ic", N::kFloat, U::kInvalid, 0.0, {"R", "G", "B"}, {"r", "g", "b"}));
         lambert.add(makeNumeric("diffuse", "dc", N::kFloat, 0.8));
         lambert.add(makeTriple("normalCamera", "n", N::kFloat, U::kInvalid, 0.0));
-        lambert.add(makeTriple("outColor", "oc", N::kFloat, U::kInvalid, 0.0, "RGB", "rgb"));
+        lambert.add(makeTriple("outColor", "oc", N::kFloat, U::kInvalid, 0.0, {"R", "G", "B"}, {"r", "g", "b"}));
         NodeType& reflect = define("reflect", MFn::kReflect, &lambert);
-        reflect.add(makeTriple("specularColor", "sc", N::kFloat, U::kInvalid, 0.5, "RGB", "rgb"));
+        reflect.add(makeTriple("specularColor", "sc", N::kFloat, U::kInvalid, 0.5, {"R", "G", "B"}, {"r", "g", "b"}));
         reflect.add(makeNumeric("reflectivity", "rfl", N::kFloat, 0.5));
-        reflect.add(makeTriple("reflectedColor", "rc", N::kFloat, U::kInvalid, 0.0, "RGB", "rgb"));
+        reflect.add(makeTriple("reflectedColor", "rc", N::kFloat, U::kInvalid, 0.0, {"R", "G", "B"}, {"r", "g", "b"}));
         define("phong", MFn::kPhong, &reflect).add(makeNumeric("cosinePower", "cp", N::kFloat, 20.0));
         define("blinn", MFn::kBlinn, &reflect).add(makeNumeric("eccentricity", "ec", N::kFloat, 0.3));
         define("phongE", MFn::kPhongExplorer, &reflect);
         NodeType& file = define("file", MFn::kFileTexture, &dependNode);
         file.add(makeTyped("fileTextureName", "ftn", D::kString));
-        file.add(makeTriple("outColor", "oc", N::kFloat, U::kInvalid, 0.0, "RGB", "rgb"));
+        file.add(makeTriple("outColor", "oc", N::kFloat, U::kInvalid, 0.0, {"R", "G", "B"}, {"r", "g", "b"}));
         define("place2dTexture", MFn::kPlace2dTexture, &dependNode);
     }
 
