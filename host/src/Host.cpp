@@ -29,6 +29,7 @@ void clearMessages() {
 }
 
 bool openScene(const std::string& path, std::string& error) {
+    sceneState().activeSelection.clear();
     if (!loadMayaAsciiFile(path, Scene::current(), error)) return false;
     sceneState().fileName = path;
     return true;
@@ -52,8 +53,9 @@ MObject createPluginObject(const std::string& name) {
 }
 
 void releasePluginObject(MObject& plugin) {
-    delete dynamic_cast<PluginObject*>(ObjectData::unwrap(plugin));
+    ObjectData* data = ObjectData::unwrap(plugin);
     plugin = MObject();
+    delete dynamic_cast<PluginObject*>(data);
 }
 
 }  // namespace mayahost

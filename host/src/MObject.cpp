@@ -4,24 +4,27 @@
 
 const MObject MObject::kNullObj;
 
-MObject::MObject() : data_(nullptr) {}
+MObject::MObject() : data_(nullptr), counted_(false) {}
 
-MObject::MObject(mayahost::ObjectData* data) : data_(data) {
-    if (data_) data_->retain();
+// Scene nodes and attributes belong to the scene, so their handles only point at them; data
+// objects belong to their handles and go with the last one.
+MObject::MObject(mayahost::ObjectData* data) : data_(data), counted_(data && data->ownedByHandles()) {
+    if (counted_) data_->retain();
 }
 
-MObject::MObject(const MObject& other) : data_(other.data_) {
-    if (data_) data_->retain();
+MObject::MObject(const MObject& other) : data_(other.data_), counted_(other.counted_) {
+    if (counted_) data_->retain();
 }
 
 MObject::~MObject() {
-    if (data_) data_->release();
+    if (counted_) data_->release();
 }
 
 MObject& MObject::operator=(const MObject& other) {
-    if (other.data_) other.data_->retain();
-    if (data_) data_->release();
+    if (other.counted_) other.data_->retain();
+    if (counted_) data_->release();
     data_ = other.data_;
+    counted_ = other.counted_;
     return *this;
 }
 

@@ -12,6 +12,7 @@ public:
     virtual ~ObjectData();
     // Data objects are deleted when the last MObject referring to them goes.
     void setOwnedByHandles() { ownedByHandles_ = true; }
+    bool ownedByHandles() const { return ownedByHandles_; }
     void retain() { ++handles_; }
     void release() {
         if (--handles_ == 0 && ownedByHandles_) delete this;

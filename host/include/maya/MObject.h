@@ -30,6 +30,7 @@ private:
     explicit MObject(mayahost::ObjectData* data);
 
     mayahost::ObjectData* data_;
+    bool counted_;  // whether this handle shares ownership of data_ (values, not scene nodes)
 };
 
 #endif

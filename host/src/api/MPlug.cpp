@@ -352,26 +352,30 @@ MStatus MPlug::getValue(double& value) const {
     return readNumber(*node, MPlugAccess::steps(*this), value) ? MStatus::kSuccess : MStatus::kFailure;
 }
 
-MStatus MPlug::getValue(float& value) const {
+namespace {
+
+// Every numeric reading is the double reading, converted.
+template <typename T>
+MStatus convertedValue(const MPlug& plug, T& value) {
     double number = 0.0;
-    const MStatus status = getValue(number);
-    if (status) value = static_cast<float>(number);
+    const MStatus status = plug.getValue(number);
+    if (status) value = static_cast<T>(number);
     return status;
 }
 
-MStatus MPlug::getValue(int& value) const {
-    double number = 0.0;
-    const MStatus status = getValue(number);
-    if (status) value = static_cast<int>(number);
-    return status;
+template <typename T>
+T valueOf(const MPlug& plug, MStatus* ReturnStatus) {
+    T value{};
+    const MStatus status = plug.getValue(value);
+    if (ReturnStatus) *ReturnStatus = status;
+    return value;
 }
 
-MStatus MPlug::getValue(short& value) const {
-    double number = 0.0;
-    const MStatus status = getValue(number);
-    if (status) value = static_cast<short>(number);
-    return status;
-}
+}  // namespace
+
+MStatus MPlug::getValue(float& value) const { return convertedValue(*this, value); }
+MStatus MPlug::getValue(int& value) const { return convertedValue(*this, value); }
+MStatus MPlug::getValue(short& value) const { return convertedValue(*this, value); }
 
 MStatus MPlug::getValue(bool& value) const {
     double number = 0.0;
@@ -429,61 +433,14 @@ MStatus MPlug::getValue(MTime& value) const {
     return status;
 }
 
-bool MPlug::asBool(MStatus* ReturnStatus) const {
-    bool value = false;
-    const MStatus status = getValue(value);
-    if (ReturnStatus) *ReturnStatus = status;
-    return value;
-}
-
-int MPlug::asInt(MStatus* ReturnStatus) const {
-    int value = 0;
-    const MStatus status = getValue(value);
-    if (ReturnStatus) *ReturnStatus = status;
-    return value;
-}
-
-short MPlug::asShort(MStatus* ReturnStatus) const {
-    short value = 0;
-    const MStatus status = getValue(value);
-    if (ReturnStatus) *ReturnStatus = status;
-    return value;
-}
-
-float MPlug::asFloat(MStatus* ReturnStatus) const {
-    float value = 0.0f;
-    const MStatus status = getValue(value);
-    if (ReturnStatus) *ReturnStatus = status;
-    return value;
-}
-
-double MPlug::asDouble(MStatus* ReturnStatus) const {
-    double value = 0.0;
-    const MStatus status = getValue(value);
-    if (ReturnStatus) *ReturnStatus = status;
-    return value;
-}
-
-MString MPlug::asString(MStatus* ReturnStatus) const {
-    MString value;
-    const MStatus status = getValue(value);
-    if (ReturnStatus) *ReturnStatus = status;
-    return value;
-}
-
-MObject MPlug::asMObject(MStatus* ReturnStatus) const {
-    MObject value;
-    const MStatus status = getValue(value);
-    if (ReturnStatus) *ReturnStatus = status;
-    return value;
-}
-
-MTime MPlug::asMTime(MStatus* ReturnStatus) const {
-    MTime value;
-    const MStatus status = getValue(value);
-    if (ReturnStatus) *ReturnStatus = status;
-    return value;
-}
+bool MPlug::asBool(MStatus* ReturnStatus) const { return valueOf<bool>(*this, ReturnStatus); }
+int MPlug::asInt(MStatus* ReturnStatus) const { return valueOf<int>(*this, ReturnStatus); }
+short MPlug::asShort(MStatus* ReturnStatus) const { return valueOf<short>(*this, ReturnStatus); }
+float MPlug::asFloat(MStatus* ReturnStatus) const { return valueOf<float>(*this, ReturnStatus); }
+double MPlug::asDouble(MStatus* ReturnStatus) const { return valueOf<double>(*this, ReturnStatus); }
+MString MPlug::asString(MStatus* ReturnStatus) const { return valueOf<MString>(*this, ReturnStatus); }
+MObject MPlug::asMObject(MStatus* ReturnStatus) const { return valueOf<MObject>(*this, ReturnStatus); }
+MTime MPlug::asMTime(MStatus* ReturnStatus) const { return valueOf<MTime>(*this, ReturnStatus); }
 
 namespace {
 
