@@ -10,6 +10,7 @@
 #include "saveutil/NativeFileLoader.h"
 
 #include <maya/MGlobal.h>
+#include <maya/MItDag.h>
 #include <maya/MTime.h>
 
 #include <memory>
@@ -28,6 +29,15 @@ ExportSettings makeSettings(const ExportFlags& flags, const std::string& sceneDi
                           flags.skinWeights, flags.mergeGroups, flags.nurbsCurves, flags.ikHandles,
                           flags.selectionOnly, flags.ignoreBindPoses, flags.gameRelativePaths, sceneDirectory,
                           outputDirectory, gamePath, flags.verbose);
+}
+
+// Particle nodes are found depth first; the section exists only when the DAG can be walked.
+void writeDynamicsSection(DocumentSections& sections) {
+    MStatus status;
+    MItDag particles(MItDag::kDepthFirst, MFn::kParticle, &status);
+    if (!status) return;
+    sections.dynamics << "  <Dynamics>\n";
+    sections.dynamics << "  </Dynamics>\n";
 }
 
 // With binary files the shapes go to the companion file's records and the section has no frame.
@@ -58,6 +68,7 @@ MStatus runExport(const MArgList& args) {
     const std::string sceneFileName = querySceneFileName(flags.verbose);
     const ExportSettings settings = makeSettings(flags, folderPart(sceneFileName), folderPart(outputPath), gamePath);
 
+    if (flags.particleSystems) writeDynamicsSection(sections);
     if (flags.shapes) writeShapesSection(flags, sections);
 
     const DocumentLayout layout{flags.shapes, flags.particleSystems, flags.animation, flags.userAttributes,

@@ -5,6 +5,7 @@
 #include <maya/MFnEnumAttribute.h>
 #include <maya/MFnNumericAttribute.h>
 #include <maya/MFnTypedAttribute.h>
+#include <maya/MItDependencyGraph.h>
 #include <maya/MItDependencyNodes.h>
 #include <maya/MPlug.h>
 
@@ -81,6 +82,17 @@ TEST_F(SceneTest, ConnectionsInBothDirections) {
     EXPECT_EQ(destinations[0].name(), "skin.ma[0]");
     EXPECT_TRUE(group.isDefaultNode());
     EXPECT_FALSE(crate.isDefaultNode());
+
+    MObject shapeNode = nodeNamed("crateShape");
+    MItDependencyGraph downstream(shapeNode, MFn::kShadingEngine, MItDependencyGraph::kDownstream);
+    ASSERT_FALSE(downstream.isDone());
+    EXPECT_EQ(MFnDependencyNode(downstream.currentItem()).name(), "initialShadingGroup");
+    MObject skinNode = nodeNamed("skin");
+    MItDependencyGraph upstream(skinNode, MFn::kTransform, MItDependencyGraph::kUpstream);
+    ASSERT_FALSE(upstream.isDone());
+    EXPECT_EQ(MFnDependencyNode(upstream.currentItem()).name(), "crate");
+    upstream.next();
+    EXPECT_TRUE(upstream.isDone());
 
     unsigned shadingEngines = 0;
     for (MItDependencyNodes it(MFn::kShadingEngine); !it.isDone(); it.next()) ++shadingEngines;

@@ -37,8 +37,8 @@ TEST(ExportSkeleton, OptionalSectionsFollowTheFlags) {
     TempFolder folder;
     const std::string path = folder.file("level.q5x");
     ASSERT_EQ(runHost({"-c", exportCommand("-shapes -ps -an -ua", path)}).exitCode, 0);
-    EXPECT_EQ(readFile(path), kDeclaration + rootTag("untitled") + "\n" + "  <Shapes>\n  </Shapes>\n\n" + "\n" +
-                                  "\n" + "\n" + "\n" + "</q5X>\n");
+    EXPECT_EQ(readFile(path), kDeclaration + rootTag("untitled") + "\n" + "  <Shapes>\n  </Shapes>\n\n" +
+                                  "  <Dynamics>\n  </Dynamics>\n\n" + "\n" + "\n" + "\n" + "</q5X>\n");
 
     // Binary files without any shape record or animation data: no element and no companion.
     ASSERT_EQ(runHost({"-c", exportCommand("-shapes -bin -an", path)}).exitCode, 0);
