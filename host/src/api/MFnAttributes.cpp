@@ -18,10 +18,10 @@ void setStatus(MStatus* status, bool ok) {
     if (status) *status = ok ? MStatus::kSuccess : MStatus::kFailure;
 }
 
-AttributeSpec* specOf(const MObject& object, MStatus* status) {
-    AttributeSpec* spec = asAttribute(object);
-    setStatus(status, spec);
-    return spec;
+AttributeSpec* definitionOf(const MObject& object, MStatus* status) {
+    AttributeSpec* definition = asAttribute(object);
+    setStatus(status, definition);
+    return definition;
 }
 
 template <typename FnSet>
@@ -37,36 +37,36 @@ MFnAttribute::MFnAttribute(const MObject& object, MStatus* ReturnStatus) { attac
 MFn::Type MFnAttribute::type() const { return MFn::kAttribute; }
 
 MString MFnAttribute::name(MStatus* ReturnStatus) const {
-    const AttributeSpec* spec = specOf(object_, ReturnStatus);
-    return spec ? MString(spec->longName.c_str()) : MString();
+    const AttributeSpec* definition = definitionOf(object_, ReturnStatus);
+    return definition ? MString(definition->longName.c_str()) : MString();
 }
 
 MString MFnAttribute::shortName(MStatus* ReturnStatus) const {
-    const AttributeSpec* spec = specOf(object_, ReturnStatus);
-    return spec ? MString((spec->shortName.empty() ? spec->longName : spec->shortName).c_str()) : MString();
+    const AttributeSpec* definition = definitionOf(object_, ReturnStatus);
+    return definition ? MString((definition->shortName.empty() ? definition->longName : definition->shortName).c_str()) : MString();
 }
 
 bool MFnAttribute::isArray(MStatus* ReturnStatus) const {
-    const AttributeSpec* spec = specOf(object_, ReturnStatus);
-    return spec && spec->array;
+    const AttributeSpec* definition = definitionOf(object_, ReturnStatus);
+    return definition && definition->array;
 }
 
 bool MFnAttribute::isDynamic(MStatus* ReturnStatus) const {
-    const AttributeSpec* spec = specOf(object_, ReturnStatus);
-    return spec && spec->dynamic;
+    const AttributeSpec* definition = definitionOf(object_, ReturnStatus);
+    return definition && definition->dynamic;
 }
 
-bool MFnAttribute::isReadable(MStatus* ReturnStatus) const { return specOf(object_, ReturnStatus) != nullptr; }
-bool MFnAttribute::isWritable(MStatus* ReturnStatus) const { return specOf(object_, ReturnStatus) != nullptr; }
+bool MFnAttribute::isReadable(MStatus* ReturnStatus) const { return definitionOf(object_, ReturnStatus) != nullptr; }
+bool MFnAttribute::isWritable(MStatus* ReturnStatus) const { return definitionOf(object_, ReturnStatus) != nullptr; }
 
 bool MFnAttribute::isKeyable(MStatus* ReturnStatus) const {
-    const AttributeSpec* spec = specOf(object_, ReturnStatus);
-    return spec && spec->keyable;
+    const AttributeSpec* definition = definitionOf(object_, ReturnStatus);
+    return definition && definition->keyable;
 }
 
 MObject MFnAttribute::parent(MStatus* ReturnStatus) const {
-    const AttributeSpec* spec = specOf(object_, ReturnStatus);
-    return spec && spec->parent ? objectOf(spec->parent) : MObject();
+    const AttributeSpec* definition = definitionOf(object_, ReturnStatus);
+    return definition && definition->parent ? objectOf(definition->parent) : MObject();
 }
 
 MFnNumericAttribute::MFnNumericAttribute() = default;
@@ -74,14 +74,14 @@ MFnNumericAttribute::MFnNumericAttribute(const MObject& object, MStatus* ReturnS
 MFn::Type MFnNumericAttribute::type() const { return MFn::kNumericAttribute; }
 
 MFnNumericData::Type MFnNumericAttribute::unitType(MStatus* ReturnStatus) const {
-    const AttributeSpec* spec = specOf(object_, ReturnStatus);
-    return spec ? spec->numericType : MFnNumericData::kInvalid;
+    const AttributeSpec* definition = definitionOf(object_, ReturnStatus);
+    return definition ? definition->numericType : MFnNumericData::kInvalid;
 }
 
 MStatus MFnNumericAttribute::getDefault(double& value) const {
-    const AttributeSpec* spec = asAttribute(object_);
-    if (!spec) return MStatus::kFailure;
-    value = spec->defaultValue;
+    const AttributeSpec* definition = asAttribute(object_);
+    if (!definition) return MStatus::kFailure;
+    value = definition->defaultValue;
     return MStatus::kSuccess;
 }
 
@@ -100,27 +100,27 @@ MStatus MFnNumericAttribute::getDefault(bool& value) const {
 }
 
 MStatus MFnNumericAttribute::getMin(double& value) const {
-    const AttributeSpec* spec = asAttribute(object_);
-    if (!spec || !spec->hasMinimum) return MStatus::kFailure;
-    value = spec->minimum;
+    const AttributeSpec* definition = asAttribute(object_);
+    if (!definition || !definition->hasMinimum) return MStatus::kFailure;
+    value = definition->minimum;
     return MStatus::kSuccess;
 }
 
 MStatus MFnNumericAttribute::getMax(double& value) const {
-    const AttributeSpec* spec = asAttribute(object_);
-    if (!spec || !spec->hasMaximum) return MStatus::kFailure;
-    value = spec->maximum;
+    const AttributeSpec* definition = asAttribute(object_);
+    if (!definition || !definition->hasMaximum) return MStatus::kFailure;
+    value = definition->maximum;
     return MStatus::kSuccess;
 }
 
 bool MFnNumericAttribute::hasMin(MStatus* ReturnStatus) const {
-    const AttributeSpec* spec = specOf(object_, ReturnStatus);
-    return spec && spec->hasMinimum;
+    const AttributeSpec* definition = definitionOf(object_, ReturnStatus);
+    return definition && definition->hasMinimum;
 }
 
 bool MFnNumericAttribute::hasMax(MStatus* ReturnStatus) const {
-    const AttributeSpec* spec = specOf(object_, ReturnStatus);
-    return spec && spec->hasMaximum;
+    const AttributeSpec* definition = definitionOf(object_, ReturnStatus);
+    return definition && definition->hasMaximum;
 }
 
 MFnTypedAttribute::MFnTypedAttribute() = default;
@@ -128,8 +128,8 @@ MFnTypedAttribute::MFnTypedAttribute(const MObject& object, MStatus* ReturnStatu
 MFn::Type MFnTypedAttribute::type() const { return MFn::kTypedAttribute; }
 
 MFnData::Type MFnTypedAttribute::attrType(MStatus* ReturnStatus) const {
-    const AttributeSpec* spec = specOf(object_, ReturnStatus);
-    return spec ? spec->dataType : MFnData::kInvalid;
+    const AttributeSpec* definition = definitionOf(object_, ReturnStatus);
+    return definition ? definition->dataType : MFnData::kInvalid;
 }
 
 MFnEnumAttribute::MFnEnumAttribute() = default;
@@ -137,10 +137,10 @@ MFnEnumAttribute::MFnEnumAttribute(const MObject& object, MStatus* ReturnStatus)
 MFn::Type MFnEnumAttribute::type() const { return MFn::kEnumAttribute; }
 
 MString MFnEnumAttribute::fieldName(short index, MStatus* ReturnStatus) const {
-    const AttributeSpec* spec = specOf(object_, ReturnStatus);
-    if (spec) {
-        for (std::size_t i = 0; i < spec->enumValues.size(); ++i) {
-            if (spec->enumValues[i] == index) return MString(spec->enumNames[i].c_str());
+    const AttributeSpec* definition = definitionOf(object_, ReturnStatus);
+    if (definition) {
+        for (std::size_t i = 0; i < definition->enumValues.size(); ++i) {
+            if (definition->enumValues[i] == index) return MString(definition->enumNames[i].c_str());
         }
     }
     setStatus(ReturnStatus, false);
@@ -148,10 +148,10 @@ MString MFnEnumAttribute::fieldName(short index, MStatus* ReturnStatus) const {
 }
 
 short MFnEnumAttribute::fieldIndex(const MString& fieldName, MStatus* ReturnStatus) const {
-    const AttributeSpec* spec = specOf(object_, ReturnStatus);
-    if (spec) {
-        for (std::size_t i = 0; i < spec->enumNames.size(); ++i) {
-            if (spec->enumNames[i] == fieldName.asChar()) return static_cast<short>(spec->enumValues[i]);
+    const AttributeSpec* definition = definitionOf(object_, ReturnStatus);
+    if (definition) {
+        for (std::size_t i = 0; i < definition->enumNames.size(); ++i) {
+            if (definition->enumNames[i] == fieldName.asChar()) return static_cast<short>(definition->enumValues[i]);
         }
     }
     setStatus(ReturnStatus, false);
@@ -159,23 +159,23 @@ short MFnEnumAttribute::fieldIndex(const MString& fieldName, MStatus* ReturnStat
 }
 
 MStatus MFnEnumAttribute::getMin(short& minValue) const {
-    const AttributeSpec* spec = asAttribute(object_);
-    if (!spec || spec->enumValues.empty()) return MStatus::kFailure;
-    minValue = static_cast<short>(*std::min_element(spec->enumValues.begin(), spec->enumValues.end()));
+    const AttributeSpec* definition = asAttribute(object_);
+    if (!definition || definition->enumValues.empty()) return MStatus::kFailure;
+    minValue = static_cast<short>(*std::min_element(definition->enumValues.begin(), definition->enumValues.end()));
     return MStatus::kSuccess;
 }
 
 MStatus MFnEnumAttribute::getMax(short& maxValue) const {
-    const AttributeSpec* spec = asAttribute(object_);
-    if (!spec || spec->enumValues.empty()) return MStatus::kFailure;
-    maxValue = static_cast<short>(*std::max_element(spec->enumValues.begin(), spec->enumValues.end()));
+    const AttributeSpec* definition = asAttribute(object_);
+    if (!definition || definition->enumValues.empty()) return MStatus::kFailure;
+    maxValue = static_cast<short>(*std::max_element(definition->enumValues.begin(), definition->enumValues.end()));
     return MStatus::kSuccess;
 }
 
 MStatus MFnEnumAttribute::getDefault(short& value) const {
-    const AttributeSpec* spec = asAttribute(object_);
-    if (!spec) return MStatus::kFailure;
-    value = static_cast<short>(spec->defaultValue);
+    const AttributeSpec* definition = asAttribute(object_);
+    if (!definition) return MStatus::kFailure;
+    value = static_cast<short>(definition->defaultValue);
     return MStatus::kSuccess;
 }
 
@@ -184,8 +184,8 @@ MFnUnitAttribute::MFnUnitAttribute(const MObject& object, MStatus* ReturnStatus)
 MFn::Type MFnUnitAttribute::type() const { return MFn::kUnitAttribute; }
 
 MFnUnitAttribute::Type MFnUnitAttribute::unitType(MStatus* ReturnStatus) const {
-    const AttributeSpec* spec = specOf(object_, ReturnStatus);
-    return spec ? spec->unitType : kInvalid;
+    const AttributeSpec* definition = definitionOf(object_, ReturnStatus);
+    return definition ? definition->unitType : kInvalid;
 }
 
 MFnCompoundAttribute::MFnCompoundAttribute() = default;
@@ -193,15 +193,15 @@ MFnCompoundAttribute::MFnCompoundAttribute(const MObject& object, MStatus* Retur
 MFn::Type MFnCompoundAttribute::type() const { return MFn::kCompoundAttribute; }
 
 unsigned int MFnCompoundAttribute::numChildren(MStatus* ReturnStatus) const {
-    const AttributeSpec* spec = specOf(object_, ReturnStatus);
-    return spec ? static_cast<unsigned int>(spec->children.size()) : 0;
+    const AttributeSpec* definition = definitionOf(object_, ReturnStatus);
+    return definition ? static_cast<unsigned int>(definition->children.size()) : 0;
 }
 
 MObject MFnCompoundAttribute::child(unsigned int index, MStatus* ReturnStatus) const {
-    const AttributeSpec* spec = specOf(object_, ReturnStatus);
-    if (!spec || index >= spec->children.size()) {
+    const AttributeSpec* definition = definitionOf(object_, ReturnStatus);
+    if (!definition || index >= definition->children.size()) {
         setStatus(ReturnStatus, false);
         return MObject();
     }
-    return objectOf(spec->children[index]);
+    return objectOf(definition->children[index]);
 }

@@ -49,11 +49,11 @@ MPlug MFnDependencyNode::findPlug(const MString& attributeName, MStatus* ReturnS
 
 MPlug MFnDependencyNode::findPlug(const MObject& attribute, bool, MStatus* ReturnStatus) const {
     Node* node = asNode(object_);
-    AttributeSpec* spec = asAttribute(attribute);
-    setStatus(ReturnStatus, node && spec);
-    if (!node || !spec) return MPlug();
+    AttributeSpec* definition = asAttribute(attribute);
+    setStatus(ReturnStatus, node && definition);
+    if (!node || !definition) return MPlug();
     std::vector<PlugStep> steps;
-    for (AttributeSpec* step = spec; step; step = step->parent) steps.insert(steps.begin(), {step, -1});
+    for (AttributeSpec* step = definition; step; step = step->parent) steps.insert(steps.begin(), {step, -1});
     return makePlug(node, steps);
 }
 
@@ -76,9 +76,9 @@ MObject MFnDependencyNode::attribute(unsigned int index, MStatus* ReturnStatus) 
 
 MObject MFnDependencyNode::attribute(const MString& attributeName, MStatus* ReturnStatus) const {
     const Node* node = asNode(object_);
-    AttributeSpec* spec = node ? node->findAttribute(attributeName.asChar()) : nullptr;
-    setStatus(ReturnStatus, spec);
-    return spec ? objectOf(spec) : MObject();
+    AttributeSpec* definition = node ? node->findAttribute(attributeName.asChar()) : nullptr;
+    setStatus(ReturnStatus, definition);
+    return definition ? objectOf(definition) : MObject();
 }
 
 bool MFnDependencyNode::hasAttribute(const MString& attributeName, MStatus* ReturnStatus) const {

@@ -1,0 +1,128 @@
+#include "SceneFixture.h"
+
+#include <maya/MFnDagNode.h>
+#include <maya/MFnDependencyNode.h>
+#include <maya/MFnMatrixData.h>
+#include <maya/MFnTransform.h>
+#include <maya/MGlobal.h>
+#include <maya/MIntArray.h>
+#include <maya/MItDag.h>
+#include <maya/MTime.h>
+
+#include <cmath>
+
+TEST_F(SceneTest, JointLimitsAndBindPoseMatrices) {
+    load("joint_limits.ma");
+    MFnTransform shoulder(path("shoulder"));
+    EXPECT_TRUE(shoulder.isLimited(MFnTransform::kRotateMinX));
+    EXPECT_NEAR(shoulder.limitValue(MFnTransform::kRotateMinX), -M_PI / 4, 1e-12);
+    EXPECT_TRUE(shoulder.isLimited(MFnTransform::kTranslateMaxY));
+    EXPECT_DOUBLE_EQ(shoulder.limitValue(MFnTransform::kTranslateMaxY), 2.5);
+    EXPECT_FALSE(shoulder.isLimited(MFnTransform::kRotateMaxX));
+    EXPECT_NEAR(shoulder.limitValue(MFnTransform::kRotateMaxX), 2 * M_PI, 1e-12);  // Maya's default
+
+    MObject bindPose = shoulder.findPlug("bindPose", true).asMObject();
+    MFnMatrixData matrix(bindPose);
+    EXPECT_DOUBLE_EQ(matrix.matrix()[3][1], 10.0);
+    EXPECT_TRUE(matrix.transformation().getTranslation(MSpace::kTransform).isEquivalent(MVector(0, 10, 0)));
+    EXPECT_TRUE(MFnTransform(path("elbow")).getTranslation(MSpace::kWorld).isEquivalent(MVector(4, 10, 0)));
+}
+
+TEST_F(SceneTest, TransformsCanBeSetAndResetFromTheirRestPosition) {
+    load("transform_stack.ma");
+    MFnTransform child(path("child"));
+    const MTransformationMatrix original = child.transformation();
+    ASSERT_TRUE(child.setRestPosition(original));
+    child.setTranslation(MVector(7, 8, 9), MSpace::kTransform);
+    child.setRotation(MEulerRotation(0.5, 0, 0, MEulerRotation::kYZX));
+    EXPECT_TRUE(child.getTranslation(MSpace::kTransform).isEquivalent(MVector(7, 8, 9)));
+    EXPECT_EQ(child.rotationOrder(), MTransformationMatrix::kYZX);
+    ASSERT_TRUE(child.resetFromRestPosition());
+    EXPECT_TRUE(child.transformation().asMatrix().isEquivalent(original.asMatrix()));
+    EXPECT_TRUE(child.restPosition().asMatrix().isEquivalent(original.asMatrix()));
+}
+
+TEST_F(SceneTest, DagQueriesAndTheIterator) {
+    load("joint_limits.ma");
+    MFnDagNode hidden(path("hidden"));
+    EXPECT_EQ(hidden.childCount(), 1u);
+    MFnDagNode orig(hidden.child(0));
+    EXPECT_TRUE(orig.isIntermediateObject());
+    EXPECT_FALSE(orig.inUnderWorld());
+    EXPECT_FALSE(hidden.findPlug("visibility", true).asBool());
+    EXPECT_EQ(MFnDagNode(orig.parent(0)).name(), "hidden");
+
+    // "parent -w" moved lampChild to the world; "rename" then named lamp lantern.
+    EXPECT_EQ(path("lampChild").fullPathName(), "|lampChild");
+    EXPECT_EQ(MFnDagNode(path("lantern")).childCount(), 0u);
+
+    std::vector<std::string> visited;
+    for (MItDag it(MItDag::kDepthFirst, MFn::kTransform); !it.isDone(); it.next()) {
+        MDagPath current;
+        it.getPath(current);
+        visited.push_back(current.partialPathName().asChar());
+        if (visited.back() == "shoulder") it.prune();
+    }
+    EXPECT_EQ(visited, (std::vector<std::string>{"persp", "top", "front", "side", "shoulder", "hidden", "lantern",
+                                                 "lampChild"}));
+    MItDag all;
+    EXPECT_TRUE(MFnDagNode(all.currentItem()).object().hasFn(MFn::kWorld));
+}
+
+TEST_F(SceneTest, DefaultNodesTakeTheirValuesThroughSelect) {
+    load("joint_limits.ma");
+    MSelectionList list;
+    ASSERT_TRUE(list.add("time1"));
+    MObject time;
+    list.getDependNode(0, time);
+    MFnDependencyNode timeNode(time);
+    EXPECT_TRUE(timeNode.isDefaultNode());
+    EXPECT_DOUBLE_EQ(timeNode.findPlug("outTime", true).asDouble(), 12.0);
+    ASSERT_TRUE(list.add(":defaultResolution"));
+    MObject resolution;
+    list.getDependNode(1, resolution);
+    EXPECT_EQ(MFnDependencyNode(resolution).findPlug("w", true).asInt(), 1920);
+}
+
+TEST_F(SceneTest, PlugsCanBeWrittenAndWalked) {
+    load("extra_attributes.ma");
+    MSelectionList list;
+    list.add("crateShape");
+    MObject shapeNode;
+    list.getDependNode(0, shapeNode);
+    MFnDependencyNode shape(shapeNode);
+    MPlug vertices = shape.findPlug("vt", true);
+    MIntArray indices;
+    EXPECT_EQ(vertices.getExistingArrayAttributeIndices(indices), 4u);
+    EXPECT_EQ(indices[3], 3);
+    MPlug third = vertices.elementByPhysicalIndex(3);
+    EXPECT_EQ(third.logicalIndex(), 3u);
+    EXPECT_EQ(third.array(), vertices);
+    EXPECT_EQ(third.child(2).parent(), third);
+    EXPECT_EQ(third.partialName(), "vt[3]");
+
+    MPlug mass = MFnDependencyNode(path("crate").node()).findPlug("q5X_mass", true);
+    ASSERT_TRUE(mass.setValue(3.25));
+    EXPECT_DOUBLE_EQ(mass.asDouble(), 3.25);
+    MPlug tag = MFnDependencyNode(path("crate").node()).findPlug("q5X_tag", true);
+    ASSERT_TRUE(tag.setValue(MString("steel")));
+    EXPECT_EQ(tag.asString(), "steel");
+    EXPECT_FALSE(tag.isConnected());
+}
+
+TEST_F(SceneTest, SelectCommandDrivesTheActiveSelection) {
+    load("duplicate_names.ma");
+    std::string result;
+    ASSERT_TRUE(mayahost::runCommandLine("select -r \"|a|box\" \"lid\"", result));
+    MSelectionList selection;
+    MGlobal::getActiveSelectionList(selection);
+    ASSERT_EQ(selection.length(), 2u);
+    MDagPath first;
+    selection.getDagPath(0, first);
+    EXPECT_EQ(first.fullPathName(), "|a|box");
+    ASSERT_TRUE(mayahost::runCommandLine("select -add \"unique\"", result));
+    MGlobal::getActiveSelectionList(selection);
+    EXPECT_EQ(selection.length(), 3u);
+    EXPECT_FALSE(mayahost::runCommandLine("select -r \"nothing\"", result));
+    EXPECT_FALSE(mayahost::runCommandLine("select -r \"box\"", result));  // ambiguous
+}
