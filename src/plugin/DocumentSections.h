@@ -1,7 +1,7 @@
 #ifndef Q5X_PLUGIN_DOCUMENTSECTIONS_H
 #define Q5X_PLUGIN_DOCUMENTSECTIONS_H
 
-#include "geometry/ShapeRecords.h"
+#include "geometry/CompanionRecords.h"
 
 #include <cstdint>
 #include <sstream>
@@ -20,7 +20,7 @@ struct DocumentSections {
     std::ostringstream animation;
     std::ostringstream userAttributes;
 
-    ShapeRecordList shapeRecords;
+    CompanionRecordList shapeRecords;
     std::vector<std::uint8_t> animationBuffer;
 };
 

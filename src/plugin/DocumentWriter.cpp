@@ -35,12 +35,12 @@ bool stageCompanion(StagedFile& file, const std::string& outputPath, const char*
     return file.open(Q5XSaveUtil::FileSystem::instance(), name);
 }
 
-bool writeShapeRecords(StagedFile& file, ShapeRecordList& records) {
+bool writeShapeRecords(StagedFile& file, CompanionRecordList& records) {
     std::vector<std::uint8_t> header;
     appendWord(header, kCompanionFormatWord);
     appendWord(header, static_cast<std::uint32_t>(records.size()));
     bool written = file.write(header.data(), header.size());
-    for (ShapeRecord& record : records) {
+    for (CompanionRecord& record : records) {
         std::vector<std::uint8_t> recordHeader;
         appendWord(recordHeader, record.kind);
         appendWord(recordHeader, static_cast<std::uint32_t>(record.bytes.size()));

@@ -6,6 +6,8 @@
 #include "ExportPaths.h"
 #include "ExportSettings.h"
 
+#include "scene/SceneWalk.h"
+
 #include "saveutil/FileSystem.h"
 #include "saveutil/NativeFileLoader.h"
 
@@ -66,7 +68,9 @@ MStatus runExport(const MArgList& args) {
     DocumentSections sections;
 
     const std::string sceneFileName = querySceneFileName(flags.verbose);
-    const ExportSettings settings = makeSettings(flags, folderPart(sceneFileName), folderPart(outputPath), gamePath);
+    ExportSettings settings = makeSettings(flags, folderPart(sceneFileName), folderPart(outputPath), gamePath);
+    SceneCollections collections;
+    writeScene(settings, collections, sections.scene);
 
     if (flags.particleSystems) writeDynamicsSection(sections);
     if (flags.shapes) writeShapesSection(flags, sections);

@@ -27,9 +27,11 @@ TEST(MayaSamples, EveryRealSceneLoadsAndExports) {
         while ((position = run.output.find("// Warning: ", position)) != std::string::npos) {
             const std::size_t end = run.output.find('\n', position);
             const std::string line = run.output.substr(position, end - position);
-            const std::size_t colon = line.find(": ", line.find(".ma:"));
-            ++repeats[line.substr(colon)];
             position = end;
+            // The reader's warnings name the file and line; the exporter's are its own business.
+            const std::size_t place = line.find(".ma:");
+            if (place == std::string::npos) continue;
+            ++repeats[line.substr(line.find(": ", place))];
         }
         for (const auto& repeat : repeats) EXPECT_EQ(repeat.second, 1) << entry.path() << repeat.first;
         tinyxml2::XMLDocument document;

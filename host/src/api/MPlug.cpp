@@ -393,6 +393,18 @@ MStatus MPlug::getValue(MString& value) const {
         return MStatus::kSuccess;
     }
     const AttributeSpec* attribute = static_cast<AttributeSpec*>(steps_.back().first);
+    // An enumeration reads as the name of its current field.
+    if (attribute->kind == AttrKind::Enum) {
+        double number = 0.0;
+        if (!getValue(number)) return MStatus::kFailure;
+        for (std::size_t i = 0; i < attribute->enumValues.size(); ++i) {
+            if (attribute->enumValues[i] == int(number)) {
+                value = MString(attribute->enumNames[i].c_str());
+                return MStatus::kSuccess;
+            }
+        }
+        return MStatus::kFailure;
+    }
     if (!view.data && attribute->kind == AttrKind::Typed && attribute->dataType == MFnData::kString) {
         value = MString(attribute->defaultText.c_str());
         return MStatus::kSuccess;

@@ -103,6 +103,8 @@ void Scene::createDefaultNodes() {
         {"sequenceManager", "sequenceManager1"},
     };
     for (const auto& entry : defaults) createNode(*findNodeType(entry.first), entry.first, entry.second, nullptr)->isDefault = true;
+    // The default material of every new scene.
+    connect(*findNode("lambert1"), "outColor", *findNode("initialShadingGroup"), "surfaceShader");
 }
 
 Node* Scene::createNode(const NodeType& type, const std::string& typeName, const std::string& name, Node* parent) {

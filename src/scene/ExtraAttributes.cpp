@@ -1,0 +1,256 @@
+#include "ExtraAttributes.h"
+
+#include <maya/MPlug.h>
+
+#include <cmath>
+#include <ios>
+
+namespace {
+
+constexpr float kFloatTolerance = 0.0001f;
+
+ExtraAttribute row(ExtraAttribute::Type type, const char* mayaName, const char* xmlName) {
+    return {type, false, 0.0f, 0, 0, "", mayaName, xmlName, true};
+}
+
+ExtraAttribute boolRow(const char* mayaName, const char* xmlName, bool value = false) {
+    ExtraAttribute r = row(ExtraAttribute::kBool, mayaName, xmlName);
+    r.boolDefault = value;
+    return r;
+}
+
+ExtraAttribute floatRow(const char* mayaName, const char* xmlName, float value = 0.0f) {
+    ExtraAttribute r = row(ExtraAttribute::kFloat, mayaName, xmlName);
+    r.floatDefault = value;
+    return r;
+}
+
+ExtraAttribute intRow(const char* mayaName, const char* xmlName, std::int32_t value = 0) {
+    ExtraAttribute r = row(ExtraAttribute::kInt, mayaName, xmlName);
+    r.intDefault = value;
+    return r;
+}
+
+ExtraAttribute unsignedRow(ExtraAttribute::Type type, const char* mayaName, const char* xmlName, std::uint32_t value) {
+    ExtraAttribute r = row(type, mayaName, xmlName);
+    r.unsignedDefault = value;
+    return r;
+}
+
+ExtraAttribute maskRow(const char* mayaName, const char* xmlName, std::uint32_t value) {
+    return unsignedRow(ExtraAttribute::kHexMask, mayaName, xmlName, value);
+}
+
+// Digits 0-9 and letters a-z (10 to 35) while they are valid in the base; "0b", "0o", "0x" choose it.
+std::uint32_t parseNumberText(const char* text) {
+    std::uint32_t base = 10;
+    if (text[0] == '0' && (text[1] == 'b' || text[1] == 'B' || text[1] == 'o' || text[1] == 'O' || text[1] == 'x' ||
+                           text[1] == 'X')) {
+        base = (text[1] | 0x20) == 'b' ? 2 : (text[1] | 0x20) == 'o' ? 8 : 16;
+        text += 2;
+    }
+    std::uint32_t value = 0;
+    for (; *text; ++text) {
+        const char c = *text;
+        const std::uint32_t digit = c >= '0' && c <= '9'   ? std::uint32_t(c - '0')
+                                    : c >= 'a' && c <= 'z' ? std::uint32_t(c - 'a' + 10)
+                                    : c >= 'A' && c <= 'Z' ? std::uint32_t(c - 'A' + 10)
+                                                           : 99u;
+        if (digit >= base) break;
+        value = value * base + digit;
+    }
+    return value;
+}
+
+bool readUnsigned(const MPlug& plug, bool fromText, std::uint32_t& value) {
+    if (fromText) {
+        MString text;
+        if (plug.getValue(text)) {
+            value = parseNumberText(text.asChar());
+            return true;
+        }
+    }
+    int number = 0;
+    if (!plug.getValue(number) || number < 0) return false;
+    value = static_cast<std::uint32_t>(number);
+    return true;
+}
+
+bool readValue(const MPlug& plug, const ExtraAttribute& row, ExtraAttributeValue& value) {
+    switch (row.type) {
+        case ExtraAttribute::kBool: return static_cast<bool>(plug.getValue(value.boolValue));
+        case ExtraAttribute::kFloat: return static_cast<bool>(plug.getValue(value.floatValue));
+        case ExtraAttribute::kInt: return static_cast<bool>(plug.getValue(value.intValue));
+        case ExtraAttribute::kUnsignedFromInt: return readUnsigned(plug, false, value.unsignedValue);
+        case ExtraAttribute::kUnsignedFromText:
+        case ExtraAttribute::kHexMask: return readUnsigned(plug, true, value.unsignedValue);
+        case ExtraAttribute::kText: return static_cast<bool>(plug.getValue(value.text));
+    }
+    return false;
+}
+
+bool equalsDefault(const ExtraAttributeValue& value, const ExtraAttribute& row) {
+    switch (row.type) {
+        case ExtraAttribute::kBool: return value.boolValue == row.boolDefault;
+        case ExtraAttribute::kFloat: return !(std::fabs(value.floatValue - row.floatDefault) > kFloatTolerance);
+        case ExtraAttribute::kInt: return value.intValue == row.intDefault;
+        case ExtraAttribute::kUnsignedFromInt:
+        case ExtraAttribute::kUnsignedFromText:
+        case ExtraAttribute::kHexMask: return value.unsignedValue == row.unsignedDefault;
+        case ExtraAttribute::kText: return value.text == row.textDefault;
+    }
+    return true;
+}
+
+ExtraAttributeValue defaultValue(const ExtraAttribute& row) {
+    ExtraAttributeValue value;
+    value.boolValue = row.boolDefault;
+    value.floatValue = row.floatDefault;
+    value.intValue = row.intDefault;
+    value.unsignedValue = row.unsignedDefault;
+    value.text = row.textDefault;
+    return value;
+}
+
+void writeValue(const ExtraAttributeValue& value, const ExtraAttribute& row, std::ostream& out) {
+    out << ' ' << row.xmlName << "=\"";
+    switch (row.type) {
+        case ExtraAttribute::kBool: out << (value.boolValue ? "true" : "false"); break;
+        case ExtraAttribute::kFloat: out << value.floatValue; break;
+        case ExtraAttribute::kInt: out << value.intValue; break;
+        case ExtraAttribute::kUnsignedFromInt: out << static_cast<std::int32_t>(value.unsignedValue); break;
+        case ExtraAttribute::kUnsignedFromText: out << value.unsignedValue; break;
+        case ExtraAttribute::kHexMask: out << "0x" << std::hex << value.unsignedValue << std::dec; break;
+        case ExtraAttribute::kText: out << value.text.asChar(); break;
+    }
+    out << '"';
+}
+
+}  // namespace
+
+const ExtraAttribute kTransformRigidBodyTable[16] = {
+    boolRow("q5X_compound", "compound"),
+    boolRow("q5X_static", "static"),
+    boolRow("q5X_dynamic", "dynamic"),
+    boolRow("q5X_kinematic", "kinematic"),
+    boolRow("q5X_collision", "collision", true),
+    boolRow("q5X_ccd", "ccd"),
+    boolRow("q5X_trigger", "trigger"),
+    floatRow("q5X_restitution", "restitution"),
+    floatRow("q5X_staticFriction", "staticFriction", 0.5f),
+    floatRow("q5X_dynamicFriction", "dynamicFriction", 0.5f),
+    floatRow("q5X_linearDamping", "linearDamping"),
+    floatRow("q5X_angularDamping", "angularDamping", 0.01f),
+    floatRow("q5X_density", "density", 1.0f),
+    maskRow("q5X_collisionFilterGroup", "collisionFilterGroup", 255),
+    maskRow("q5X_collisionFilterMask", "collisionFilterMask", 255),
+    intRow("q5X_solverIterationCount", "solverIterationCount", 4),
+};
+
+const ExtraAttribute kShapePhysicsTable[15] = {
+    boolRow("q5X_compoundChild", "compoundChild"),
+    boolRow("q5X_compound", "compound"),
+    boolRow("q5X_collision", "collision", true),
+    boolRow("q5X_ccd", "ccd"),
+    boolRow("q5X_trigger", "trigger"),
+    floatRow("q5X_restitution", "restitution"),
+    floatRow("q5X_staticFriction", "staticFriction", 0.5f),
+    floatRow("q5X_dynamicFriction", "dynamicFriction", 0.5f),
+    floatRow("q5X_linearDamping", "linearDamping"),
+    floatRow("q5X_angularDamping", "angularDamping", 0.01f),
+    floatRow("q5X_density", "density", 1.0f),
+    maskRow("q5X_collisionFilterGroup", "collisionFilterGroup", 255),
+    maskRow("q5X_collisionFilterMask", "collisionFilterMask", 255),
+    intRow("q5X_solverIterationCount", "solverIterationCount", 4),
+    intRow("q5X_splitType", "splitType"),
+};
+
+const ExtraAttribute kJointTable[13] = {
+    boolRow("q5X_projection", "projection"),
+    boolRow("q5X_xAxisDrive", "xAxisDrive"),
+    boolRow("q5X_yAxisDrive", "yAxisDrive"),
+    boolRow("q5X_zAxisDrive", "zAxisDrive"),
+    boolRow("q5X_drivePos", "drivePos"),
+    floatRow("q5X_projDistance", "projDistance", 0.01f),
+    floatRow("q5X_driveForceLimit", "driveForceLimit", 100000.0f),
+    floatRow("q5X_driveSpring", "driveSpring", 1.0f),
+    floatRow("q5X_driveDamping", "driveDamping", 0.01f),
+    boolRow("q5X_breakableJoint", "breakableJoint"),
+    floatRow("q5X_jointBreakForce", "jointBreakForce"),
+    floatRow("q5X_jointBreakTorque", "jointBreakTorque"),
+    boolRow("", ""),
+};
+
+const ExtraAttribute kVisibilityConditionTable[10] = {
+    intRow("q5X_minuteOfDayStart", "minuteOfDayStart"),
+    intRow("q5X_minuteOfDayEnd", "minuteOfDayEnd"),
+    intRow("q5X_dayOfYearStart", "dayOfYearStart"),
+    intRow("q5X_dayOfYearEnd", "dayOfYearEnd"),
+    maskRow("q5X_weatherRequiredMask", "weatherRequiredMask", 0),
+    maskRow("q5X_weatherPreventMask", "weatherPreventMask", 0),
+    maskRow("q5X_viewerSpacialityRequiredMask", "viewerSpacialityRequiredMask", 0),
+    maskRow("q5X_viewerSpacialityPreventMask", "viewerSpacialityPreventMask", 0),
+    boolRow("q5X_renderInvisible", "renderInvisible"),
+    floatRow("q5X_visibleShaderParameter", "visibleShaderParameter", 1.0f),
+};
+
+const ExtraAttribute kRenderingTable[10] = {
+    boolRow("q5X_nonRenderable", "nonRenderable"),
+    boolRow("q5X_distanceBlending", "distanceBlending", true),
+    boolRow("q5X_oc", "occluder"),
+    boolRow("q5X_terrainDecal", "terrainDecal"),
+    boolRow("q5X_renderedInViewports", "renderedInViewports", true),
+    boolRow("q5X_doubleSided", "doubleSided"),
+    boolRow("q5X_materialHolder", "materialHolder"),
+    maskRow("q5X_navMeshMask", "buildNavMeshMask", 255),
+    unsignedRow(ExtraAttribute::kUnsignedFromInt, "q5X_adPlacementId", "adPlacementId", 0),
+    unsignedRow(ExtraAttribute::kUnsignedFromInt, "q5X_decalLayer", "decalLayer", 0),
+};
+
+namespace {
+
+ExtraAttribute keptRow(ExtraAttribute r) {
+    r.skipDefault = false;
+    return r;
+}
+
+}  // namespace
+
+const ExtraAttribute kShadowTable[2] = {
+    keptRow(boolRow("q5X_castsShadows", "castsShadows")),
+    keptRow(boolRow("q5X_receiveShadows", "receiveShadows")),
+};
+
+ExtraAttributeValue readExtraAttribute(const MFnDependencyNode& node, const ExtraAttribute& row) {
+    ExtraAttributeValue value = defaultValue(row);
+    if (row.mayaName[0] == '\0' || row.type > ExtraAttribute::kHexMask) return value;
+    MStatus status;
+    const MPlug plug = node.findPlug(row.mayaName, true, &status);
+    if (!status) return value;
+    ExtraAttributeValue read = value;
+    if (readValue(plug, row, read)) {
+        read.isSet = true;
+        return read;
+    }
+    return value;
+}
+
+bool writeExtraAttributes(const MFnDependencyNode& node, const ExtraAttribute* table, unsigned rowCount,
+                          std::ostream& out) {
+    bool wrote = false;
+    for (unsigned i = 0; i < rowCount; ++i) {
+        const ExtraAttributeValue value = readExtraAttribute(node, table[i]);
+        if (!value.isSet || equalsDefault(value, table[i])) continue;
+        writeValue(value, table[i], out);
+        wrote = true;
+    }
+    return wrote;
+}
+
+void writeExtraAttributeValue(const ExtraAttributeValue& value, const ExtraAttribute& row, std::ostream& out) {
+    if (value.isSet && !equalsDefault(value, row)) {
+        writeValue(value, row, out);
+    } else if (!row.skipDefault) {
+        writeValue(defaultValue(row), row, out);
+    }
+}
