@@ -143,7 +143,8 @@ void writeMeshShape(ExportSettings& settings, const MDagPath& transform, const N
     const MFnDagNode node(transform);
     const MDagPath shape = shapePath(transform, classification);
     const bool split = classification.kind == NodeKind::SplitShape;
-    const std::string key = std::string(shape.partialPathName().asChar()) + (split ? "*SplitShape*" : "");
+    // The shape object's name (its first path), so that every instance of a mesh shares one shape.
+    const std::string key = std::string(MFnDagNode(shape.node()).partialPathName().asChar()) + (split ? "*SplitShape*" : "");
     const bool isNew = collections.shapes.count(key) == 0;
     ShapeRecord& record = shapeRecord(settings, collections, key, shape.node());
     if (isNew) {
@@ -171,7 +172,7 @@ void writeMeshShape(ExportSettings& settings, const MDagPath& transform, const N
 void writeCurveShape(ExportSettings& settings, const MDagPath& transform, const NodeClassification& classification,
                      SceneCollections& collections, std::ostream& out) {
     const MDagPath curve = shapePath(transform, classification);
-    ShapeRecord& record = shapeRecord(settings, collections, curve.partialPathName().asChar(), curve.node());
+    ShapeRecord& record = shapeRecord(settings, collections, MFnDagNode(curve.node()).partialPathName().asChar(), curve.node());
     out << "<Shape";
     writeTransformAttributes(settings, transform, kShapeSwitches, collections.nodes, out);
     out << " shapeId=\"" << record.shapeId << '"';

@@ -421,11 +421,13 @@ MStatus MPlug::getValue(MObject& value) const {
                           (attribute->kind == AttrKind::Typed && attribute->dataType == MFnData::kMatrix) ||
                           (view.data && view.data->dataType == "matrix");
     if (!isMatrix) return MStatus::kFailure;
+    if (view.data && !view.data->words.empty()) {
+        value = makeXformData(*view.data);
+        return MStatus::kSuccess;
+    }
     MMatrix matrix;
-    if (view.data && view.data->words.empty() && view.data->count() >= view.offset + 16) {
+    if (view.data && view.data->count() >= view.offset + 16) {
         for (int i = 0; i < 16; ++i) matrix[i / 4][i % 4] = view.data->number(view.offset + std::size_t(i));
-    } else if (view.data && !view.data->words.empty()) {
-        matrix = matrixFromXform(*view.data);
     }
     value = makeMatrixData(matrix);
     return MStatus::kSuccess;

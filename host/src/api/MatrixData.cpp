@@ -32,9 +32,10 @@ MMatrix negatedTranslation(const double* t) {
 
 }  // namespace
 
-MMatrix matrixFromXform(const PlugData& data) {
-    if (data.numbers.size() < kXformValues) return MMatrix();
-    const double* v = data.numbers.data();
+MObject makeXformData(const PlugData& data) {
+    if (data.count() < kXformValues) return makeMatrixData(MMatrix());
+    double v[kXformValues + 1] = {};
+    for (std::size_t i = 0; i < kXformValues && i < data.count(); ++i) v[i] = data.number(i);
     MMatrix scale, shear, inverseParentScale;
     for (int i = 0; i < 3; ++i) scale[i][i] = v[i];
     shear[1][0] = v[10];
@@ -48,11 +49,26 @@ MMatrix matrixFromXform(const PlugData& data) {
     const double* rotatePivotTranslate = v + 22;
     const MQuaternion rotateAxis(v[25], v[26], v[27], v[28]);
     const MQuaternion jointOrient(v[29], v[30], v[31], v[32]);
-    const bool compensate = data.numbers.size() > kXformValues && data.numbers[kXformValues] != 0.0;
+    const bool compensate = data.count() > kXformValues && data.number(kXformValues) != 0.0;
     for (int i = 0; i < 3; ++i) inverseParentScale[i][i] = compensate && v[33 + i] != 0.0 ? 1.0 / v[33 + i] : 1.0;
-    return negatedTranslation(scalePivot) * scale * shear * translation(scalePivot) * translation(scalePivotTranslate) *
-           negatedTranslation(rotatePivot) * rotateAxis.asMatrix() * rotation.asMatrix() * jointOrient.asMatrix() *
-           translation(rotatePivot) * translation(rotatePivotTranslate) * inverseParentScale * translation(translate);
+    const MMatrix matrix = negatedTranslation(scalePivot) * scale * shear * translation(scalePivot) *
+                           translation(scalePivotTranslate) * negatedTranslation(rotatePivot) * rotateAxis.asMatrix() *
+                           rotation.asMatrix() * jointOrient.asMatrix() * translation(rotatePivot) *
+                           translation(rotatePivotTranslate) * inverseParentScale * translation(translate);
+
+    MTransformationMatrix components;
+    components.setScale(v, MSpace::kTransform);
+    components.rotateTo(rotation);
+    components.setTranslation(MVector(translate), MSpace::kTransform);
+    components.setShear(v + 10, MSpace::kTransform);
+    components.setScalePivot(MPoint(scalePivot[0], scalePivot[1], scalePivot[2]), MSpace::kTransform, false);
+    components.setScalePivotTranslation(MVector(scalePivotTranslate), MSpace::kTransform);
+    components.setRotatePivot(MPoint(rotatePivot[0], rotatePivot[1], rotatePivot[2]), MSpace::kTransform, false);
+    components.setRotatePivotTranslation(MVector(rotatePivotTranslate), MSpace::kTransform);
+    components.setRotationOrientation(rotateAxis);
+    auto* object = new MatrixData(matrix, components);
+    object->setOwnedByHandles();
+    return ObjectData::wrap(object);
 }
 
 }  // namespace mayahost
@@ -76,7 +92,9 @@ const MMatrix& MFnMatrixData::matrix(MStatus* ReturnStatus) const {
 }
 
 MTransformationMatrix MFnMatrixData::transformation(MStatus* ReturnStatus) const {
-    return MTransformationMatrix(matrix(ReturnStatus));
+    const auto* data = dynamic_cast<MatrixData*>(ObjectData::unwrap(object_));
+    if (ReturnStatus) *ReturnStatus = data ? MStatus::kSuccess : MStatus::kFailure;
+    return data ? data->transformation : MTransformationMatrix();
 }
 
 MObject MFnMatrixData::create(const MMatrix& value, MStatus* ReturnStatus) {
@@ -89,5 +107,6 @@ MStatus MFnMatrixData::set(const MMatrix& value) {
     auto* data = dynamic_cast<MatrixData*>(ObjectData::unwrap(object_));
     if (!data) return MStatus::kFailure;
     data->matrix = value;
+    data->transformation = MTransformationMatrix(value);
     return MStatus::kSuccess;
 }

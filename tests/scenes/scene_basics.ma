@@ -1,0 +1,46 @@
+//Maya ASCII 2016 scene
+//Name: scene_basics.ma
+requires maya "2016";
+currentUnit -l centimeter -a degree -t film;
+createNode transform -n "level";
+createNode transform -n "props" -p "level";
+createNode transform -n "crate" -p "props";
+	setAttr ".t" -type "double3" 1 0 0.0000001 ;
+	setAttr ".r" -type "double3" 0 90 0 ;
+createNode mesh -n "crateShape" -p "crate";
+createNode transform -n "crate2" -p "props";
+	setAttr ".s" -type "double3" 1 2 1 ;
+parent -s -nc -r -add "|level|props|crate|crateShape" "crate2" ;
+createNode transform -n "empty";
+createNode transform -n "Rocks_IGNORE";
+createNode transform -n "stone" -p "Rocks_IGNORE";
+createNode transform -n "ignore";
+createNode transform -n "lod_40";
+createNode transform -n "lod_x";
+createNode transform -n "tower";
+	addAttr -ci true -sn "q5X_lod1" -ln "q5X_lod1" -at "float";
+	addAttr -ci true -sn "q5X_lod3" -ln "q5X_lod3" -at "float";
+	setAttr ".q5X_lod1" 30;
+	setAttr ".q5X_lod3" 80;
+createNode transform -n "physics";
+	addAttr -ci true -sn "q5X_collision" -ln "q5X_collision" -at "bool";
+	addAttr -ci true -sn "q5X_staticFriction" -ln "q5X_staticFriction" -at "float";
+	addAttr -ci true -sn "q5X_dynamicFriction" -ln "q5X_dynamicFriction" -at "float";
+	addAttr -ci true -sn "q5X_collisionFilterMask" -ln "q5X_collisionFilterMask" -dt "string";
+	addAttr -ci true -sn "q5X_objectMask" -ln "q5X_objectMask" -at "long";
+	addAttr -ci true -sn "q5X_forceVisibilityCondition" -ln "q5X_forceVisibilityCondition" -at "bool";
+	setAttr ".q5X_collision" no;
+	setAttr ".q5X_staticFriction" 0.6;
+	setAttr ".q5X_dynamicFriction" 0.50005;
+	setAttr ".q5X_collisionFilterMask" -type "string" "0xFF00";
+	setAttr ".q5X_objectMask" 4096;
+	setAttr ".q5X_forceVisibilityCondition" yes;
+createNode transform -n "hiddenGroup";
+	setAttr ".v" no;
+createNode transform -n "onlyMesh";
+createNode mesh -n "onlyMeshShape" -p "onlyMesh";
+createNode transform -n "meshAndGroup";
+createNode mesh -n "meshAndGroupShape" -p "meshAndGroup";
+createNode transform -n "inner" -p "meshAndGroup";
+connectAttr "crateShape.iog" ":initialShadingGroup.dsm" -na;
+// End of scene_basics.ma
