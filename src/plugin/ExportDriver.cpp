@@ -6,6 +6,7 @@
 #include "ExportPaths.h"
 #include "ExportSettings.h"
 
+#include "scene/BoundingVolumes.h"
 #include "scene/SceneWalk.h"
 
 #include "saveutil/FileSystem.h"
@@ -71,6 +72,7 @@ MStatus runExport(const MArgList& args) {
     ExportSettings settings = makeSettings(flags, folderPart(sceneFileName), folderPart(outputPath), gamePath);
     SceneCollections collections;
     writeScene(settings, collections, sections.scene);
+    resolveBoundingVolumes(settings, collections);
 
     if (flags.particleSystems) writeDynamicsSection(sections);
     if (flags.shapes) writeShapesSection(flags, sections);

@@ -106,3 +106,18 @@ TEST(SceneSection, SelectionExportsTheSelectedNodesAndTheirAncestors) {
               "    </TransformGroup>\n"
               "  </Scene>\n");
 }
+
+TEST(SceneSection, BoundingVolumeMeshesAreNotNodesAndBadTargetsWarn) {
+    const Export result = exportScene("bounding_volumes.ma", "-shapes");
+    ASSERT_EQ(result.run.exitCode, 0) << result.run.output;
+    EXPECT_EQ(result.scene.find("Hull"), std::string::npos) << result.scene;
+    EXPECT_NE(result.scene.find("<Shape name=\"rock\" translation=\"10 0 0\" shapeId=\"1\""), std::string::npos);
+    EXPECT_NE(result.run.output.find(
+                  "// Warning: q5xExport: Node \"nowhere\" used as bounding volume target doesn't exist. //"),
+              std::string::npos);
+    EXPECT_NE(result.run.output.find("// Warning: q5xExport: Node \"twin\" used as bounding volume target matches "
+                                     "more than one node. Please use the objects full path name. //"),
+              std::string::npos);
+    EXPECT_EQ(result.run.output.find("MERGEGROUP_3"), std::string::npos);
+    EXPECT_NE(result.run.output.find("2 warnings"), std::string::npos);
+}
