@@ -20,6 +20,9 @@ public:
     virtual MFn::Type apiType() const = 0;
     virtual bool hasFn(MFn::Type type) const;
     virtual const char* apiTypeStr() const = 0;
+    // Cheap downcasts for the API classes.
+    virtual class Node* asNode() { return nullptr; }
+    virtual class AttributeSpec* asAttribute() { return nullptr; }
 
     static MObject wrap(ObjectData* data);
     static ObjectData* unwrap(const MObject& object);

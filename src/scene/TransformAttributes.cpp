@@ -69,14 +69,16 @@ bool findBindPose(const MFnDagNode& joint, MTransformationMatrix& bind) {
 
 Components readComponents(const ExportSettings& settings, const MDagPath& transform, NodeRecord& record) {
     const MFnTransform node(transform);
+    // One reading of the transform's components serves translation, rotation, scale and axis.
+    const MTransformationMatrix current = node.transformation();
     Components components;
-    const MVector t = node.getTranslation(MSpace::kTransform);
+    const MVector t = current.getTranslation(MSpace::kTransform);
     components.translation[0] = t.x;
     components.translation[1] = t.y;
     components.translation[2] = t.z;
-    node.getRotation(components.rotation);
-    node.getScale(components.scale);
-    const MQuaternion rotateAxis = node.rotateOrientation(MSpace::kTransform);
+    components.rotation = current.eulerRotation();
+    current.getScale(components.scale, MSpace::kTransform);
+    const MQuaternion rotateAxis = current.rotationOrientation();
     record.hasRotateAxis = !isIdentity(rotateAxis);
     record.rotateAxis = record.hasRotateAxis ? rotateAxis : MQuaternion();
     record.hasJointOrientation = false;

@@ -11,11 +11,13 @@
 namespace mayahost {
 
 inline Node* asNode(const MObject& object) {
-    return dynamic_cast<Node*>(ObjectData::unwrap(object));
+    ObjectData* data = ObjectData::unwrap(object);
+    return data ? data->asNode() : nullptr;
 }
 
 inline AttributeSpec* asAttribute(const MObject& object) {
-    return dynamic_cast<AttributeSpec*>(ObjectData::unwrap(object));
+    ObjectData* data = ObjectData::unwrap(object);
+    return data ? data->asAttribute() : nullptr;
 }
 
 inline MObject objectOf(ObjectData* data) {
@@ -30,6 +32,8 @@ MMatrix localMatrix(const Node& node);
 MPlug makePlug(Node* node, const std::vector<PlugStep>& steps);
 // Resolves "name.attr[1].child" or "attr[1].child" of a given node.
 bool parsePlugSteps(Node& node, const std::string& path, std::vector<PlugStep>& steps);
+// The number a plain attribute of a node holds (following an incoming connection), or its default.
+double numberOf(Node& node, AttributeSpec& attribute);
 
 }  // namespace mayahost
 

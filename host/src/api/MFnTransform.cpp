@@ -14,9 +14,8 @@ void setStatus(MStatus* status, bool ok) {
 }
 
 double read(Node& node, const std::string& attribute) {
-    std::vector<PlugStep> steps;
-    if (!parsePlugSteps(node, attribute, steps)) return 0.0;
-    return makePlug(&node, steps).asDouble();
+    AttributeSpec* spec = node.findAttribute(attribute);
+    return spec ? numberOf(node, *spec) : 0.0;
 }
 
 void readTriple(Node& node, const char* stem, double (&out)[3], const char* suffixes = "XYZ") {

@@ -22,6 +22,12 @@ MPlug makePlug(Node* node, const std::vector<PlugStep>& steps) {
 // "attr[1].child": each component a long or short name, optionally with one index.
 bool parsePlugSteps(Node& node, const std::string& path, std::vector<PlugStep>& steps) {
     steps.clear();
+    // A plain attribute name, the common case, needs no splitting.
+    if (path.find_first_of(".[") == std::string::npos) {
+        AttributeSpec* attribute = node.findAttribute(path);
+        if (attribute) steps.push_back({attribute, -1});
+        return attribute != nullptr;
+    }
     std::size_t start = 0;
     AttributeSpec* parent = nullptr;
     while (start <= path.size()) {
@@ -88,7 +94,8 @@ ValueView viewOf(const Node& node, const std::vector<PlugStep>& steps) {
         }
         return view;
     }
-    const auto found = node.values.find(plugKey(steps, steps.size()));
+    // Most plugs are one plain attribute, whose key is its long name.
+    const auto found = steps.size() == 1 ? node.values.find(last.attribute->longName) : node.values.find(plugKey(steps, steps.size()));
     if (found != node.values.end()) {
         view.data = &found->second;
         view.count = found->second.count();
@@ -113,6 +120,7 @@ ValueView viewOf(const Node& node, const std::vector<PlugStep>& steps) {
 // compound (".isx" of "hip.s" -> "knee.is"), the matching child of the source.
 bool connectedSource(const Node& node, const std::vector<PlugStep>& steps, Node*& sourceNode, std::vector<PlugStep>& source) {
     const Scene& scene = Scene::current();
+    if (node.incoming.empty()) return false;
     if (const Connection* connection = scene.incoming(node, plugKey(steps, steps.size()))) {
         sourceNode = connection->source;
         return parsePlugSteps(*sourceNode, connection->sourceKey, source);
@@ -152,6 +160,21 @@ bool readNumber(const Node& node, const std::vector<PlugStep>& steps, double& va
 }
 
 }  // namespace
+
+namespace mayahost {
+
+double numberOf(Node& node, AttributeSpec& attribute) {
+    if (node.incoming.empty()) {
+        const auto found = node.values.find(attribute.longName);
+        if (found == node.values.end()) return attribute.defaultValue;
+        return found->second.count() > 0 ? found->second.number(0) : attribute.defaultValue;
+    }
+    double value = attribute.defaultValue;
+    readNumber(node, {{&attribute, -1}}, value);
+    return value;
+}
+
+}  // namespace mayahost
 
 MPlug::MPlug() : node_(nullptr) {}
 

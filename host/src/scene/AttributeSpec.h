@@ -22,6 +22,7 @@ public:
     MFn::Type apiType() const override;
     bool hasFn(MFn::Type type) const override;
     const char* apiTypeStr() const override;
+    AttributeSpec* asAttribute() override { return this; }
 
     // Numeric compounds (translate, color) keep their values on their children.
     bool isNumericCompound() const { return kind == AttrKind::Compound && !children.empty() && children[0]->isScalarNumber(); }

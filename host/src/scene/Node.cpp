@@ -36,8 +36,10 @@ const char* Node::apiTypeStr() const {
 }
 
 AttributeSpec* Node::findAttribute(const std::string& attributeName) const {
-    const auto found = byName_.find(attributeName);
-    if (found != byName_.end()) return found->second;
+    if (!byName_.empty()) {
+        const auto found = byName_.find(attributeName);
+        if (found != byName_.end()) return found->second;
+    }
     return type_->findAttribute(attributeName);
 }
 

@@ -52,6 +52,7 @@ public:
     MFn::Type apiType() const override { return type_->apiType(); }
     bool hasFn(MFn::Type fnType) const override { return type_->hasFn(fnType); }
     const char* apiTypeStr() const override;
+    Node* asNode() override { return this; }
 
     const NodeType& type() const { return *type_; }
     const std::string& typeName() const { return typeName_; }
@@ -74,6 +75,8 @@ public:
     std::vector<Node*> children;
     std::unordered_map<std::string, PlugData> values;
     std::unordered_map<std::string, std::vector<ElementRange>> elements;
+    // Destination plug key to its incoming connection (an index into the scene's connections).
+    std::unordered_map<std::string, std::size_t> incoming;
     std::unique_ptr<MTransformationMatrix> restPosition;
 
 private:

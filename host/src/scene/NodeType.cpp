@@ -16,11 +16,11 @@ bool NodeType::hasFn(MFn::Type type) const {
 }
 
 AttributeSpec* NodeType::findAttribute(const std::string& name) const {
-    for (const NodeType* t = this; t; t = t->parent_) {
-        const auto found = t->byName_.find(name);
-        if (found != t->byName_.end()) return found->second;
+    if (inherited_.empty()) {
+        for (const NodeType* t = this; t; t = t->parent_) inherited_.insert(t->byName_.begin(), t->byName_.end());
     }
-    return nullptr;
+    const auto found = inherited_.find(name);
+    return found == inherited_.end() ? nullptr : found->second;
 }
 
 void NodeType::collectAttributes(std::vector<AttributeSpec*>& out) const {

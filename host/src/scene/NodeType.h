@@ -40,6 +40,8 @@ private:
     const NodeType* parent_;
     std::vector<std::unique_ptr<AttributeSpec>> attributes_;
     std::unordered_map<std::string, AttributeSpec*> byName_;
+    // This type's and its parents' attributes in one index, built on the first look-up.
+    mutable std::unordered_map<std::string, AttributeSpec*> inherited_;
 };
 
 // The node types the host knows; null for any other.

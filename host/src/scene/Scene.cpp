@@ -42,7 +42,6 @@ void Scene::reset() {
     nodes_.clear();
     byName_.clear();
     connections_.clear();
-    incoming_.clear();
     static const NodeType world("world", MFn::kWorld, findNodeType("dagNode"));
     auto worldNode = std::make_unique<Node>(world, "world", "");
     worldNode->isDefault = true;
@@ -211,28 +210,20 @@ void Scene::reparent(Node& child, Node* parent, bool addInstance) {
     owner->children.push_back(&child);
 }
 
-namespace {
-
-std::string destinationId(const Node& node, const std::string& key) {
-    return std::to_string(reinterpret_cast<std::uintptr_t>(&node)) + key;
-}
-
-}  // namespace
-
 const Connection* Scene::incoming(const Node& destination, const std::string& key) const {
-    const auto found = incoming_.find(destinationId(destination, key));
-    return found == incoming_.end() ? nullptr : &connections_[found->second];
+    if (destination.incoming.empty()) return nullptr;
+    const auto found = destination.incoming.find(key);
+    return found == destination.incoming.end() ? nullptr : &connections_[found->second];
 }
 
 void Scene::connect(Node& source, const std::string& sourceKey, Node& destination, const std::string& destinationKey) {
     // A destination plug has one incoming connection; a new one replaces it (as connectAttr -f).
-    const std::string id = destinationId(destination, destinationKey);
-    const auto found = incoming_.find(id);
-    if (found != incoming_.end()) {
+    const auto found = destination.incoming.find(destinationKey);
+    if (found != destination.incoming.end()) {
         connections_[found->second] = {&source, sourceKey, &destination, destinationKey};
         return;
     }
-    incoming_.emplace(id, connections_.size());
+    destination.incoming.emplace(destinationKey, connections_.size());
     connections_.push_back({&source, sourceKey, &destination, destinationKey});
 }
 

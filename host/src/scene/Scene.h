@@ -65,8 +65,6 @@ private:
     std::vector<std::unique_ptr<Node>> nodes_;
     std::unordered_multimap<std::string, Node*> byName_;
     std::vector<Connection> connections_;
-    // Destination plug (node and key) to its connection, which replaces an earlier one.
-    std::unordered_map<std::string, std::size_t> incoming_;
     Node* world_ = nullptr;
 };
 

@@ -1,0 +1,66 @@
+// The Scene section of a level of 100k transforms with steering attributes.
+#include "scene/SceneWalk.h"
+
+#include <mayahost/Host.h>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+constexpr int kGroups = 1000;
+constexpr int kTransformsPerGroup = 99;  // 100k transforms with the groups
+
+std::string generatedScenePath() {
+    return (std::filesystem::temp_directory_path() / "q5x_bench_walk.ma").string();
+}
+
+void generateScene(const std::string& path) {
+    std::ofstream out(path);
+    out << "//Maya ASCII 2016 scene\nrequires maya \"2016\";\ncurrentUnit -l centimeter -a degree -t film;\n";
+    for (int g = 0; g < kGroups; ++g) {
+        out << "createNode transform -n \"group" << g << "\";\n\tsetAttr \".t\" -type \"double3\" " << g << " 0 0 ;\n";
+        for (int t = 0; t < kTransformsPerGroup; ++t) {
+            out << "createNode transform -n \"node" << g << "_" << t << "\" -p \"group" << g << "\";\n"
+                << "\taddAttr -ci true -sn \"q5X_collision\" -ln \"q5X_collision\" -at \"bool\";\n"
+                << "\taddAttr -ci true -sn \"q5X_density\" -ln \"q5X_density\" -at \"float\";\n"
+                << "\taddAttr -ci true -sn \"q5X_lod1\" -ln \"q5X_lod1\" -at \"float\";\n"
+                << "\taddAttr -ci true -sn \"q5X_objectMask\" -ln \"q5X_objectMask\" -dt \"string\";\n"
+                << "\tsetAttr \".q5X_collision\" " << (t % 2 ? "yes" : "no") << ";\n"
+                << "\tsetAttr \".q5X_density\" " << 1 + t * 0.5 << ";\n"
+                << "\tsetAttr \".q5X_lod1\" " << t * 10 << ";\n"
+                << "\tsetAttr \".q5X_objectMask\" -type \"string\" \"0x0F\";\n"
+                << "\tsetAttr \".t\" -type \"double3\" " << t << " 1.5 -2 ;\n"
+                << "\tsetAttr \".r\" -type \"double3\" 0 " << t % 360 << " 0 ;\n";
+        }
+    }
+}
+
+void SceneSection100kTransforms(benchmark::State& state) {
+    mayahost::setOutputStream(nullptr);
+    const std::string path = generatedScenePath();
+    if (!std::filesystem::exists(path)) generateScene(path);
+    std::string error;
+    if (!mayahost::openScene(path, error)) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        ExportSettings settings(false, false, false, false, true, false, false, false, false, false, false, false, "",
+                                "", "", false);
+        SceneCollections collections;
+        std::ostringstream scene;
+        writeScene(settings, collections, scene);
+        bytes = scene.str().size();
+    }
+    state.counters["scene_MB"] = double(bytes) / (1024.0 * 1024.0);
+    mayahost::resetScene();
+}
+
+}  // namespace
+
+BENCHMARK(SceneSection100kTransforms)->Unit(benchmark::kMillisecond)->Iterations(2);
