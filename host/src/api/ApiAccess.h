@@ -31,7 +31,7 @@ MMatrix localMatrix(const Node& node);
 // A plug of `node` from steps (attribute, index).
 MPlug makePlug(Node* node, const std::vector<PlugStep>& steps);
 // Resolves "name.attr[1].child" or "attr[1].child" of a given node.
-bool parsePlugSteps(Node& node, const std::string& path, std::vector<PlugStep>& steps);
+bool parsePlugSteps(Node& node, std::string_view path, std::vector<PlugStep>& steps);
 // The number a plain attribute of a node holds (following an incoming connection), or its default.
 double numberOf(Node& node, AttributeSpec& attribute);
 

@@ -175,8 +175,11 @@ MString MDagPath::fullPathName(MStatus* ReturnStatus) const {
 
 MString MDagPath::partialPathName(MStatus* ReturnStatus) const {
     setStatus(ReturnStatus, true);
+    if (nodes_.empty()) return MString();
+    const Node* last = static_cast<Node*>(nodes_.back());
+    // A name no other node has, on a node with one path, is its own short form.
+    if (Scene::current().countNamed(last->name) == 1 && last->parents.size() == 1) return MString(last->name.c_str());
     const std::vector<Node*> mine = nodesOf(*this);
-    if (mine.empty()) return MString();
     // Every DAG path that ends in the same name competes for the short form.
     std::vector<std::vector<Node*>> rivals;
     for (Node* node : Scene::current().nodesNamed(mine.back()->name)) {

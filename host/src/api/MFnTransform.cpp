@@ -13,13 +13,19 @@ void setStatus(MStatus* status, bool ok) {
     if (status) *status = ok ? MStatus::kSuccess : MStatus::kFailure;
 }
 
-double read(Node& node, const std::string& attribute) {
+double read(Node& node, std::string_view attribute) {
     AttributeSpec* spec = node.findAttribute(attribute);
     return spec ? numberOf(node, *spec) : 0.0;
 }
 
-void readTriple(Node& node, const char* stem, double (&out)[3], const char* suffixes = "XYZ") {
-    for (int i = 0; i < 3; ++i) out[i] = read(node, std::string(stem) + suffixes[i]);
+// The three children of a numeric compound such as "translate".
+void readTriple(Node& node, const char* stem, double (&out)[3]) {
+    AttributeSpec* compound = node.findAttribute(stem);
+    if (!compound || compound->children.size() < 3) {
+        out[0] = out[1] = out[2] = 0.0;
+        return;
+    }
+    for (int i = 0; i < 3; ++i) out[i] = numberOf(node, *compound->children[std::size_t(i)]);
 }
 
 void write(Node& node, const std::string& attribute, double value) {
@@ -50,7 +56,8 @@ MTransformationMatrix componentsOf(Node& node) {
     matrix.rotateTo(eulerOf(node, "rotate", rotateOrderOf(node)));
     readTriple(node, "scale", values);
     matrix.setScale(values, MSpace::kTransform);
-    double shear[3] = {read(node, "shearXY"), read(node, "shearXZ"), read(node, "shearYZ")};
+    double shear[3];
+    readTriple(node, "shear", shear);
     matrix.setShear(shear, MSpace::kTransform);
     readTriple(node, "rotatePivot", values);
     matrix.setRotatePivot(MPoint(values[0], values[1], values[2]), MSpace::kTransform, false);

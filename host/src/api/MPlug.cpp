@@ -8,6 +8,7 @@
 #include <maya/MTime.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <set>
 
@@ -20,29 +21,24 @@ MPlug makePlug(Node* node, const std::vector<PlugStep>& steps) {
 }
 
 // "attr[1].child": each component a long or short name, optionally with one index.
-bool parsePlugSteps(Node& node, const std::string& path, std::vector<PlugStep>& steps) {
+bool parsePlugSteps(Node& node, std::string_view path, std::vector<PlugStep>& steps) {
     steps.clear();
-    // A plain attribute name, the common case, needs no splitting.
-    if (path.find_first_of(".[") == std::string::npos) {
-        AttributeSpec* attribute = node.findAttribute(path);
-        if (attribute) steps.push_back({attribute, -1});
-        return attribute != nullptr;
-    }
     std::size_t start = 0;
     AttributeSpec* parent = nullptr;
     while (start <= path.size()) {
         std::size_t end = path.find('.', start);
-        if (end == std::string::npos) end = path.size();
-        const std::string component = path.substr(start, end - start);
+        if (end == std::string_view::npos) end = path.size();
+        const std::string_view component = path.substr(start, end - start);
         const std::size_t bracket = component.find('[');
-        const std::string name = component.substr(0, bracket);
-        AttributeSpec* attribute = parent ? parent->child(name) : node.findAttribute(name);
+        const std::string_view name = component.substr(0, bracket);
+        AttributeSpec* attribute = parent ? parent->child(std::string(name)) : node.findAttribute(name);
         if (!attribute) return false;
         std::int64_t index = -1;
-        if (bracket != std::string::npos) {
-            char* parsed = nullptr;
-            index = std::strtoll(component.c_str() + bracket + 1, &parsed, 10);
-            if (!parsed || *parsed != ']' || index < 0) return false;
+        if (bracket != std::string_view::npos) {
+            const auto result = std::from_chars(component.data() + bracket + 1, component.data() + component.size(), index);
+            if (result.ec != std::errc() || result.ptr == component.data() + component.size() || *result.ptr != ']' || index < 0) {
+                return false;
+            }
         }
         steps.push_back({attribute, index});
         parent = attribute;

@@ -35,7 +35,7 @@ const char* Node::apiTypeStr() const {
     return isDag() ? "kDagNode" : "kDependencyNode";
 }
 
-AttributeSpec* Node::findAttribute(const std::string& attributeName) const {
+AttributeSpec* Node::findAttribute(std::string_view attributeName) const {
     if (!byName_.empty()) {
         const auto found = byName_.find(attributeName);
         if (found != byName_.end()) return found->second;

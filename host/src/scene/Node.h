@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -59,7 +60,7 @@ public:
     bool isDag() const { return type_->isDag(); }
 
     // Dynamic attributes first, then the type's, then attributes the file set that the schema lacks.
-    AttributeSpec* findAttribute(const std::string& name) const;
+    AttributeSpec* findAttribute(std::string_view name) const;
     AttributeSpec& addDynamicAttribute(std::unique_ptr<AttributeSpec> attribute);
     AttributeSpec& addDynamicChild(AttributeSpec& parent, std::unique_ptr<AttributeSpec> attribute);
     // Attributes a file uses that the schema does not describe; indexed ones become multis.
@@ -86,7 +87,7 @@ private:
     std::string typeName_;
     std::vector<std::unique_ptr<AttributeSpec>> dynamic_;
     std::vector<std::unique_ptr<AttributeSpec>> implicit_;
-    std::unordered_map<std::string, AttributeSpec*> byName_;
+    std::unordered_map<std::string_view, AttributeSpec*> byName_;  // keys point into the attributes' names
 };
 
 }  // namespace mayahost

@@ -15,7 +15,7 @@ bool NodeType::hasFn(MFn::Type type) const {
     return false;
 }
 
-AttributeSpec* NodeType::findAttribute(const std::string& name) const {
+AttributeSpec* NodeType::findAttribute(std::string_view name) const {
     if (inherited_.empty()) {
         for (const NodeType* t = this; t; t = t->parent_) inherited_.insert(t->byName_.begin(), t->byName_.end());
     }

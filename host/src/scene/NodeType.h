@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -25,7 +26,7 @@ public:
     bool isDag() const { return hasFn(MFn::kDagNode); }
     // An attribute of this type or of its parent types, by long or short name; children of
     // compounds are found directly too.
-    AttributeSpec* findAttribute(const std::string& name) const;
+    AttributeSpec* findAttribute(std::string_view name) const;
     // Top-level attributes, parent types first.
     void collectAttributes(std::vector<AttributeSpec*>& out) const;
 
@@ -39,9 +40,10 @@ private:
     MFn::Type apiType_;
     const NodeType* parent_;
     std::vector<std::unique_ptr<AttributeSpec>> attributes_;
-    std::unordered_map<std::string, AttributeSpec*> byName_;
+    // Keys point into the attributes' own names, which live as long as the type.
+    std::unordered_map<std::string_view, AttributeSpec*> byName_;
     // This type's and its parents' attributes in one index, built on the first look-up.
-    mutable std::unordered_map<std::string, AttributeSpec*> inherited_;
+    mutable std::unordered_map<std::string_view, AttributeSpec*> inherited_;
 };
 
 // The node types the host knows; null for any other.
