@@ -126,42 +126,57 @@ void writeValue(const ExtraAttributeValue& value, const ExtraAttribute& row, std
     out << '"';
 }
 
+// Rows the rigid-body and shape physics tables share.
+const ExtraAttribute kCompoundRow = boolRow("q5X_compound", "compound");
+const ExtraAttribute kCollisionRow = boolRow("q5X_collision", "collision", true);
+const ExtraAttribute kCcdRow = boolRow("q5X_ccd", "ccd");
+const ExtraAttribute kTriggerRow = boolRow("q5X_trigger", "trigger");
+const ExtraAttribute kRestitutionRow = floatRow("q5X_restitution", "restitution");
+const ExtraAttribute kStaticFrictionRow = floatRow("q5X_staticFriction", "staticFriction", 0.5f);
+const ExtraAttribute kDynamicFrictionRow = floatRow("q5X_dynamicFriction", "dynamicFriction", 0.5f);
+const ExtraAttribute kLinearDampingRow = floatRow("q5X_linearDamping", "linearDamping");
+const ExtraAttribute kAngularDampingRow = floatRow("q5X_angularDamping", "angularDamping", 0.01f);
+const ExtraAttribute kDensityRow = floatRow("q5X_density", "density", 1.0f);
+const ExtraAttribute kFilterGroupRow = maskRow("q5X_collisionFilterGroup", "collisionFilterGroup", 255);
+const ExtraAttribute kFilterMaskRow = maskRow("q5X_collisionFilterMask", "collisionFilterMask", 255);
+const ExtraAttribute kSolverIterationsRow = intRow("q5X_solverIterationCount", "solverIterationCount", 4);
+
 }  // namespace
 
 const ExtraAttribute kTransformRigidBodyTable[16] = {
-    boolRow("q5X_compound", "compound"),
+    kCompoundRow,
     boolRow("q5X_static", "static"),
     boolRow("q5X_dynamic", "dynamic"),
     boolRow("q5X_kinematic", "kinematic"),
-    boolRow("q5X_collision", "collision", true),
-    boolRow("q5X_ccd", "ccd"),
-    boolRow("q5X_trigger", "trigger"),
-    floatRow("q5X_restitution", "restitution"),
-    floatRow("q5X_staticFriction", "staticFriction", 0.5f),
-    floatRow("q5X_dynamicFriction", "dynamicFriction", 0.5f),
-    floatRow("q5X_linearDamping", "linearDamping"),
-    floatRow("q5X_angularDamping", "angularDamping", 0.01f),
-    floatRow("q5X_density", "density", 1.0f),
-    maskRow("q5X_collisionFilterGroup", "collisionFilterGroup", 255),
-    maskRow("q5X_collisionFilterMask", "collisionFilterMask", 255),
-    intRow("q5X_solverIterationCount", "solverIterationCount", 4),
+    kCollisionRow,
+    kCcdRow,
+    kTriggerRow,
+    kRestitutionRow,
+    kStaticFrictionRow,
+    kDynamicFrictionRow,
+    kLinearDampingRow,
+    kAngularDampingRow,
+    kDensityRow,
+    kFilterGroupRow,
+    kFilterMaskRow,
+    kSolverIterationsRow,
 };
 
 const ExtraAttribute kShapePhysicsTable[15] = {
     boolRow("q5X_compoundChild", "compoundChild"),
-    boolRow("q5X_compound", "compound"),
-    boolRow("q5X_collision", "collision", true),
-    boolRow("q5X_ccd", "ccd"),
-    boolRow("q5X_trigger", "trigger"),
-    floatRow("q5X_restitution", "restitution"),
-    floatRow("q5X_staticFriction", "staticFriction", 0.5f),
-    floatRow("q5X_dynamicFriction", "dynamicFriction", 0.5f),
-    floatRow("q5X_linearDamping", "linearDamping"),
-    floatRow("q5X_angularDamping", "angularDamping", 0.01f),
-    floatRow("q5X_density", "density", 1.0f),
-    maskRow("q5X_collisionFilterGroup", "collisionFilterGroup", 255),
-    maskRow("q5X_collisionFilterMask", "collisionFilterMask", 255),
-    intRow("q5X_solverIterationCount", "solverIterationCount", 4),
+    kCompoundRow,
+    kCollisionRow,
+    kCcdRow,
+    kTriggerRow,
+    kRestitutionRow,
+    kStaticFrictionRow,
+    kDynamicFrictionRow,
+    kLinearDampingRow,
+    kAngularDampingRow,
+    kDensityRow,
+    kFilterGroupRow,
+    kFilterMaskRow,
+    kSolverIterationsRow,
     intRow("q5X_splitType", "splitType"),
 };
 

@@ -37,6 +37,12 @@ void writeTriple(Node& node, const char* stem, const double* values) {
     for (int i = 0; i < 3; ++i) write(node, std::string(stem) + suffixes[i], values[i]);
 }
 
+template <typename Vector>
+void writeVector(Node& node, const char* stem, const Vector& vector) {
+    const double values[3] = {vector.x, vector.y, vector.z};
+    writeTriple(node, stem, values);
+}
+
 MEulerRotation::RotationOrder rotateOrderOf(Node& node) {
     const int order = static_cast<int>(read(node, "rotateOrder"));
     return order >= 0 && order < 6 ? static_cast<MEulerRotation::RotationOrder>(order) : MEulerRotation::kXYZ;
@@ -165,9 +171,7 @@ MTransformationMatrix MFnTransform::transformation(MStatus* ReturnStatus) const 
 MStatus MFnTransform::set(const MTransformationMatrix& transform) {
     Node* node = transformNode(object_, nullptr);
     if (!node) return MStatus::kFailure;
-    const MVector t = transform.getTranslation(MSpace::kTransform);
-    const double translate[3] = {t.x, t.y, t.z};
-    writeTriple(*node, "translate", translate);
+    writeVector(*node, "translate", transform.getTranslation(MSpace::kTransform));
     const MEulerRotation r = transform.eulerRotation();
     const double rotate[3] = {r.x, r.y, r.z};
     writeTriple(*node, "rotate", rotate);
@@ -179,18 +183,10 @@ MStatus MFnTransform::set(const MTransformationMatrix& transform) {
     write(*node, "shearXY", values[0]);
     write(*node, "shearXZ", values[1]);
     write(*node, "shearYZ", values[2]);
-    const MPoint rp = transform.rotatePivot(MSpace::kTransform);
-    const double rotatePivot[3] = {rp.x, rp.y, rp.z};
-    writeTriple(*node, "rotatePivot", rotatePivot);
-    const MVector rpt = transform.rotatePivotTranslation(MSpace::kTransform);
-    const double rotatePivotTranslate[3] = {rpt.x, rpt.y, rpt.z};
-    writeTriple(*node, "rotatePivotTranslate", rotatePivotTranslate);
-    const MPoint sp = transform.scalePivot(MSpace::kTransform);
-    const double scalePivot[3] = {sp.x, sp.y, sp.z};
-    writeTriple(*node, "scalePivot", scalePivot);
-    const MVector spt = transform.scalePivotTranslation(MSpace::kTransform);
-    const double scalePivotTranslate[3] = {spt.x, spt.y, spt.z};
-    writeTriple(*node, "scalePivotTranslate", scalePivotTranslate);
+    writeVector(*node, "rotatePivot", transform.rotatePivot(MSpace::kTransform));
+    writeVector(*node, "rotatePivotTranslate", transform.rotatePivotTranslation(MSpace::kTransform));
+    writeVector(*node, "scalePivot", transform.scalePivot(MSpace::kTransform));
+    writeVector(*node, "scalePivotTranslate", transform.scalePivotTranslation(MSpace::kTransform));
     const MEulerRotation axis = MEulerRotation::decompose(transform.rotationOrientation().asMatrix(), MEulerRotation::kXYZ);
     const double rotateAxis[3] = {axis.x, axis.y, axis.z};
     writeTriple(*node, "rotateAxis", rotateAxis);
