@@ -90,15 +90,18 @@ private:
             slot_[corner] = position;
         }
         cachePosition_.assign(vertexCount, -1);
+        score_.resize(vertexCount);
+        for (std::uint32_t v = 0; v < vertexCount; ++v) rescore(v);
         emitted_.assign(triangleCount_, false);
+        lastLooked_.assign(triangleCount_, kNone);
         cache_.reserve(kCacheSize + 3);
         previousCache_.reserve(kCacheSize + 3);
     }
 
-    float vertexScore(std::uint32_t vertex) const { return tables_.score(cachePosition_[vertex], live_[vertex]); }
+    void rescore(std::uint32_t vertex) { score_[vertex] = tables_.score(cachePosition_[vertex], live_[vertex]); }
 
     float triangleScore(std::uint32_t triangle) const {
-        return vertexScore(vertexOf(triangle, 0)) + vertexScore(vertexOf(triangle, 1)) + vertexScore(vertexOf(triangle, 2));
+        return score_[vertexOf(triangle, 0)] + score_[vertexOf(triangle, 1)] + score_[vertexOf(triangle, 2)];
     }
 
     std::uint32_t bestInitialTriangle() const {
@@ -150,11 +153,16 @@ private:
             if (cachePosition_[v] != kFront) cache_.push_back(v);
         }
         for (std::size_t position = kCacheSize; position < cache_.size(); ++position) {
-            cachePosition_[cache_[position]] = -1;
-            if (live_[cache_[position]] > 0) evicted_.push_back(cache_[position]);
+            const std::uint32_t v = cache_[position];
+            cachePosition_[v] = -1;
+            rescore(v);
+            if (live_[v] > 0) evicted_.push_back(v);
         }
         if (cache_.size() > std::size_t(kCacheSize)) cache_.resize(kCacheSize);
-        for (std::size_t position = 0; position < cache_.size(); ++position) cachePosition_[cache_[position]] = int(position);
+        for (std::size_t position = 0; position < cache_.size(); ++position) {
+            cachePosition_[cache_[position]] = int(position);
+            rescore(cache_[position]);
+        }
     }
 
     // Emits a triangle and returns the best triangle of the cached vertices, or kNone. The
@@ -163,15 +171,20 @@ private:
         emitted_[triangle] = true;
         for (int c = 0; c < 3; ++c) removeCorner(3 * triangle + c);
         updateCache(triangle);
+        for (int c = 0; c < 3; ++c) rescore(vertexOf(triangle, c));
 
         std::uint32_t best = kNone;
         float bestScore = 0.0f;
+        ++step_;
         for (std::uint32_t v : cache_) {
             const std::uint32_t live = live_[v];
             if (live == 0 || live > kEagerValence) continue;
             const std::uint32_t* begin = &adjacency_[offsets_[v]];
             for (const std::uint32_t* it = begin; it != begin + live; ++it) {
                 const std::uint32_t candidate = *it / 3;
+                // A triangle with several cached vertices is looked at once per step.
+                if (lastLooked_[candidate] == step_) continue;
+                lastLooked_[candidate] = step_;
                 const float score = triangleScore(candidate);
                 if (best == kNone || score > bestScore) {
                     best = candidate;
@@ -191,7 +204,10 @@ private:
     std::vector<std::uint32_t> adjacency_;
     std::vector<std::uint32_t> slot_;
     std::vector<int> cachePosition_;
+    std::vector<float> score_;  // current score of every vertex
     std::vector<bool> emitted_;
+    std::vector<std::uint32_t> lastLooked_;  // the step a triangle was last scored in
+    std::uint32_t step_ = 0;
     std::vector<std::uint32_t> cache_;
     std::vector<std::uint32_t> previousCache_;
     std::vector<std::uint32_t> evicted_;
