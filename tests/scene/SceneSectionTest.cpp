@@ -121,3 +121,20 @@ TEST(SceneSection, BoundingVolumeMeshesAreNotNodesAndBadTargetsWarn) {
     EXPECT_EQ(result.run.output.find("MERGEGROUP_3"), std::string::npos);
     EXPECT_NE(result.run.output.find("2 warnings"), std::string::npos);
 }
+
+TEST(SceneSection, MaterialIdsFollowTheShadingGroupsOfTheFaces) {
+    const Export result = exportScene("per_face_materials.ma", "-shapes");
+    ASSERT_EQ(result.run.exitCode, 0) << result.run.output;
+    // Groups in object-group order: tiles (face 0) then brick (faces 1-2); ids in first-seen order.
+    EXPECT_NE(result.scene.find("<Shape name=\"wall\" shapeId=\"1\" static=\"true\" castsShadows=\"false\" "
+                                "receiveShadows=\"false\" materialIds=\"1,2\" nodeId=\"1\"/>"),
+              std::string::npos)
+        << result.scene;
+    // A group without a shader warns and the mesh falls back to lambert1 (the third name).
+    EXPECT_NE(result.scene.find("<Shape name=\"bare\" shapeId=\"2\" static=\"true\" castsShadows=\"false\" "
+                                "receiveShadows=\"false\" materialIds=\"3\" nodeId=\"2\"/>"),
+              std::string::npos)
+        << result.scene;
+    EXPECT_NE(result.run.output.find("// Warning: q5xExport: ShadingGroup surfaceShader attribute source plug not found (emptySG) //"),
+              std::string::npos);
+}

@@ -83,10 +83,15 @@ MStatus MFnMesh::getConnectedShaders(unsigned int instanceNumber, MObjectArray& 
     // Per-face assignments: each object group of the instance with its component list.
     std::vector<std::pair<std::int64_t, Node*>> groups;
     const std::string prefix = instance + ".objectGroups[";
+    const std::string firstInstancePrefix = "instObjGroups.objectGroups[";
     for (const Connection& connection : Scene::current().connections()) {
-        if (connection.source != node || connection.sourceKey.compare(0, prefix.size(), prefix) != 0) continue;
-        if (!connection.destination->hasFn(MFn::kShadingEngine)) continue;
-        groups.emplace_back(std::atoll(connection.sourceKey.c_str() + prefix.size()), connection.destination);
+        if (connection.source != node || !connection.destination->hasFn(MFn::kShadingEngine)) continue;
+        const std::string& key = connection.sourceKey;
+        const std::size_t length = key.compare(0, prefix.size(), prefix) == 0 ? prefix.size()
+                                   : instanceNumber == 0 && key.compare(0, firstInstancePrefix.size(), firstInstancePrefix) == 0
+                                       ? firstInstancePrefix.size()
+                                       : 0;
+        if (length > 0) groups.emplace_back(std::atoll(key.c_str() + length), connection.destination);
     }
     std::sort(groups.begin(), groups.end());
     for (const auto& group : groups) {
