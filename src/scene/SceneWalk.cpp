@@ -154,16 +154,20 @@ MStatus writeScene(ExportSettings& settings, SceneCollections& collections, std:
     if (settings.selectionOnly) collectSelection(settings);
     MDagPath world;
     dag.getPath(world);
-    std::ostringstream nodes;
-    nodes.imbue(out.getloc());
+    // Skinned shapes need the identifiers of nodes written after them: their placeholders are
+    // replaced once the walk is done, the only time the text is rewritten.
+    std::ostringstream skinned;
+    skinned.imbue(out.getloc());
+    std::ostream* nodes = &out;
+    if (settings.skinWeights) nodes = &skinned;
     for (unsigned i = 0; i < world.childCount(); ++i) {
         const MObject child = world.child(i);
         if (!child.hasFn(MFn::kTransform)) continue;
         MDagPath path = world;
         path.push(child);
-        visitTransform(settings, path, 0, false, collections, nodes);
+        visitTransform(settings, path, 0, false, collections, *nodes);
     }
-    out << replaceSkinPlaceholders(nodes.str(), collections);
+    if (settings.skinWeights) out << replaceSkinPlaceholders(skinned.str(), collections);
     out << "  </Scene>\n";
     return MStatus::kSuccess;
 }

@@ -38,7 +38,7 @@ MString MFnDependencyNode::typeName(MStatus* ReturnStatus) const {
 MPlug MFnDependencyNode::findPlug(const MString& attributeName, bool, MStatus* ReturnStatus) const {
     Node* node = asNode(object_);
     std::vector<PlugStep> steps;
-    const bool found = node && parsePlugSteps(*node, attributeName.asChar(), steps);
+    const bool found = node && parsePlugSteps(*node, std::string_view(attributeName.asChar(), attributeName.length()), steps);
     if (ReturnStatus) *ReturnStatus = found ? MStatus::kSuccess : MStatus::kInvalidParameter;
     return found ? makePlug(node, steps) : MPlug();
 }
@@ -76,7 +76,7 @@ MObject MFnDependencyNode::attribute(unsigned int index, MStatus* ReturnStatus) 
 
 MObject MFnDependencyNode::attribute(const MString& attributeName, MStatus* ReturnStatus) const {
     const Node* node = asNode(object_);
-    AttributeSpec* definition = node ? node->findAttribute(attributeName.asChar()) : nullptr;
+    AttributeSpec* definition = node ? node->findAttribute(std::string_view(attributeName.asChar(), attributeName.length())) : nullptr;
     setStatus(ReturnStatus, definition);
     return definition ? objectOf(definition) : MObject();
 }
@@ -84,7 +84,7 @@ MObject MFnDependencyNode::attribute(const MString& attributeName, MStatus* Retu
 bool MFnDependencyNode::hasAttribute(const MString& attributeName, MStatus* ReturnStatus) const {
     const Node* node = asNode(object_);
     setStatus(ReturnStatus, node);
-    return node && node->findAttribute(attributeName.asChar());
+    return node && node->findAttribute(std::string_view(attributeName.asChar(), attributeName.length()));
 }
 
 MStatus MFnDependencyNode::getConnections(MPlugArray& array) const {
