@@ -14,8 +14,8 @@ void setStatus(MStatus* status, bool ok) {
 }
 
 double read(Node& node, std::string_view attribute) {
-    AttributeSpec* spec = node.findAttribute(attribute);
-    return spec ? numberOf(node, *spec) : 0.0;
+    AttributeSpec* definition = node.findAttribute(attribute);
+    return definition ? numberOf(node, *definition) : 0.0;
 }
 
 // The three children of a numeric compound such as "translate".
