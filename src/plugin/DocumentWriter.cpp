@@ -100,7 +100,12 @@ bool writeDocument(const std::string& outputPath, const std::string& documentNam
     if (layout.userAttributes) document.write(sections.userAttributes.str() + "\n");
     if (!document.write("</q5X>\n")) return false;
 
-    // Companions first, so that a document in place never names a missing or stale companion.
+    // Nothing is replaced unless every file can be; then companions first, so that a document in
+    // place never names a missing or stale companion.
+    if ((shapesFile && !shapes.readyToCommit()) || (animationFile && !animation.readyToCommit()) ||
+        !document.readyToCommit()) {
+        return false;
+    }
     if (shapesFile && !shapes.commit()) return false;
     if (animationFile && !animation.commit()) return false;
     return document.commit();

@@ -33,6 +33,8 @@ public:
     virtual bool closeAndRename(const std::string& newFileName) = 0;
     // Closes the file and deletes it.
     virtual bool closeAndDelete() = 0;
+    // Whether closeAndRename to `newFileName` could replace what stands there (not a folder).
+    virtual bool canRenameTo(const std::string& newFileName) const = 0;
 };
 
 }  // namespace Q5XSaveUtil

@@ -150,13 +150,20 @@ bool NativeFile::sync() {
     return isOpen() && platform::flushFileBuffers(handle_);
 }
 
+std::string NativeFile::sibling(const std::string& fileName) const {
+    const std::size_t separator = openedPath_.find_last_of("/\\");
+    return (separator == std::string::npos ? std::string() : openedPath_.substr(0, separator + 1)) + fileName;
+}
+
+bool NativeFile::canRenameTo(const std::string& newFileName) const {
+    return isOpen() && pathKind(sibling(newFileName)) != PathKind::Directory;
+}
+
 bool NativeFile::closeAndRename(const std::string& newFileName) {
     if (!isOpen()) return false;
     const bool closed = platform::closeHandle(handle_);
     handle_ = platform::kInvalidHandle;
-    const std::size_t separator = openedPath_.find_last_of("/\\");
-    const std::string target =
-        (separator == std::string::npos ? std::string() : openedPath_.substr(0, separator + 1)) + newFileName;
+    const std::string target = sibling(newFileName);
     const bool moved = closed && platform::moveFileReplacing(openedPath_, target);
     if (!moved) platform::deleteFile(openedPath_);
     return moved;

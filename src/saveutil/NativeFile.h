@@ -33,12 +33,14 @@ public:
     bool sync() override;
     bool closeAndRename(const std::string& newFileName) override;
     bool closeAndDelete() override;
+    bool canRenameTo(const std::string& newFileName) const override;
 
     // The path the file was opened with, normalised.
     const std::string& name() const { return name_; }
 
 private:
     void close();
+    std::string sibling(const std::string& fileName) const;
 
     platform::FileHandle handle_ = platform::kInvalidHandle;
     bool eof_ = false;

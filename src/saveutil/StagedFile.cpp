@@ -59,6 +59,10 @@ bool StagedFile::write(const std::string& text) {
     return write(text.data(), text.size());
 }
 
+bool StagedFile::readyToCommit() const {
+    return !failed_ && file_ && file_->canRenameTo(targetFileName_);
+}
+
 bool StagedFile::commit() {
     if (failed_ || !file_ || !file_->sync() || !file_->closeAndRename(targetFileName_)) {
         discard();

@@ -32,6 +32,9 @@ public:
     // False once any write has failed or was short; later writes are skipped.
     bool write(const void* data, std::size_t size);
     bool write(const std::string& text);
+    // Whether commit() can succeed as far as can be told beforehand: every write went through
+    // and nothing that cannot be replaced (a folder) stands at the target.
+    bool readyToCommit() const;
     // Syncs and renames into place. False, with the temporary file removed, when anything failed.
     bool commit();
     // Drops the temporary file.
