@@ -14,7 +14,6 @@
 
 #include <maya/MGlobal.h>
 #include <maya/MItDag.h>
-#include <maya/MTime.h>
 
 #include <memory>
 
@@ -51,10 +50,6 @@ void writeShapesSection(const ExportFlags& flags, DocumentSections& sections) {
 }
 
 }  // namespace
-
-double frameMilliseconds() {
-    return MTime(1.0, MTime::uiUnit()).as(MTime::kMilliseconds);
-}
 
 MStatus runExport(const MArgList& args) {
     const ExportFlags flags = readExportFlags(args);

@@ -22,7 +22,7 @@ struct DynamicsExportOptions {
     bool particleSystems;
     bool verbose;
     double unitScale;
-    double frameMilliseconds;
+    double frameMilliseconds;  // one frame of Maya's current time unit
 };
 
 struct AnimationExportOptions {
@@ -49,8 +49,5 @@ struct UserAttributeExportOptions {
     bool verbose;
     const NodeTable& nodeTable;
 };
-
-// Length of one frame of Maya's current time unit, in milliseconds.
-double frameMilliseconds();
 
 #endif

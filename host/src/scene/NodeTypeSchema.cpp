@@ -191,8 +191,7 @@ private:
         light.add(makeNumeric("intensity", "in", N::kFloat, 1.0));
         light.add(makeNumeric("emitDiffuse", "edi", N::kBoolean, 1));
         light.add(makeNumeric("emitSpecular", "esp", N::kBoolean, 1));
-        NodeType& ambient = define("ambientLight", MFn::kAmbientLight, &light);
-        (void)ambient;
+        define("ambientLight", MFn::kAmbientLight, &light);
         NodeType& nonAmbient = define("nonAmbientLightShapeNode", MFn::kNonAmbientLight, &light);
         nonAmbient.add(makeEnum("decayRate", "de", {"none", "linear", "quadratic", "cubic"}));
         NodeType& nonExtended = define("nonExtendedLightShapeNode", MFn::kNonExtendedLight, &nonAmbient);
