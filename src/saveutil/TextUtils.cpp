@@ -1,15 +1,18 @@
 #include "TextUtils.h"
 
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 
 namespace Q5XSaveUtil {
 
 const char* formatFloat(float value, char (&buffer)[kFloatTextSize]) {
-    char format[8];
-    std::snprintf(format, sizeof format, "%%.%uf", 6u);
-    const int length = std::snprintf(buffer, sizeof buffer, format, static_cast<double>(value));
-    if (length < 0 || length >= static_cast<int>(sizeof buffer)) return nullptr;
+    // The exact "%.6f" text, without printf's cost: to_chars rounds the same way.
+    const auto printed = std::to_chars(buffer, buffer + sizeof buffer - 1, static_cast<double>(value),
+                                       std::chars_format::fixed, 6);
+    if (printed.ec != std::errc()) return nullptr;
+    *printed.ptr = '\0';
+    const int length = static_cast<int>(printed.ptr - buffer);
     if (std::strchr(buffer, '.')) {
         int end = length;
         while (end > 0 && buffer[end - 1] == '0') --end;

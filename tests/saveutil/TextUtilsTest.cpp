@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <random>
 
 using namespace Q5XSaveUtil;
 
@@ -29,6 +31,28 @@ TEST(TextUtils, FormatFloatUsesAsFewDigitsAsSixDecimalsNeed) {
     EXPECT_EQ(format(12345678.0f), "12345678");
     EXPECT_EQ(format(123456789.0f), "<null>");
     EXPECT_EQ(format(-1234567.0f), "-1234567");
+}
+
+TEST(TextUtils, FormatFloatMatchesPrintfOnRandomAndTiedValues) {
+    std::mt19937 random(17);
+    std::uniform_real_distribution<float> magnitude(-12.0f, 12.0f);
+    std::uniform_real_distribution<float> sign(-1.0f, 1.0f);
+    for (int i = 0; i < 20000; ++i) {
+        const float value = std::copysign(std::pow(10.0f, magnitude(random)), sign(random));
+        char reference[64];
+        std::snprintf(reference, sizeof reference, "%.6f", static_cast<double>(value));
+        std::string expected = reference;
+        if (expected.size() > 15) {
+            EXPECT_EQ(format(value), "<null>") << expected;
+            continue;
+        }
+        while (expected.back() == '0') expected.pop_back();
+        if (expected.back() == '.') expected.pop_back();
+        if (expected == "-0") expected = "0";
+        EXPECT_EQ(format(value), expected) << reference;
+    }
+    EXPECT_EQ(format(0.0078125f), "0.007812");  // an exact tie rounds to even, as printf does
+    EXPECT_EQ(format(0.0234375f), "0.023438");
 }
 
 TEST(TextUtils, ParseFloatReadsOnlyTheDocumentedForms) {

@@ -178,7 +178,7 @@ MString MDagPath::partialPathName(MStatus* ReturnStatus) const {
     if (nodes_.empty()) return MString();
     const Node* last = static_cast<Node*>(nodes_.back());
     // A name no other node has, on a node with one path, is its own short form.
-    if (Scene::current().countNamed(last->name) == 1 && last->parents.size() == 1) return MString(last->name.c_str());
+    if (!last->nameShared && last->parents.size() == 1) return MString(last->name.c_str());
     const std::vector<Node*> mine = nodesOf(*this);
     // Every DAG path that ends in the same name competes for the short form.
     std::vector<std::vector<Node*>> rivals;

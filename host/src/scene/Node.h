@@ -70,6 +70,7 @@ public:
     std::vector<AttributeSpec*> attributes() const;
 
     std::string name;
+    bool nameShared = false;  // another node has the same name (kept up to date by the scene)
     bool isDefault = false;
     bool locked = false;
     std::vector<Node*> parents;

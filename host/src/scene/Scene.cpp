@@ -31,10 +31,30 @@ Scene& Scene::current() {
     return scene;
 }
 
+void Scene::indexName(Node& node) {
+    const auto range = byName_.equal_range(node.name);
+    node.nameShared = range.first != range.second;
+    for (auto it = range.first; it != range.second; ++it) it->second->nameShared = true;
+    byName_.emplace(node.name, &node);
+}
+
+void Scene::unindexName(Node& node) {
+    const auto range = byName_.equal_range(node.name);
+    for (auto it = range.first; it != range.second; ++it) {
+        if (it->second == &node) {
+            byName_.erase(it);
+            break;
+        }
+    }
+    const auto rest = byName_.equal_range(node.name);
+    if (rest.first != rest.second && std::next(rest.first) == rest.second) rest.first->second->nameShared = false;
+    node.nameShared = false;
+}
+
 Node* Scene::addNode(std::unique_ptr<Node> node) {
     Node* added = node.get();
     nodes_.push_back(std::move(node));
-    byName_.emplace(added->name, added);
+    indexName(*added);
     return added;
 }
 
@@ -185,15 +205,9 @@ Node* Scene::findNode(const std::string& name) const {
 }
 
 void Scene::rename(Node& node, const std::string& newName) {
-    const auto range = byName_.equal_range(node.name);
-    for (auto it = range.first; it != range.second; ++it) {
-        if (it->second == &node) {
-            byName_.erase(it);
-            break;
-        }
-    }
+    unindexName(node);
     node.name = newName;
-    byName_.emplace(node.name, &node);
+    indexName(node);
 }
 
 void Scene::reparent(Node& child, Node* parent, bool addInstance) {

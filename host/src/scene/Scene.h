@@ -59,6 +59,8 @@ public:
 
 private:
     Node* addNode(std::unique_ptr<Node> node);
+    void indexName(Node& node);
+    void unindexName(Node& node);
     Node* findPath(const std::string& path) const;
     void createDefaultNodes();
 
