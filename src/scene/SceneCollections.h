@@ -21,6 +21,8 @@ struct ShapeRecord {
     float vertexCompressionRange = 0.0f;
     bool cpuMesh = false;
     bool usedDynamically = false;
+    // Split shapes: the meshes of the "collisions" group below them, with their transforms.
+    std::vector<std::pair<MObject, MObject>> collisionMeshes;
 };
 
 // Requests for a bounding volume by target name, first request first.

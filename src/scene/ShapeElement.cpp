@@ -108,6 +108,30 @@ bool findSkinInfluences(const MDagPath& shape, std::vector<std::string>& influen
     return true;
 }
 
+// A split shape's first transform child named "collisions" (any case), when it is a plain group,
+// contributes every plain-shape child as a collision mesh.
+void collectCollisionMeshes(const ExportSettings& settings, const MDagPath& transform, ShapeRecord& record,
+                            SceneCollections& collections) {
+    const MFnDagNode node(transform);
+    for (unsigned i = 0; i < node.childCount(); ++i) {
+        if (!node.child(i).hasFn(MFn::kTransform)) continue;
+        MDagPath group = transform;
+        group.push(node.child(i));
+        if (!lowerEquals(MFnDagNode(group).name().asChar(), "collisions")) return;
+        const NodeClassification groupKind = classifyTransform(settings, group, collections);
+        if (!groupKind.exportNode || groupKind.kind != NodeKind::TransformGroup) return;
+        for (std::uint32_t index : groupKind.transformChildren) {
+            MDagPath member = group;
+            member.push(group.child(index));
+            const NodeClassification memberKind = classifyTransform(settings, member, collections);
+            if (memberKind.exportNode && memberKind.kind == NodeKind::Shape) {
+                record.collisionMeshes.emplace_back(member.child(memberKind.childIndex), member.node());
+            }
+        }
+        return;
+    }
+}
+
 void writeRigidBody(const MFnDagNode& node, bool inCompound, ShapeRecord& record, bool split, std::ostream& out) {
     const bool isStatic = readAttribute<bool>(node, "q5X_static", true);
     const bool kinematic = readAttribute<bool>(node, "q5X_kinematic", false);
@@ -152,6 +176,7 @@ void writeMeshShape(ExportSettings& settings, const MDagPath& transform, const N
         record.cpuMesh = classification.cpuMesh;
         const std::string range = readText(node, "q5X_vertexCompressionRange");
         record.vertexCompressionRange = range.empty() ? 0.0f : std::strtof(range.c_str(), nullptr);
+        if (split) collectCollisionMeshes(settings, transform, record, collections);
     }
     out << "<Shape";
     writeTransformAttributes(settings, transform, kShapeSwitches, collections.nodes, out);
