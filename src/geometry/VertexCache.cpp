@@ -94,8 +94,6 @@ private:
         for (std::uint32_t v = 0; v < vertexCount; ++v) rescore(v);
         emitted_.assign(triangleCount_, false);
         lastLooked_.assign(triangleCount_, kNone);
-        cache_.reserve(kCacheSize + 3);
-        previousCache_.reserve(kCacheSize + 3);
     }
 
     void rescore(std::uint32_t vertex) { score_[vertex] = tables_.score(cachePosition_[vertex], live_[vertex]); }
@@ -142,26 +140,29 @@ private:
 
     // The triangle's vertices move to the front of the cache; what falls off the end leaves it.
     void updateCache(std::uint32_t triangle) {
-        previousCache_.swap(cache_);
-        cache_.clear();
+        std::uint32_t next[kCacheSize + 3];
+        int size = 0;
         for (int c = 0; c < 3; ++c) {
             const std::uint32_t v = vertexOf(triangle, c);
-            if (cachePosition_[v] != kFront) cache_.push_back(v);
+            if (cachePosition_[v] != kFront) next[size++] = v;
             cachePosition_[v] = kFront;
         }
-        for (std::uint32_t v : previousCache_) {
-            if (cachePosition_[v] != kFront) cache_.push_back(v);
-        }
-        for (std::size_t position = kCacheSize; position < cache_.size(); ++position) {
+        for (int position = 0; position < cacheSize_; ++position) {
             const std::uint32_t v = cache_[position];
+            if (cachePosition_[v] != kFront) next[size++] = v;
+        }
+        for (int position = kCacheSize; position < size; ++position) {
+            const std::uint32_t v = next[position];
             cachePosition_[v] = -1;
             rescore(v);
             if (live_[v] > 0) evicted_.push_back(v);
         }
-        if (cache_.size() > std::size_t(kCacheSize)) cache_.resize(kCacheSize);
-        for (std::size_t position = 0; position < cache_.size(); ++position) {
-            cachePosition_[cache_[position]] = int(position);
-            rescore(cache_[position]);
+        cacheSize_ = std::min(size, kCacheSize);
+        for (int position = 0; position < cacheSize_; ++position) {
+            const std::uint32_t v = next[position];
+            cache_[position] = v;
+            cachePosition_[v] = position;
+            rescore(v);
         }
     }
 
@@ -176,7 +177,8 @@ private:
         std::uint32_t best = kNone;
         float bestScore = 0.0f;
         ++step_;
-        for (std::uint32_t v : cache_) {
+        for (int position = 0; position < cacheSize_; ++position) {
+            const std::uint32_t v = cache_[position];
             const std::uint32_t live = live_[v];
             if (live == 0 || live > kEagerValence) continue;
             const std::uint32_t* begin = &adjacency_[offsets_[v]];
@@ -208,8 +210,8 @@ private:
     std::vector<bool> emitted_;
     std::vector<std::uint32_t> lastLooked_;  // the step a triangle was last scored in
     std::uint32_t step_ = 0;
-    std::vector<std::uint32_t> cache_;
-    std::vector<std::uint32_t> previousCache_;
+    std::uint32_t cache_[kCacheSize];
+    int cacheSize_ = 0;
     std::vector<std::uint32_t> evicted_;
     std::uint32_t cursor_ = 0;
 };

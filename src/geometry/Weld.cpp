@@ -1,5 +1,6 @@
 #include "Weld.h"
 
+#include "VertexClasses.h"
 #include "SafeMergeSort.h"
 
 #include <cmath>
@@ -34,11 +35,10 @@ int compareAll(const float* a, const float* b, int count, float tolerance) {
     return 0;
 }
 
-// What the sort moves around: the position, so that most comparisons never leave the array,
-// and the vertex's place in the buffer.
-struct SortItem {
+// A position and a number: a class's or a corner's.
+struct PositionItem {
     float position[3];
-    std::uint32_t vertex;
+    std::uint32_t id;
 };
 
 bool isUsable(const BuildTriangle& triangle, std::size_t vertexCount) {
@@ -91,6 +91,68 @@ int compareAttributes(const BuildVertex& a, const BuildVertex& b) {
     return compareWithin(a.generic, b.generic, kGenericTolerance);
 }
 
+int comparePositions(const PositionItem& a, const PositionItem& b) {
+    return compareAll(a.position, b.position, 3, kPositionTolerance);
+}
+
+// The welded vertices in the making: each group's first corner and its averaged tangent.
+struct WeldGroups {
+    std::vector<std::uint32_t> leaders;
+    std::vector<float> tangents;
+
+    std::uint32_t add(std::uint32_t leader, const double sum[3]) {
+        const double length = std::sqrt(sum[0] * sum[0] + sum[1] * sum[1] + sum[2] * sum[2]);
+        const double scale = length > kMinTangentSumLength ? 1.0 / length : 1.0;
+        for (int c = 0; c < 3; ++c) tangents.push_back(static_cast<float>(sum[c] * scale));
+        leaders.push_back(leader);
+        return static_cast<std::uint32_t>(leaders.size() - 1);
+    }
+};
+
+// The classes in welding order of their positions. The order compares positions first, so
+// sorting by position and then each run of equal positions by the remaining attributes gives
+// the order of one full sort.
+std::vector<PositionItem> classesByPosition(const std::vector<BuildVertex>& vertices,
+                                            const std::vector<VertexClass>& classes) {
+    std::vector<PositionItem> items(classes.size());
+    for (std::uint32_t c = 0; c < classes.size(); ++c) {
+        const float* position = vertices[classes[c].first].position;
+        items[c] = {{position[0], position[1], position[2]}, c};
+    }
+    std::vector<PositionItem> scratch;
+    safeMergeSort(items.data(), items.size(), scratch,
+                  [](const PositionItem& a, const PositionItem& b) { return comparePositions(a, b) < 0; });
+    return items;
+}
+
+// Welds the corners of one run of equal positions that is more than one agreeing class: sorts
+// them by the full order and sweeps, every corner equal to its group's first joining the group.
+void weldRun(const std::vector<BuildVertex>& vertices, PositionItem* corners, std::size_t count,
+             std::vector<PositionItem>& scratch, WeldGroups& groups, std::vector<std::uint32_t>& groupOf) {
+    auto fullOrder = [&vertices](const PositionItem& a, const PositionItem& b) {
+        if (const int order = comparePositions(a, b)) return order;
+        return compareAttributes(vertices[a.id], vertices[b.id]);
+    };
+    // Corners that all equal the first one (and so, the order being transitive there, each other)
+    // are one group already in sorted order.
+    bool oneGroup = true;
+    for (std::size_t k = 1; k < count && oneGroup; ++k) oneGroup = fullOrder(corners[0], corners[k]) == 0;
+    if (!oneGroup) {
+        safeMergeSort(corners, count, scratch, [&](const PositionItem& a, const PositionItem& b) { return fullOrder(a, b) < 0; });
+    }
+    for (std::size_t i = 0; i < count;) {
+        std::size_t j = oneGroup ? count : i + 1;
+        while (j < count && fullOrder(corners[i], corners[j]) == 0) ++j;
+        double sum[3] = {0, 0, 0};
+        for (std::size_t k = i; k < j; ++k) {
+            for (int c = 0; c < 3; ++c) sum[c] += vertices[corners[k].id].tangent[c];
+        }
+        const std::uint32_t group = groups.add(corners[i].id, sum);
+        for (std::size_t k = i; k < j; ++k) groupOf[corners[k].id] = group;
+        i = j;
+    }
+}
+
 }  // namespace
 
 int compareForWeld(const BuildVertex& a, const BuildVertex& b) {
@@ -106,62 +168,55 @@ void weldVertices(MeshBuildBuffer& buffer) {
         if (!isUsable(triangle, vertexCount)) continue;
         for (std::uint32_t index : triangle.indices) groupOf[index] = 0;
     }
-    std::vector<SortItem> items;
-    items.reserve(vertexCount);
+    // groupOf holds each referenced corner's class until the corner has its group.
+    VertexClasses vertexClasses(vertices);
     for (std::uint32_t v = 0; v < vertexCount; ++v) {
-        if (groupOf[v] == 0) items.push_back({{vertices[v].position[0], vertices[v].position[1], vertices[v].position[2]}, v});
+        if (groupOf[v] != kNoVertex) groupOf[v] = vertexClasses.add(v);
     }
+    const std::vector<VertexClass>& classes = vertexClasses.classes();
+    const std::vector<PositionItem> sorted = classesByPosition(vertices, classes);
 
-    // The welding order compares positions first, so sorting by position alone (with the
-    // positions inside the items, where comparing them costs no memory access) and then each run
-    // of equal positions by the remaining attributes gives the same order as one full sort.
-    auto samePosition = [](const SortItem& a, const SortItem& b) {
-        return compareAll(a.position, b.position, 3, kPositionTolerance);
-    };
-    auto fullOrder = [&vertices](const SortItem& a, const SortItem& b) {
-        if (const int order = compareAll(a.position, b.position, 3, kPositionTolerance)) return order;
-        return compareAttributes(vertices[a.vertex], vertices[b.vertex]);
-    };
-    std::vector<SortItem> scratch;
-    safeMergeSort(items.data(), items.size(), scratch,
-                  [&](const SortItem& a, const SortItem& b) { return samePosition(a, b) < 0; });
-
-    // Sweep: every vertex equal to its group's first member joins the group, whose tangent
-    // becomes the normalised sum of its members' tangents.
-    std::vector<std::uint32_t> leaders;
-    std::vector<float> leaderTangents;
-    for (std::size_t runStart = 0; runStart < items.size();) {
+    // A class alone at its position whose tangents agree is one group. The corners of every
+    // other run of equal positions are laid out, class by class in sorted order, for weldRun.
+    WeldGroups groups;
+    std::vector<std::uint32_t> groupOfClass(classes.size(), kNoVertex);
+    std::vector<std::uint32_t> slotOfClass(classes.size(), 0);
+    std::vector<std::size_t> runEnds;  // in laid-out corners
+    std::size_t laidOut = 0;
+    for (std::size_t runStart = 0; runStart < sorted.size();) {
         std::size_t runEnd = runStart + 1;
-        while (runEnd < items.size() && samePosition(items[runStart], items[runEnd]) == 0) ++runEnd;
-        // Usually every corner at a position equals the first one (and so, the order being
-        // transitive there, each other): the run is one group already in sorted order.
-        bool oneGroup = true;
-        for (std::size_t k = runStart + 1; k < runEnd && oneGroup; ++k) oneGroup = fullOrder(items[runStart], items[k]) == 0;
-        if (!oneGroup) {
-            safeMergeSort(items.data() + runStart, runEnd - runStart, scratch,
-                          [&](const SortItem& a, const SortItem& b) { return fullOrder(a, b) < 0; });
-        }
-        for (std::size_t i = runStart; i < runEnd;) {
-            const SortItem& leader = items[i];
-            const auto group = static_cast<std::uint32_t>(leaders.size());
-            double sum[3] = {0, 0, 0};
-            std::size_t j = i;
-            do {
-                const BuildVertex& member = vertices[items[j].vertex];
-                for (int c = 0; c < 3; ++c) sum[c] += member.tangent[c];
-                groupOf[items[j].vertex] = group;
-                ++j;
-            } while (j < runEnd && fullOrder(leader, items[j]) == 0);
-            const double length = std::sqrt(sum[0] * sum[0] + sum[1] * sum[1] + sum[2] * sum[2]);
-            const double scale = length > kMinTangentSumLength ? 1.0 / length : 1.0;
-            leaders.push_back(leader.vertex);
-            for (int c = 0; c < 3; ++c) leaderTangents.push_back(static_cast<float>(sum[c] * scale));
-            i = j;
+        while (runEnd < sorted.size() && comparePositions(sorted[runStart], sorted[runEnd]) == 0) ++runEnd;
+        const VertexClass& only = classes[sorted[runStart].id];
+        if (runEnd == runStart + 1 && only.tangentsAgree) {
+            groupOfClass[sorted[runStart].id] = groups.add(only.first, only.tangentSum);
+        } else {
+            for (std::size_t k = runStart; k < runEnd; ++k) {
+                slotOfClass[sorted[k].id] = static_cast<std::uint32_t>(laidOut);
+                laidOut += classes[sorted[k].id].corners;
+            }
+            runEnds.push_back(laidOut);
         }
         runStart = runEnd;
     }
-    std::vector<SortItem>().swap(items);
-    std::vector<SortItem>().swap(scratch);
+    std::vector<PositionItem> corners(laidOut);
+    for (std::uint32_t v = 0; v < vertexCount; ++v) {
+        const std::uint32_t c = groupOf[v];
+        if (c == kNoVertex) continue;
+        if (groupOfClass[c] != kNoVertex) {
+            groupOf[v] = groupOfClass[c];
+        } else {
+            const float* position = vertices[v].position;
+            corners[slotOfClass[c]++] = {{position[0], position[1], position[2]}, v};
+        }
+    }
+    std::vector<PositionItem> scratch;
+    std::size_t runStart = 0;
+    for (std::size_t runEnd : runEnds) {
+        weldRun(vertices, corners.data() + runStart, runEnd - runStart, scratch, groups, groupOf);
+        runStart = runEnd;
+    }
+    const std::vector<std::uint32_t>& leaders = groups.leaders;
+    const std::vector<float>& leaderTangents = groups.tangents;
 
     // Leaders keep their place in buffer order; every other vertex maps onto its leader.
     std::vector<std::uint32_t> newIndexOfGroup(leaders.size(), kNoVertex);

@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <random>
+#include <set>
+#include <vector>
 
 TEST(Weld, QuadOfTwoTrianglesWeldsToFourVertices) {
     MeshBuildBuffer buffer;
@@ -123,6 +127,57 @@ TEST(Weld, NanComponentsWeldOnlyWithNan) {
     weldVertices(buffer);
     EXPECT_EQ(buffer.vertices.size(), 3u);
     EXPECT_TRUE(std::isnan(buffer.vertices[0].position[0]));
+}
+
+TEST(Weld, IdenticalCornersAlwaysWeldEvenInsideToleranceChains) {
+    // Positions 0.00003 apart: every one is within tolerance of its neighbours, so the tolerance
+    // order has no strict weak order, yet copies of one corner must still end up as one vertex.
+    MeshBuildBuffer buffer;
+    std::vector<int> order;
+    for (int k = 0; k < 3000; ++k) order.insert(order.end(), {k, k});
+    std::shuffle(order.begin(), order.end(), std::mt19937(11));
+    for (int k : order) buffer.vertices.push_back(corner(0.00003f * float(k), float(k % 3), 0));
+    for (std::uint32_t i = 0; i < buffer.vertices.size(); i += 3) buffer.triangles.push_back({{i, i + 1, i + 2}, 0, 1});
+    const MeshBuildBuffer soup = buffer;
+    weldVertices(buffer);
+    std::set<std::vector<float>> positions;
+    for (const BuildVertex& v : buffer.vertices) positions.insert({v.position[0], v.position[1], v.position[2]});
+    EXPECT_EQ(positions.size(), buffer.vertices.size());
+    EXPECT_LE(buffer.vertices.size(), 3000u);
+    // Every corner maps onto a vertex that compares equal to it.
+    for (std::size_t t = 0; t < buffer.triangles.size(); ++t) {
+        for (int c = 0; c < 3; ++c) {
+            EXPECT_EQ(compareForWeld(soup.vertices[3 * t + c], buffer.vertices[buffer.triangles[t].indices[c]]), 0);
+        }
+    }
+}
+
+TEST(Weld, SignedZerosMeetAndUvSeamsStayApart) {
+    MeshBuildBuffer buffer;
+    addTriangle(buffer, corner(0, 0, 0), corner(-0.0f, 0, -0.0f), corner(1, 1, 0, 0, 0));
+    addTriangle(buffer, corner(1, 1, 0, 0.5f, 0), corner(0, 0, 0), corner(1, 1, 0, 0, 0));
+    weldVertices(buffer);
+    ASSERT_EQ(buffer.vertices.size(), 3u);
+    EXPECT_EQ(buffer.triangles[0].indices[0], buffer.triangles[0].indices[1]);
+    EXPECT_NE(buffer.triangles[1].indices[0], buffer.triangles[1].indices[2]);
+}
+
+TEST(Weld, SoupsOfMostlyDistinctCornersKeepEveryPosition) {
+    // More distinct positions than a soup usually has, so the vertex table grows on the way.
+    MeshBuildBuffer buffer;
+    for (int k = 0; k < 60000; ++k) buffer.vertices.push_back(corner(float(k % 250), float(k / 250), 0));
+    for (int k = 0; k < 30000; ++k) buffer.vertices.push_back(corner(float(k % 250), float(k / 250), 0));
+    for (std::uint32_t i = 0; i < buffer.vertices.size(); i += 3) buffer.triangles.push_back({{i, i + 1, i + 2}, 0, 1});
+    const MeshBuildBuffer soup = buffer;
+    weldVertices(buffer);
+    EXPECT_EQ(buffer.vertices.size(), 60000u);
+    for (std::size_t t = 0; t < buffer.triangles.size(); ++t) {
+        for (int c = 0; c < 3; ++c) {
+            const float* original = soup.vertices[3 * t + c].position;
+            const float* welded = buffer.vertices[buffer.triangles[t].indices[c]].position;
+            ASSERT_EQ(std::memcmp(original, welded, 3 * sizeof(float)), 0) << "triangle " << t;
+        }
+    }
 }
 
 TEST(Tangents, FollowTheUDirectionAndMirroredUvsFlipHandedness) {

@@ -1,0 +1,40 @@
+#ifndef Q5X_GEOMETRY_VERTEXCLASSES_H
+#define Q5X_GEOMETRY_VERTEXCLASSES_H
+
+#include "MeshBuildBuffer.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// Corners whose records are the same bits in everything but the tangent direction: one Maya
+// vertex as each of its faces sees it. Welding settles a class as a whole wherever nothing else
+// lies at its position, which is most of a mesh.
+struct VertexClass {
+    std::uint32_t first;  // its first corner in buffer order
+    std::uint32_t corners;
+    bool tangentsAgree;  // no corner's tangent points more than 90 degrees away from the first's
+    float firstTangent[3];
+    double tangentSum[3];  // over its corners in buffer order
+};
+
+// Numbers the classes in the order of their first corners.
+class VertexClasses {
+public:
+    explicit VertexClasses(const std::vector<BuildVertex>& vertices);
+
+    // The class of `vertex`, created when the vertex is the first of it.
+    std::uint32_t add(std::uint32_t vertex);
+    const std::vector<VertexClass>& classes() const { return classes_; }
+
+private:
+    std::size_t findSlot(std::uint64_t hash, const BuildVertex& vertex) const;
+    void grow();
+
+    const std::vector<BuildVertex>& vertices_;
+    std::vector<std::uint64_t> slots_;
+    std::size_t mask_;
+    std::vector<VertexClass> classes_;
+};
+
+#endif
