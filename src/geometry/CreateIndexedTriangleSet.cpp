@@ -8,20 +8,30 @@
 
 namespace {
 
-std::vector<const BuildTriangle*> sortedTriangles(const MeshBuildBuffer& buffer) {
-    std::vector<const BuildTriangle*> triangles;
+// A triangle as the set orders it: by material, then by its vertex numbers.
+struct SortedTriangle {
+    std::uint32_t material;
+    std::uint32_t indices[3];
+
+    bool operator<(const SortedTriangle& other) const {
+        return std::tie(material, indices[0], indices[1], indices[2]) <
+               std::tie(other.material, other.indices[0], other.indices[1], other.indices[2]);
+    }
+};
+
+// The usable triangles in set order. Triangles with equal keys are identical, so the unstable
+// sort still gives one result.
+std::vector<SortedTriangle> sortedTriangles(const MeshBuildBuffer& buffer) {
+    std::vector<SortedTriangle> triangles;
     triangles.reserve(buffer.triangles.size());
     const std::size_t vertexCount = buffer.vertices.size();
     for (const BuildTriangle& triangle : buffer.triangles) {
         if (triangle.valid && triangle.indices[0] < vertexCount && triangle.indices[1] < vertexCount &&
             triangle.indices[2] < vertexCount) {
-            triangles.push_back(&triangle);
+            triangles.push_back({triangle.material, {triangle.indices[0], triangle.indices[1], triangle.indices[2]}});
         }
     }
-    std::sort(triangles.begin(), triangles.end(), [](const BuildTriangle* a, const BuildTriangle* b) {
-        return std::tie(a->material, a->indices[0], a->indices[1], a->indices[2]) <
-               std::tie(b->material, b->indices[0], b->indices[1], b->indices[2]);
-    });
+    std::sort(triangles.begin(), triangles.end());
     return triangles;
 }
 
@@ -63,15 +73,15 @@ void fillSubsetRange(const IndexedTriangleSet& set, IndexedTriangleSubset& subse
 }  // namespace
 
 std::unique_ptr<IndexedTriangleSet> createIndexedTriangleSet(const MeshBuildBuffer& buffer) {
-    const std::vector<const BuildTriangle*> triangles = sortedTriangles(buffer);
+    const std::vector<SortedTriangle> triangles = sortedTriangles(buffer);
     auto set = std::make_unique<IndexedTriangleSet>();
     set->resizeVertices(static_cast<std::uint32_t>(buffer.vertices.size()), buffer.vertexFormat);
     set->resizeIndices(static_cast<std::uint32_t>(3 * triangles.size()));
     for (std::size_t i = 0; i < buffer.vertices.size(); ++i) copyVertex(buffer.vertices[i], i, *set);
 
     for (std::uint32_t t = 0; t < triangles.size(); ++t) {
-        for (std::uint32_t c = 0; c < 3; ++c) set->setIndex(3 * t + c, triangles[t]->indices[c]);
-        const bool startsRun = t == 0 || triangles[t]->material != triangles[t - 1]->material;
+        for (std::uint32_t c = 0; c < 3; ++c) set->setIndex(3 * t + c, triangles[t].indices[c]);
+        const bool startsRun = t == 0 || triangles[t].material != triangles[t - 1].material;
         if (startsRun) {
             set->subsets.emplace_back();
             set->subsets.back().firstIndex = 3 * t;

@@ -19,8 +19,6 @@ constexpr float kNoTrianglesScore = -1.0f;
 // through that vertex, so a high-valence vertex costs constant work per emitted triangle.
 constexpr std::uint32_t kEagerValence = 32;
 constexpr std::uint32_t kNone = 0xFFFFFFFFu;
-// Marks the emitted triangle's vertices while the cache is rebuilt.
-constexpr int kFront = -2;
 
 struct ScoreTables {
     float cache[kCacheSize];
@@ -52,7 +50,11 @@ template <typename Index>
 class ForsythOptimizer {
 public:
     ForsythOptimizer(Index* indices, std::uint32_t triangleCount, std::uint32_t vertexBase, std::uint32_t vertexCount)
-        : indices_(indices), triangleCount_(triangleCount), vertexBase_(vertexBase) {
+        : indices_(indices),
+          triangleCount_(triangleCount),
+          vertexBase_(vertexBase),
+          triangleVertices_(indices, indices + 3 * std::size_t(triangleCount)) {
+        for (std::uint32_t& vertex : triangleVertices_) vertex -= vertexBase;
         buildAdjacency(vertexCount);
     }
 
@@ -69,7 +71,7 @@ public:
 
 private:
     std::uint32_t vertexOf(std::uint32_t triangle, int corner) const {
-        return std::uint32_t(indices_[3 * triangle + corner]) - vertexBase_;
+        return triangleVertices_[3 * std::size_t(triangle) + corner];
     }
 
     // Each vertex lists the corners (3 * triangle + corner) that use it; the remaining ones come
@@ -138,32 +140,46 @@ private:
         slot_[corner] = last;
     }
 
-    // The triangle's vertices move to the front of the cache; what falls off the end leaves it.
+    // The triangle's vertices move to the front of the cache and push the others back; what is
+    // pushed past the end leaves it. Only vertices with triangles left are tracked, by their
+    // cache positions: finished vertices still take up places but nothing reads them again, so the
+    // step costs work for the live cached vertices alone.
     void updateCache(std::uint32_t triangle) {
-        std::uint32_t next[kCacheSize + 3];
-        int size = 0;
+        // Three slots each, the unused ones holding values that match nothing.
+        std::uint32_t front[3] = {kNone, kNone, kNone};
+        int frontSize = 0;
+        int movedFrom[3] = {kCacheSize, kCacheSize, kCacheSize};  // cache positions the front vertices leave
         for (int c = 0; c < 3; ++c) {
             const std::uint32_t v = vertexOf(triangle, c);
-            if (cachePosition_[v] != kFront) next[size++] = v;
-            cachePosition_[v] = kFront;
+            if (v == front[0] || v == front[1]) continue;
+            movedFrom[frontSize] = cachePosition_[v] >= 0 ? cachePosition_[v] : kCacheSize;
+            front[frontSize++] = v;
         }
-        for (int position = 0; position < cacheSize_; ++position) {
-            const std::uint32_t v = cache_[position];
-            if (cachePosition_[v] != kFront) next[size++] = v;
+        std::uint32_t next[kCacheSize + 3];
+        int size = 0;
+        for (int f = 0; f < frontSize; ++f) {
+            if (live_[front[f]] == 0) continue;
+            cachePosition_[front[f]] = f;
+            rescore(front[f]);
+            next[size++] = front[f];
         }
-        for (int position = kCacheSize; position < size; ++position) {
-            const std::uint32_t v = next[position];
-            cachePosition_[v] = -1;
+        for (int k = 0; k < liveInCache_; ++k) {
+            const std::uint32_t v = liveCache_[k];
+            if (v == front[0] || v == front[1] || v == front[2]) continue;
+            const int position = cachePosition_[v];
+            const int moved = (movedFrom[0] < position) + (movedFrom[1] < position) + (movedFrom[2] < position);
+            const int pushed = position + frontSize - moved;
+            if (pushed < kCacheSize) {
+                cachePosition_[v] = pushed;
+                next[size++] = v;
+            } else {
+                cachePosition_[v] = -1;
+                evicted_.push_back(v);
+            }
             rescore(v);
-            if (live_[v] > 0) evicted_.push_back(v);
         }
-        cacheSize_ = std::min(size, kCacheSize);
-        for (int position = 0; position < cacheSize_; ++position) {
-            const std::uint32_t v = next[position];
-            cache_[position] = v;
-            cachePosition_[v] = position;
-            rescore(v);
-        }
+        std::copy(next, next + size, liveCache_);
+        liveInCache_ = size;
     }
 
     // Emits a triangle and returns the best triangle of the cached vertices, or kNone. The
@@ -172,15 +188,14 @@ private:
         emitted_[triangle] = true;
         for (int c = 0; c < 3; ++c) removeCorner(3 * triangle + c);
         updateCache(triangle);
-        for (int c = 0; c < 3; ++c) rescore(vertexOf(triangle, c));
 
         std::uint32_t best = kNone;
         float bestScore = 0.0f;
         ++step_;
-        for (int position = 0; position < cacheSize_; ++position) {
-            const std::uint32_t v = cache_[position];
+        for (int k = 0; k < liveInCache_; ++k) {
+            const std::uint32_t v = liveCache_[k];
             const std::uint32_t live = live_[v];
-            if (live == 0 || live > kEagerValence) continue;
+            if (live > kEagerValence) continue;
             const std::uint32_t* begin = &adjacency_[offsets_[v]];
             for (const std::uint32_t* it = begin; it != begin + live; ++it) {
                 const std::uint32_t candidate = *it / 3;
@@ -201,6 +216,7 @@ private:
     Index* indices_;
     std::uint32_t triangleCount_;
     std::uint32_t vertexBase_;
+    std::vector<std::uint32_t> triangleVertices_;  // relative to vertexBase_
     std::vector<std::uint32_t> live_;
     std::vector<std::uint32_t> offsets_;
     std::vector<std::uint32_t> adjacency_;
@@ -210,8 +226,8 @@ private:
     std::vector<bool> emitted_;
     std::vector<std::uint32_t> lastLooked_;  // the step a triangle was last scored in
     std::uint32_t step_ = 0;
-    std::uint32_t cache_[kCacheSize];
-    int cacheSize_ = 0;
+    std::uint32_t liveCache_[kCacheSize + 3];  // the cached vertices with triangles left, in cache order
+    int liveInCache_ = 0;
     std::vector<std::uint32_t> evicted_;
     std::uint32_t cursor_ = 0;
 };
