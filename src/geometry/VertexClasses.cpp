@@ -60,14 +60,16 @@ float tangentDot(const float* a, const float* b) {
 
 }  // namespace
 
-// Sized for a quarter of the corners being distinct, the usual share in a triangle soup, and kept
-// at most half full.
+// The table starts sized for a quarter of the corners being distinct, the usual share in a
+// triangle soup, and is kept at most half full. The class list reserves room for every corner
+// being a class of its own: address space only, touched as classes come.
 VertexClasses::VertexClasses(const std::vector<BuildVertex>& vertices) : vertices_(vertices) {
     std::size_t capacity = 16;
     while (capacity < vertices.size() / 2) capacity *= 2;
     slots_.assign(capacity, kEmptySlot);
     mask_ = capacity - 1;
-    classes_.reserve(vertices.size() / 4);
+    classes_.reserve(vertices.size());
+    hashes_.reserve(vertices.size());
 }
 
 std::size_t VertexClasses::findSlot(std::uint64_t hash, const BuildVertex& vertex) const {
@@ -97,17 +99,17 @@ std::uint32_t VertexClasses::add(std::uint32_t vertex) {
     const auto number = static_cast<std::uint32_t>(classes_.size());
     const float* tangent = record.tangent;
     classes_.push_back({vertex, 1, true, {tangent[0], tangent[1], tangent[2]}, {tangent[0], tangent[1], tangent[2]}});
+    hashes_.push_back(hash);
     slots_[slot] = slotValue(hash, number);
     if (2 * classes_.size() > slots_.size()) grow();
     return number;
 }
 
-// Rare: the table starts large enough for an ordinary soup.
 void VertexClasses::grow() {
     slots_.assign(2 * slots_.size(), kEmptySlot);
     mask_ = slots_.size() - 1;
     for (std::uint32_t number = 0; number < classes_.size(); ++number) {
-        const std::uint64_t hash = hashOf(vertices_[classes_[number].first]);
+        const std::uint64_t hash = hashes_[number];
         std::size_t slot = hash & mask_;
         while (slots_[slot] != kEmptySlot) slot = (slot + 1) & mask_;
         slots_[slot] = slotValue(hash, number);

@@ -35,6 +35,7 @@ private:
     std::vector<std::uint64_t> slots_;
     std::size_t mask_;
     std::vector<VertexClass> classes_;
+    std::vector<std::uint64_t> hashes_;  // of each class, for growing the table
 };
 
 #endif

@@ -68,19 +68,14 @@ bool sameAttributeBits(const BuildVertex& a, const BuildVertex& b) {
                        kBlendToEnd) == 0;
 }
 
-// Everything after the position, in the welding order.
-int compareAttributes(const BuildVertex& a, const BuildVertex& b) {
-    if (sameAttributeBits(a, b) && !(tangentDot(a, b) < 0.0f)) return 0;
+// The attribute groups before and after the tangent direction, in the welding order.
+int compareBeforeTangentDirection(const BuildVertex& a, const BuildVertex& b) {
     if (const int order = compareAll(a.normal, b.normal, 3, kNormalTolerance)) return order;
     if (const int order = compareAll(a.color, b.color, 4, kColorTolerance)) return order;
-    if (const int order = compareWithin(a.tangent[3], b.tangent[3], 0.0f)) return order;
-    if (tangentDot(a, b) < 0.0f) {
-        // Tangents more than 90 degrees apart never weld; they order by direction, so that
-        // vertices with one tangent stay together however many point the other way.
-        for (int c = 0; c < 3; ++c) {
-            if (a.tangent[c] != b.tangent[c]) return a.tangent[c] < b.tangent[c] ? -1 : 1;
-        }
-    }
+    return compareWithin(a.tangent[3], b.tangent[3], 0.0f);
+}
+
+int compareAfterTangentDirection(const BuildVertex& a, const BuildVertex& b) {
     for (unsigned k = 0; k < kMaxUvSets; ++k) {
         if (const int order = compareAll(a.uv[k], b.uv[k], 2, kUvTolerance)) return order;
     }
@@ -89,6 +84,27 @@ int compareAttributes(const BuildVertex& a, const BuildVertex& b) {
         if (a.blendIndices[i] != b.blendIndices[i]) return a.blendIndices[i] < b.blendIndices[i] ? -1 : 1;
     }
     return compareWithin(a.generic, b.generic, kGenericTolerance);
+}
+
+// Everything after the position, in the welding order.
+int compareAttributes(const BuildVertex& a, const BuildVertex& b) {
+    if (sameAttributeBits(a, b) && !(tangentDot(a, b) < 0.0f)) return 0;
+    if (const int order = compareBeforeTangentDirection(a, b)) return order;
+    if (tangentDot(a, b) < 0.0f) {
+        // Tangents more than 90 degrees apart never weld; they order by direction, so that
+        // vertices with one tangent stay together however many point the other way.
+        for (int c = 0; c < 3; ++c) {
+            if (a.tangent[c] != b.tangent[c]) return a.tangent[c] < b.tangent[c] ? -1 : 1;
+        }
+    }
+    return compareAfterTangentDirection(a, b);
+}
+
+// Whether two vertices differ in something other than the tangent direction: then no corner of
+// the one welds with a corner of the other, whatever their tangents.
+bool differBesidesTangentDirection(const BuildVertex& a, const BuildVertex& b) {
+    return compareAll(a.position, b.position, 3, kPositionTolerance) != 0 || compareBeforeTangentDirection(a, b) != 0 ||
+           compareAfterTangentDirection(a, b) != 0;
 }
 
 int comparePositions(const PositionItem& a, const PositionItem& b) {
@@ -123,6 +139,25 @@ std::vector<PositionItem> classesByPosition(const std::vector<BuildVertex>& vert
     safeMergeSort(items.data(), items.size(), scratch,
                   [](const PositionItem& a, const PositionItem& b) { return comparePositions(a, b) < 0; });
     return items;
+}
+
+// Runs with more classes than this weld corner by corner.
+constexpr std::size_t kMaxClassesComparedPairwise = 16;
+
+// Whether the classes of a run weld into one group each: every class's tangents agree and no two
+// classes could weld. A hard edge or UV seam, the usual reason for several classes at one
+// position, passes; near-equal attributes (tolerance at work) do not.
+bool classesStayApart(const std::vector<BuildVertex>& vertices, const std::vector<VertexClass>& classes,
+                      const PositionItem* run, std::size_t count) {
+    if (count > kMaxClassesComparedPairwise) return false;
+    for (std::size_t i = 0; i < count; ++i) {
+        const VertexClass& one = classes[run[i].id];
+        if (!one.tangentsAgree) return false;
+        for (std::size_t j = i + 1; j < count; ++j) {
+            if (!differBesidesTangentDirection(vertices[one.first], vertices[classes[run[j].id].first])) return false;
+        }
+    }
+    return true;
 }
 
 // Welds the corners of one run of equal positions that is more than one agreeing class: sorts
@@ -176,8 +211,9 @@ void weldVertices(MeshBuildBuffer& buffer) {
     const std::vector<VertexClass>& classes = vertexClasses.classes();
     const std::vector<PositionItem> sorted = classesByPosition(vertices, classes);
 
-    // A class alone at its position whose tangents agree is one group. The corners of every
-    // other run of equal positions are laid out, class by class in sorted order, for weldRun.
+    // A class alone at its position whose tangents agree is one group, and so is each class of a
+    // run whose classes stay apart. The corners of every other run of equal positions are laid
+    // out, class by class in sorted order, for weldRun.
     WeldGroups groups;
     std::vector<std::uint32_t> groupOfClass(classes.size(), kNoVertex);
     std::vector<std::uint32_t> slotOfClass(classes.size(), 0);
@@ -186,9 +222,12 @@ void weldVertices(MeshBuildBuffer& buffer) {
     for (std::size_t runStart = 0; runStart < sorted.size();) {
         std::size_t runEnd = runStart + 1;
         while (runEnd < sorted.size() && comparePositions(sorted[runStart], sorted[runEnd]) == 0) ++runEnd;
-        const VertexClass& only = classes[sorted[runStart].id];
-        if (runEnd == runStart + 1 && only.tangentsAgree) {
-            groupOfClass[sorted[runStart].id] = groups.add(only.first, only.tangentSum);
+        const bool alone = runEnd == runStart + 1 && classes[sorted[runStart].id].tangentsAgree;
+        if (alone || classesStayApart(vertices, classes, &sorted[runStart], runEnd - runStart)) {
+            for (std::size_t k = runStart; k < runEnd; ++k) {
+                const VertexClass& one = classes[sorted[k].id];
+                groupOfClass[sorted[k].id] = groups.add(one.first, one.tangentSum);
+            }
         } else {
             for (std::size_t k = runStart; k < runEnd; ++k) {
                 slotOfClass[sorted[k].id] = static_cast<std::uint32_t>(laidOut);

@@ -162,6 +162,34 @@ TEST(Weld, SignedZerosMeetAndUvSeamsStayApart) {
     EXPECT_NE(buffer.triangles[1].indices[0], buffer.triangles[1].indices[2]);
 }
 
+TEST(Weld, HardEdgesKeepOneVertexPerFaceAndNearEqualNormalsStillMeet) {
+    // A cube with a normal per face: every corner position carries three classes.
+    MeshBuildBuffer cube;
+    for (int axis = 0; axis < 3; ++axis) {
+        for (float side : {0.0f, 1.0f}) {
+            BuildVertex quad[4];
+            for (int k = 0; k < 4; ++k) {
+                float p[3];
+                p[axis] = side;
+                p[(axis + 1) % 3] = float(k == 1 || k == 2);
+                p[(axis + 2) % 3] = float(k >= 2);
+                quad[k] = corner(p[0], p[1], p[2]);
+                quad[k].normal[0] = quad[k].normal[1] = quad[k].normal[2] = 0.0f;
+                quad[k].normal[axis] = side * 2.0f - 1.0f;
+            }
+            addTriangle(cube, quad[0], quad[1], quad[2]);
+            addTriangle(cube, quad[0], quad[2], quad[3]);
+        }
+    }
+    MeshBuildBuffer nearlySmooth = cube;
+    weldVertices(cube);
+    EXPECT_EQ(cube.vertices.size(), 24u);
+    // Normals 0.00005 apart weld although their bits differ.
+    for (std::size_t v = 0; v < nearlySmooth.vertices.size(); v += 2) nearlySmooth.vertices[v].normal[0] += 0.00005f;
+    weldVertices(nearlySmooth);
+    EXPECT_EQ(nearlySmooth.vertices.size(), 24u);
+}
+
 TEST(Weld, SoupsOfMostlyDistinctCornersKeepEveryPosition) {
     // More distinct positions than a soup usually has, so the vertex table grows on the way.
     MeshBuildBuffer buffer;
