@@ -30,8 +30,9 @@ BuildVertex makeCorner(float x, float y, float z) {
     return v;
 }
 
-// A 708 x 708 quad grid on a gentle wave: 1,002,528 triangles as a soup of 3M corners.
-MeshBuildBuffer gridSoup() {
+// A 708 x 708 quad grid on a gentle wave: 1,002,528 triangles as a soup of 3M corners. With hard
+// edges every quad has a normal of its own, so each grid point carries four vertices.
+MeshBuildBuffer gridSoup(bool hardEdges) {
     constexpr int kSide = 708;
     MeshBuildBuffer buffer;
     buffer.vertexFormat = kVertexNormal | kVertexUv0 | kVertexTangent;
@@ -43,7 +44,10 @@ MeshBuildBuffer gridSoup() {
             const BuildVertex b = makeCorner(float(x + 1), float(y), height(x + 1, y));
             const BuildVertex c = makeCorner(float(x + 1), float(y + 1), height(x + 1, y + 1));
             const BuildVertex d = makeCorner(float(x), float(y + 1), height(x, y + 1));
-            for (const BuildVertex* v : {&a, &b, &c, &a, &c, &d}) buffer.vertices.push_back(*v);
+            for (const BuildVertex* v : {&a, &b, &c, &a, &c, &d}) {
+                buffer.vertices.push_back(*v);
+                if (hardEdges) buffer.vertices.back().normal[0] = 0.01f * float((x + 3 * y) % 7);
+            }
         }
     }
     for (std::uint32_t i = 0; i < buffer.vertices.size(); i += 3) buffer.triangles.push_back({{i, i + 1, i + 2}, 0, 1});
@@ -107,7 +111,7 @@ void reportCacheMissRates(benchmark::State& state, const IndexedTriangleSet& our
 }
 
 const MeshBuildBuffer& generatedSoup() {
-    static const MeshBuildBuffer soup = gridSoup();
+    static const MeshBuildBuffer soup = gridSoup(false);
     return soup;
 }
 
@@ -140,6 +144,10 @@ void compareWithMeshoptimizer(benchmark::State& state, const MeshBuildBuffer& so
 
 void WeldCreateOptimizeVsMeshoptimizer_Grid1M(benchmark::State& state) {
     compareWithMeshoptimizer(state, generatedSoup());
+}
+
+void WeldCreateOptimizeVsMeshoptimizer_HardEdgedGrid1M(benchmark::State& state) {
+    compareWithMeshoptimizer(state, gridSoup(true));
 }
 
 void WeldOnly_Grid1M(benchmark::State& state) {
@@ -216,6 +224,7 @@ void registerRealMeshes() {
 }  // namespace
 
 BENCHMARK(WeldCreateOptimizeVsMeshoptimizer_Grid1M)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(WeldCreateOptimizeVsMeshoptimizer_HardEdgedGrid1M)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(WeldOnly_Grid1M)->Unit(benchmark::kMillisecond);
 BENCHMARK(VertexCacheOnly_Grid1M)->Unit(benchmark::kMillisecond);
 BENCHMARK(VertexCache_Fan100k)->Unit(benchmark::kMillisecond);
