@@ -43,16 +43,15 @@ struct ScoreTables {
     }
 };
 
-// Reorders the `triangleCount` triangles of `indices` (vertex numbers from vertexBase on).
-// Scores are computed when a triangle is looked at, from its vertices' cache positions and
-// remaining triangle counts, so an emitted triangle costs work only for the vertices in the cache.
+// Reorders the `triangleCount` triangles of `indices` (vertex numbers from vertexBase on). Vertex
+// scores are kept for the cached vertices with triangles left and a triangle is scored when it is
+// looked at, so an emitted triangle costs work only for those vertices and their triangles.
 template <typename Index>
 class ForsythOptimizer {
 public:
     ForsythOptimizer(Index* indices, std::uint32_t triangleCount, std::uint32_t vertexBase, std::uint32_t vertexCount)
         : indices_(indices),
           triangleCount_(triangleCount),
-          vertexBase_(vertexBase),
           triangleVertices_(indices, indices + 3 * std::size_t(triangleCount)) {
         for (std::uint32_t& vertex : triangleVertices_) vertex -= vertexBase;
         buildAdjacency(vertexCount);
@@ -215,8 +214,7 @@ private:
     const ScoreTables tables_;
     Index* indices_;
     std::uint32_t triangleCount_;
-    std::uint32_t vertexBase_;
-    std::vector<std::uint32_t> triangleVertices_;  // relative to vertexBase_
+    std::vector<std::uint32_t> triangleVertices_;  // relative to the subset's first vertex
     std::vector<std::uint32_t> live_;
     std::vector<std::uint32_t> offsets_;
     std::vector<std::uint32_t> adjacency_;
