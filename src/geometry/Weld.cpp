@@ -188,37 +188,23 @@ void weldRun(const std::vector<BuildVertex>& vertices, PositionItem* corners, st
     }
 }
 
-}  // namespace
-
-int compareForWeld(const BuildVertex& a, const BuildVertex& b) {
-    if (const int order = compareAll(a.position, b.position, 3, kPositionTolerance)) return order;
-    return compareAttributes(a, b);
-}
-
-void weldVertices(MeshBuildBuffer& buffer) {
-    const std::vector<BuildVertex>& vertices = buffer.vertices;
-    const std::size_t vertexCount = vertices.size();
-    std::vector<std::uint32_t> groupOf(vertexCount, kNoVertex);
-    for (const BuildTriangle& triangle : buffer.triangles) {
-        if (!isUsable(triangle, vertexCount)) continue;
-        for (std::uint32_t index : triangle.indices) groupOf[index] = 0;
-    }
-    // groupOf holds each referenced corner's class until the corner has its group.
-    VertexClasses vertexClasses(vertices);
-    for (std::uint32_t v = 0; v < vertexCount; ++v) {
-        if (groupOf[v] != kNoVertex) groupOf[v] = vertexClasses.add(v);
-    }
-    const std::vector<VertexClass>& classes = vertexClasses.classes();
-    const std::vector<PositionItem> sorted = classesByPosition(vertices, classes);
-
-    // A class alone at its position whose tangents agree is one group, and so is each class of a
-    // run whose classes stay apart. The corners of every other run of equal positions are laid
-    // out, class by class in sorted order, for weldRun.
-    WeldGroups groups;
-    std::vector<std::uint32_t> groupOfClass(classes.size(), kNoVertex);
-    std::vector<std::uint32_t> slotOfClass(classes.size(), 0);
+// What the pass over the runs of equal positions decides: the group of every class it settles,
+// and where the corners of the other classes go for the corner-by-corner pass.
+struct RunPlan {
+    std::vector<std::uint32_t> groupOfClass;  // kNoVertex: welded corner by corner
+    std::vector<std::uint32_t> slotOfClass;  // the next laid-out place for its corners
     std::vector<std::size_t> runEnds;  // in laid-out corners
     std::size_t laidOut = 0;
+};
+
+// A class alone at its position whose tangents agree is one group, and so is each class of a
+// run whose classes stay apart. The corners of every other run are laid out together, class by
+// class in sorted order.
+RunPlan settleClasses(const std::vector<BuildVertex>& vertices, const std::vector<VertexClass>& classes,
+                      const std::vector<PositionItem>& sorted, WeldGroups& groups) {
+    RunPlan plan;
+    plan.groupOfClass.assign(classes.size(), kNoVertex);
+    plan.slotOfClass.assign(classes.size(), 0);
     for (std::size_t runStart = 0; runStart < sorted.size();) {
         std::size_t runEnd = runStart + 1;
         while (runEnd < sorted.size() && comparePositions(sorted[runStart], sorted[runEnd]) == 0) ++runEnd;
@@ -226,49 +212,57 @@ void weldVertices(MeshBuildBuffer& buffer) {
         if (alone || classesStayApart(vertices, classes, &sorted[runStart], runEnd - runStart)) {
             for (std::size_t k = runStart; k < runEnd; ++k) {
                 const VertexClass& one = classes[sorted[k].id];
-                groupOfClass[sorted[k].id] = groups.add(one.first, one.tangentSum);
+                plan.groupOfClass[sorted[k].id] = groups.add(one.first, one.tangentSum);
             }
         } else {
             for (std::size_t k = runStart; k < runEnd; ++k) {
-                slotOfClass[sorted[k].id] = static_cast<std::uint32_t>(laidOut);
-                laidOut += classes[sorted[k].id].corners;
+                plan.slotOfClass[sorted[k].id] = static_cast<std::uint32_t>(plan.laidOut);
+                plan.laidOut += classes[sorted[k].id].corners;
             }
-            runEnds.push_back(laidOut);
+            plan.runEnds.push_back(plan.laidOut);
         }
         runStart = runEnd;
     }
-    std::vector<PositionItem> corners(laidOut);
-    for (std::uint32_t v = 0; v < vertexCount; ++v) {
+    return plan;
+}
+
+// Gives the corners of settled classes their group (groupOf held their class) and welds the
+// corners of the other runs one run at a time.
+void weldCorners(const std::vector<BuildVertex>& vertices, RunPlan& plan, WeldGroups& groups,
+                 std::vector<std::uint32_t>& groupOf) {
+    std::vector<PositionItem> corners(plan.laidOut);
+    for (std::uint32_t v = 0; v < vertices.size(); ++v) {
         const std::uint32_t c = groupOf[v];
         if (c == kNoVertex) continue;
-        if (groupOfClass[c] != kNoVertex) {
-            groupOf[v] = groupOfClass[c];
+        if (plan.groupOfClass[c] != kNoVertex) {
+            groupOf[v] = plan.groupOfClass[c];
         } else {
             const float* position = vertices[v].position;
-            corners[slotOfClass[c]++] = {{position[0], position[1], position[2]}, v};
+            corners[plan.slotOfClass[c]++] = {{position[0], position[1], position[2]}, v};
         }
     }
     std::vector<PositionItem> scratch;
     std::size_t runStart = 0;
-    for (std::size_t runEnd : runEnds) {
+    for (std::size_t runEnd : plan.runEnds) {
         weldRun(vertices, corners.data() + runStart, runEnd - runStart, scratch, groups, groupOf);
         runStart = runEnd;
     }
-    const std::vector<std::uint32_t>& leaders = groups.leaders;
-    const std::vector<float>& leaderTangents = groups.tangents;
+}
 
-    // Leaders keep their place in buffer order; every other vertex maps onto its leader.
-    std::vector<std::uint32_t> newIndexOfGroup(leaders.size(), kNoVertex);
+// Keeps each group's first corner, in buffer order, with the group's tangent, and points the
+// usable triangles at them.
+void keepGroupLeaders(MeshBuildBuffer& buffer, const WeldGroups& groups, const std::vector<std::uint32_t>& groupOf) {
+    const std::size_t vertexCount = buffer.vertices.size();
+    std::vector<std::uint32_t> newIndexOfGroup(groups.leaders.size(), kNoVertex);
     std::vector<BuildVertex> welded;
-    welded.reserve(leaders.size());
+    welded.reserve(groups.leaders.size());
     for (std::uint32_t v = 0; v < vertexCount; ++v) {
         const std::uint32_t group = groupOf[v];
-        if (group == kNoVertex || leaders[group] != v) continue;
+        if (group == kNoVertex || groups.leaders[group] != v) continue;
         newIndexOfGroup[group] = static_cast<std::uint32_t>(welded.size());
-        welded.push_back(vertices[v]);
-        std::memcpy(welded.back().tangent, &leaderTangents[3 * std::size_t(group)], 3 * sizeof(float));
+        welded.push_back(buffer.vertices[v]);
+        std::memcpy(welded.back().tangent, &groups.tangents[3 * std::size_t(group)], 3 * sizeof(float));
     }
-
     std::size_t kept = 0;
     for (const BuildTriangle& triangle : buffer.triangles) {
         if (!isUsable(triangle, vertexCount)) continue;
@@ -278,4 +272,30 @@ void weldVertices(MeshBuildBuffer& buffer) {
     }
     buffer.triangles.resize(kept);
     buffer.vertices.swap(welded);
+}
+
+}  // namespace
+
+int compareForWeld(const BuildVertex& a, const BuildVertex& b) {
+    if (const int order = compareAll(a.position, b.position, 3, kPositionTolerance)) return order;
+    return compareAttributes(a, b);
+}
+
+void weldVertices(MeshBuildBuffer& buffer) {
+    const std::vector<BuildVertex>& vertices = buffer.vertices;
+    std::vector<std::uint32_t> groupOf(vertices.size(), kNoVertex);
+    for (const BuildTriangle& triangle : buffer.triangles) {
+        if (!isUsable(triangle, vertices.size())) continue;
+        for (std::uint32_t index : triangle.indices) groupOf[index] = 0;
+    }
+    // groupOf holds each referenced corner's class until the corner has its group.
+    VertexClasses vertexClasses(vertices);
+    for (std::uint32_t v = 0; v < vertices.size(); ++v) {
+        if (groupOf[v] != kNoVertex) groupOf[v] = vertexClasses.add(v);
+    }
+    const std::vector<VertexClass>& classes = vertexClasses.classes();
+    WeldGroups groups;
+    RunPlan plan = settleClasses(vertices, classes, classesByPosition(vertices, classes), groups);
+    weldCorners(vertices, plan, groups, groupOf);
+    keepGroupLeaders(buffer, groups, groupOf);
 }
