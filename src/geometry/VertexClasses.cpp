@@ -60,16 +60,15 @@ float tangentDot(const float* a, const float* b) {
 
 }  // namespace
 
-// The table starts sized for a quarter of the corners being distinct, the usual share in a
-// triangle soup, and is kept at most half full. The class list reserves room for every corner
-// being a class of its own: address space only, touched as classes come.
+// Sized for a quarter of the corners being distinct, the usual share in a triangle soup; the
+// table is kept at most half full.
 VertexClasses::VertexClasses(const std::vector<BuildVertex>& vertices) : vertices_(vertices) {
     std::size_t capacity = 16;
     while (capacity < vertices.size() / 2) capacity *= 2;
     slots_.assign(capacity, kEmptySlot);
     mask_ = capacity - 1;
-    classes_.reserve(vertices.size());
-    hashes_.reserve(vertices.size());
+    classes_.reserve(vertices.size() / 4);
+    hashes_.reserve(vertices.size() / 4);
 }
 
 std::size_t VertexClasses::findSlot(std::uint64_t hash, const BuildVertex& vertex) const {
