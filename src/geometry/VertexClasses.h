@@ -8,8 +8,8 @@
 #include <vector>
 
 // Corners whose records are the same bits in everything but the tangent direction: one Maya
-// vertex as each of its faces sees it. Welding settles a class as a whole wherever nothing else
-// lies at its position, which is most of a mesh.
+// vertex as each of its faces sees it. Welding settles a class as a whole wherever nothing else at
+// its position could weld with it, which is most of a mesh.
 struct VertexClass {
     std::uint32_t first;  // its first corner in buffer order
     std::uint32_t corners;
