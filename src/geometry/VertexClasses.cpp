@@ -15,8 +15,11 @@ std::uint64_t slotValue(std::uint64_t hash, std::uint32_t number) {
 // The record's bytes around the tangent direction: position, UVs, normal and colour before it,
 // handedness, blend data and generic after it.
 constexpr std::size_t kHeadBytes = offsetof(BuildVertex, tangent);
+constexpr std::size_t kAttributeOffset = offsetof(BuildVertex, uv);
 constexpr std::size_t kTailOffset = offsetof(BuildVertex, tangent) + 3 * sizeof(float);
 constexpr std::size_t kTailBytes = sizeof(BuildVertex) - kTailOffset;
+static_assert(offsetof(BuildVertex, position) == 0 && kAttributeOffset == sizeof(BuildVertex::position),
+              "the position leads the record");
 static_assert(kHeadBytes % 8 == 0 && kTailBytes % 4 == 0, "the record hashes in whole words");
 
 const unsigned char* bytesOf(const BuildVertex& vertex) {
@@ -50,8 +53,7 @@ std::uint64_t hashOf(const BuildVertex& vertex) {
 }
 
 bool sameClass(const BuildVertex& a, const BuildVertex& b) {
-    return std::memcmp(bytesOf(a), bytesOf(b), kHeadBytes) == 0 &&
-           std::memcmp(bytesOf(a) + kTailOffset, bytesOf(b) + kTailOffset, kTailBytes) == 0;
+    return std::memcmp(a.position, b.position, sizeof a.position) == 0 && sameAttributeBits(a, b);
 }
 
 float tangentDot(const float* a, const float* b) {
@@ -59,6 +61,11 @@ float tangentDot(const float* a, const float* b) {
 }
 
 }  // namespace
+
+bool sameAttributeBits(const BuildVertex& a, const BuildVertex& b) {
+    return std::memcmp(bytesOf(a) + kAttributeOffset, bytesOf(b) + kAttributeOffset, kHeadBytes - kAttributeOffset) == 0 &&
+           std::memcmp(bytesOf(a) + kTailOffset, bytesOf(b) + kTailOffset, kTailBytes) == 0;
+}
 
 // Sized for a quarter of the corners being distinct, the usual share in a triangle soup; the
 // table is kept at most half full.

@@ -18,6 +18,9 @@ struct VertexClass {
     double tangentSum[3];  // over its corners in buffer order
 };
 
+// Whether two records are the same bits in everything but position and tangent direction.
+bool sameAttributeBits(const BuildVertex& a, const BuildVertex& b);
+
 // Numbers the classes in the order of their first corners.
 class VertexClasses {
 public:

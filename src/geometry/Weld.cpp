@@ -50,24 +50,6 @@ float tangentDot(const BuildVertex& a, const BuildVertex& b) {
     return a.tangent[0] * b.tangent[0] + a.tangent[1] * b.tangent[1] + a.tangent[2] * b.tangent[2];
 }
 
-// Corners of one Maya vertex usually carry bitwise identical attributes and differ at most in
-// their tangent direction; that case needs no component-by-component comparison.
-bool sameAttributeBits(const BuildVertex& a, const BuildVertex& b) {
-    static_assert(offsetof(BuildVertex, uv) + sizeof a.uv == offsetof(BuildVertex, normal) &&
-                      offsetof(BuildVertex, normal) + sizeof a.normal == offsetof(BuildVertex, color),
-                  "uv, normal and colour must be contiguous");
-    static_assert(offsetof(BuildVertex, blendWeights) + sizeof a.blendWeights == offsetof(BuildVertex, blendIndices) &&
-                      offsetof(BuildVertex, blendIndices) + sizeof a.blendIndices == offsetof(BuildVertex, generic),
-                  "blend data and generic must be contiguous");
-    const auto bytes = [](const BuildVertex& v) { return reinterpret_cast<const char*>(&v); };
-    constexpr std::size_t kUvToColor = offsetof(BuildVertex, tangent) - offsetof(BuildVertex, uv);
-    constexpr std::size_t kBlendToEnd = sizeof(BuildVertex) - offsetof(BuildVertex, blendWeights);
-    return std::memcmp(bytes(a) + offsetof(BuildVertex, uv), bytes(b) + offsetof(BuildVertex, uv), kUvToColor) == 0 &&
-           std::memcmp(&a.tangent[3], &b.tangent[3], sizeof(float)) == 0 &&
-           std::memcmp(bytes(a) + offsetof(BuildVertex, blendWeights), bytes(b) + offsetof(BuildVertex, blendWeights),
-                       kBlendToEnd) == 0;
-}
-
 // The attribute groups before and after the tangent direction, in the welding order.
 int compareBeforeTangentDirection(const BuildVertex& a, const BuildVertex& b) {
     if (const int order = compareAll(a.normal, b.normal, 3, kNormalTolerance)) return order;
@@ -88,6 +70,7 @@ int compareAfterTangentDirection(const BuildVertex& a, const BuildVertex& b) {
 
 // Everything after the position, in the welding order.
 int compareAttributes(const BuildVertex& a, const BuildVertex& b) {
+    // Corners of one Maya vertex usually differ at most in their tangent direction.
     if (sameAttributeBits(a, b) && !(tangentDot(a, b) < 0.0f)) return 0;
     if (const int order = compareBeforeTangentDirection(a, b)) return order;
     if (tangentDot(a, b) < 0.0f) {
