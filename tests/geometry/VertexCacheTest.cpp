@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -49,6 +50,55 @@ std::unique_ptr<IndexedTriangleSet> shuffledGrid(int side) {
     std::shuffle(buffer.triangles.begin(), buffer.triangles.end(), random);
     weldVertices(buffer);
     return createIndexedTriangleSet(buffer);
+}
+
+
+// Replays an emitted order through a plain 64-entry LRU cache (front = most recent) and returns by
+// how much the emitted triangle's score fell short of the best candidate's, worst over all steps:
+// every step must be the greedy one. Candidates are the remaining triangles with a cached vertex
+// of at most 32 remaining triangles (all triangles on the first step); a step without candidates
+// is a dead end, where any triangle may follow.
+double worstGreedyShortfall(const std::vector<std::array<std::uint32_t, 3>>& order, std::uint32_t vertexCount) {
+    std::vector<std::uint32_t> live(vertexCount, 0);
+    std::vector<std::vector<std::uint32_t>> trianglesOfVertex(vertexCount);
+    for (std::uint32_t t = 0; t < order.size(); ++t) {
+        for (std::uint32_t v : order[t]) {
+            ++live[v];
+            trianglesOfVertex[v].push_back(t);
+        }
+    }
+    std::vector<std::uint32_t> cache;
+    std::vector<bool> emitted(order.size(), false);
+    auto vertexScore = [&](std::uint32_t v) {
+        const auto it = std::find(cache.begin(), cache.end(), v);
+        const long position = it == cache.end() ? -1 : long(it - cache.begin());
+        const double cacheScore = position < 0 ? 0.0 : position < 3 ? 0.75 : std::pow(1.0 - (position - 3) / 61.0, 1.5);
+        return cacheScore + 2.0 / std::sqrt(double(live[v]));
+    };
+    auto score = [&](std::uint32_t t) { return vertexScore(order[t][0]) + vertexScore(order[t][1]) + vertexScore(order[t][2]); };
+    double worst = 0.0;
+    for (std::uint32_t step = 0; step < order.size(); ++step) {
+        std::vector<std::uint32_t> candidates;
+        for (std::uint32_t t = 0; t < order.size() && step == 0; ++t) candidates.push_back(t);
+        for (std::uint32_t v : cache) {
+            if (live[v] == 0 || live[v] > 32) continue;
+            for (std::uint32_t t : trianglesOfVertex[v]) {
+                if (!emitted[t]) candidates.push_back(t);
+            }
+        }
+        double best = -1e30;
+        for (std::uint32_t t : candidates) best = std::max(best, score(t));
+        if (!candidates.empty()) worst = std::max(worst, best - score(step));
+        emitted[step] = true;
+        for (std::uint32_t v : order[step]) --live[v];
+        for (int c = 2; c >= 0; --c) {
+            const std::uint32_t v = order[step][c];
+            cache.erase(std::remove(cache.begin(), cache.end(), v), cache.end());
+            cache.insert(cache.begin(), v);
+        }
+        if (cache.size() > 64) cache.resize(64);
+    }
+    return worst;
 }
 
 }  // namespace
@@ -105,6 +155,38 @@ TEST(VertexCache, ImprovesTheCacheMissRateOfAShuffledGrid) {
     const double optimized = missesPerTriangle(*set);
     EXPECT_LT(optimized, 0.8 * shuffled) << shuffled << " -> " << optimized;
     EXPECT_LT(optimized, 0.8);
+}
+
+TEST(VertexCache, EveryStepTakesTheBestScoringCandidate) {
+    // A shuffled grid with randomly flipped diagonals and a 40-triangle fan, whose centre has more
+    // remaining triangles than the search goes through.
+    MeshBuildBuffer buffer;
+    std::mt19937 random(9);
+    for (int y = 0; y < 24; ++y) {
+        for (int x = 0; x < 24; ++x) {
+            const float fx = float(x), fy = float(y);
+            const BuildVertex a = corner(fx, fy, 0), b = corner(fx + 1, fy, 0), c = corner(fx + 1, fy + 1, 0),
+                              d = corner(fx, fy + 1, 0);
+            if (random() % 2) {
+                addTriangle(buffer, a, b, c);
+                addTriangle(buffer, a, c, d);
+            } else {
+                addTriangle(buffer, a, b, d);
+                addTriangle(buffer, b, c, d);
+            }
+        }
+    }
+    for (int i = 0; i < 40; ++i) {
+        addTriangle(buffer, corner(100, 100, 0), corner(100 + std::cos(i * 0.1f), 100 + std::sin(i * 0.1f), 0),
+                    corner(100 + std::cos(i * 0.1f + 0.1f), 100 + std::sin(i * 0.1f + 0.1f), 0));
+    }
+    std::shuffle(buffer.triangles.begin(), buffer.triangles.end(), random);
+    weldVertices(buffer);
+    auto set = createIndexedTriangleSet(buffer);
+    optimizeVertexCache(*set);
+    std::vector<std::array<std::uint32_t, 3>> order;
+    for (std::uint32_t i = 0; i < set->numIndices; i += 3) order.push_back({set->index(i), set->index(i + 1), set->index(i + 2)});
+    EXPECT_LT(worstGreedyShortfall(order, set->numVertices), 1e-5);
 }
 
 TEST(VertexCache, HighValenceFanStaysComplete) {
