@@ -26,8 +26,7 @@ std::vector<SortedTriangle> sortedTriangles(const MeshBuildBuffer& buffer) {
     triangles.reserve(buffer.triangles.size());
     const std::size_t vertexCount = buffer.vertices.size();
     for (const BuildTriangle& triangle : buffer.triangles) {
-        if (triangle.valid && triangle.indices[0] < vertexCount && triangle.indices[1] < vertexCount &&
-            triangle.indices[2] < vertexCount) {
+        if (isUsable(triangle, vertexCount)) {
             triangles.push_back({triangle.material, {triangle.indices[0], triangle.indices[1], triangle.indices[2]}});
         }
     }

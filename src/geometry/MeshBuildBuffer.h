@@ -1,6 +1,7 @@
 #ifndef Q5X_GEOMETRY_MESHBUILDBUFFER_H
 #define Q5X_GEOMETRY_MESHBUILDBUFFER_H
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -41,6 +42,12 @@ struct BuildTriangle {
     std::uint32_t material;
     std::uint8_t valid;
 };
+
+// Valid, with every index inside the buffer: the triangles welding and set creation keep.
+inline bool isUsable(const BuildTriangle& triangle, std::size_t vertexCount) {
+    return triangle.valid && triangle.indices[0] < vertexCount && triangle.indices[1] < vertexCount &&
+           triangle.indices[2] < vertexCount;
+}
 
 // The triangle soup of one shape: one vertex per corner until weldVertices merges them.
 struct MeshBuildBuffer {

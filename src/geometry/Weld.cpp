@@ -41,11 +41,6 @@ struct PositionItem {
     std::uint32_t id;
 };
 
-bool isUsable(const BuildTriangle& triangle, std::size_t vertexCount) {
-    return triangle.valid && triangle.indices[0] < vertexCount && triangle.indices[1] < vertexCount &&
-           triangle.indices[2] < vertexCount;
-}
-
 float tangentDot(const BuildVertex& a, const BuildVertex& b) {
     return a.tangent[0] * b.tangent[0] + a.tangent[1] * b.tangent[1] + a.tangent[2] * b.tangent[2];
 }
