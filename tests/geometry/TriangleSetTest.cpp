@@ -1,4 +1,5 @@
 #include "geometry/CreateIndexedTriangleSet.h"
+#include "geometry/Crc64.h"
 #include "geometry/UvDensity.h"
 #include "geometry/VertexCompressionRange.h"
 #include "geometry/Weld.h"
@@ -136,4 +137,15 @@ TEST(TriangleSet, CloneCopiesStreamsButNotUsage) {
     copy->positions[0] += 1.0f;
     EXPECT_NE(copy->checksum(), set->checksum());
     EXPECT_NE(set->checksum(), static_cast<const TriangleSet&>(*set).TriangleSet::checksum());
+}
+
+TEST(Crc64, StandardCheckValueAndWordsLowByteFirst) {
+    Crc64 crc;
+    crc.add("123456789", 9);
+    EXPECT_EQ(crc.value(), 0x995DC9BBDF1939FAull);  // the published check value of this CRC
+    Crc64 bytes, word;
+    const unsigned char lowFirst[4] = {0x78, 0x56, 0x34, 0x12};
+    bytes.add(lowFirst, 4);
+    word.addWord(0x12345678u);
+    EXPECT_EQ(word.value(), bytes.value());
 }

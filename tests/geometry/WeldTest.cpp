@@ -221,3 +221,27 @@ TEST(Tangents, FollowTheUDirectionAndMirroredUvsFlipHandedness) {
     EXPECT_FLOAT_EQ(buffer.vertices[6].tangent[0], 1.0f);
     EXPECT_FLOAT_EQ(buffer.vertices[6].tangent[1], 0.0f);
 }
+
+TEST(Tangents, ProjectOutTheNormalAndSumOverSharedCorners) {
+    // Indexed corners, so that corner 0 takes part in two triangles.
+    MeshBuildBuffer buffer;
+    buffer.vertices = {corner(0, 0, 0, 0, 0), corner(1, 0, 1, 1, 0), corner(0, 1, 0, 0, 1),
+                       corner(0, 2, 0, 1, 0), corner(-2, 0, 0, 0, 1)};
+    buffer.vertices[3].normal[1] = 1.0f;  // along its own s: nothing is left after projection
+    buffer.vertices[3].normal[2] = 0.0f;
+    buffer.triangles = {{{0, 1, 2}, 0, 1}, {{0, 3, 4}, 0, 1}};
+    computeTangents(buffer);
+    // Triangle 1: s = (1, 0, 1), t = (0, 1, 0); against the normal (0, 0, 1) s leaves (1, 0, 0).
+    EXPECT_FLOAT_EQ(buffer.vertices[1].tangent[0], 1.0f);
+    EXPECT_FLOAT_EQ(buffer.vertices[1].tangent[2], 0.0f);
+    EXPECT_FLOAT_EQ(buffer.vertices[1].tangent[3], 1.0f);
+    // Triangle 2: s = (0, 2, 0), t = (-2, 0, 0). Corner 0 sums both: s = (1, 2, 1) projects to
+    // (1, 2, 0) / sqrt(5); (n x s) . t = (-2, 1, 0) . (-2, 1, 0) > 0, so right-handed.
+    EXPECT_NEAR(buffer.vertices[0].tangent[0], 1.0f / std::sqrt(5.0f), 1e-6f);
+    EXPECT_NEAR(buffer.vertices[0].tangent[1], 2.0f / std::sqrt(5.0f), 1e-6f);
+    EXPECT_NEAR(buffer.vertices[0].tangent[2], 0.0f, 1e-6f);
+    EXPECT_FLOAT_EQ(buffer.vertices[0].tangent[3], 1.0f);
+    // Corner 3's normal lies along its s: the fallback direction.
+    EXPECT_FLOAT_EQ(buffer.vertices[3].tangent[0], 1.0f);
+    EXPECT_FLOAT_EQ(buffer.vertices[3].tangent[1], 0.0f);
+}
