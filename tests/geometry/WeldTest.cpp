@@ -208,6 +208,49 @@ TEST(Weld, SoupsOfMostlyDistinctCornersKeepEveryPosition) {
     }
 }
 
+TEST(Weld, OrdinaryMeshesWeldIntoExactlyTheirEqualityClasses) {
+    // A grid whose corners mix UV seams, hard edges, flipped handedness, tangents less than 90
+    // degrees apart and normal noise below the tolerance: equality is transitive here, so the weld
+    // must map every corner onto a vertex equal to it and leave no two equal vertices.
+    std::mt19937 random(21);
+    std::uniform_real_distribution<float> tilt(-0.3f, 0.3f);
+    MeshBuildBuffer buffer;
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 30; ++x) {
+            const bool seam = random() % 4 == 0, hard = random() % 5 == 0, mirrored = random() % 6 == 0;
+            BuildVertex quad[4] = {corner(float(x), float(y), 0, float(x), float(y)),
+                                   corner(float(x + 1), float(y), 0, float(x + 1), float(y)),
+                                   corner(float(x + 1), float(y + 1), 0, float(x + 1), float(y + 1)),
+                                   corner(float(x), float(y + 1), 0, float(x), float(y + 1))};
+            for (BuildVertex& v : quad) {
+                if (seam) v.uv[0][0] += 0.5f;
+                if (hard) v.normal[0] = 0.01f * float(1 + random() % 3);
+                if (random() % 3 == 0) v.normal[1] = 0.00003f;
+                v.tangent[0] = 1.0f;
+                v.tangent[1] = tilt(random);
+                v.tangent[3] = mirrored ? -1.0f : 1.0f;
+            }
+            addTriangle(buffer, quad[0], quad[1], quad[2]);
+            addTriangle(buffer, quad[0], quad[2], quad[3]);
+        }
+    }
+    std::shuffle(buffer.triangles.begin(), buffer.triangles.end(), random);
+    const MeshBuildBuffer soup = buffer;
+    weldVertices(buffer);
+    for (std::size_t t = 0; t < buffer.triangles.size(); ++t) {
+        const BuildTriangle& original = soup.triangles[t];
+        for (int c = 0; c < 3; ++c) {
+            ASSERT_EQ(compareForWeld(soup.vertices[original.indices[c]], buffer.vertices[buffer.triangles[t].indices[c]]), 0);
+        }
+    }
+    for (std::size_t a = 0; a < buffer.vertices.size(); ++a) {
+        for (std::size_t b = a + 1; b < buffer.vertices.size(); ++b) {
+            ASSERT_NE(compareForWeld(buffer.vertices[a], buffer.vertices[b]), 0) << a << " and " << b;
+        }
+    }
+    EXPECT_LT(buffer.vertices.size(), soup.vertices.size() / 2);
+}
+
 TEST(Tangents, FollowTheUDirectionAndMirroredUvsFlipHandedness) {
     MeshBuildBuffer buffer;
     addTriangle(buffer, corner(0, 0, 0, 0, 0), corner(2, 0, 0, 1, 0), corner(0, 2, 0, 0, 1));
