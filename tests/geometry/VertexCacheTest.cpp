@@ -189,6 +189,23 @@ TEST(VertexCache, EveryStepTakesTheBestScoringCandidate) {
     EXPECT_LT(worstGreedyShortfall(order, set->numVertices), 1e-5);
 }
 
+TEST(VertexCache, SixteenAndThirtyTwoBitIndicesGetTheSameOrder) {
+    auto narrow = shuffledGrid(20);
+    // The same mesh with unused vertices appended, which forces 32-bit indices.
+    IndexedTriangleSet wide;
+    wide.resizeVertices(kMaxVerticesFor16BitIndices + 100, narrow->vertexFormat);
+    std::copy(narrow->positions.begin(), narrow->positions.end(), wide.positions.begin());
+    wide.resizeIndices(narrow->numIndices);
+    for (std::uint32_t i = 0; i < narrow->numIndices; ++i) wide.setIndex(i, narrow->index(i));
+    wide.subsets = narrow->subsets;
+    ASSERT_TRUE(wide.uses32BitIndices());
+    ASSERT_FALSE(narrow->uses32BitIndices());
+    optimizeVertexCache(*narrow);
+    optimizeVertexCache(wide);
+    for (std::uint32_t i = 0; i < narrow->numIndices; ++i) ASSERT_EQ(wide.index(i), narrow->index(i)) << i;
+    EXPECT_TRUE(std::equal(narrow->positions.begin(), narrow->positions.end(), wide.positions.begin()));
+}
+
 TEST(VertexCache, HighValenceFanStaysComplete) {
     MeshBuildBuffer buffer;
     const int rim = 5000;
