@@ -50,6 +50,22 @@ TEST(TriangleSet, SubsetsFollowMaterialsWithTheirVertexRanges) {
     EXPECT_TRUE(set->colors.empty());
 }
 
+TEST(TriangleSet, TrianglesSortByMaterialThenVertexNumbersAndBadOnesDrop) {
+    MeshBuildBuffer buffer;
+    for (int i = 0; i < 4; ++i) buffer.vertices.push_back(corner(float(i), float(i * i), 0));
+    buffer.triangles = {{{2, 0, 1}, 1, 1}, {{3, 1, 2}, 0, 1}, {{0, 1, 2}, 0, 0}, {{0, 2, 3}, 0, 1}, {{0, 1, 4}, 0, 1}};
+    const auto set = createIndexedTriangleSet(buffer);
+    const std::uint32_t expected[] = {0, 2, 3, 3, 1, 2, 2, 0, 1};
+    ASSERT_EQ(set->numIndices, 9u);
+    for (std::uint32_t i = 0; i < 9; ++i) EXPECT_EQ(set->index(i), expected[i]) << i;
+    ASSERT_EQ(set->subsets.size(), 2u);
+    EXPECT_EQ(set->subsets[0].numIndices, 6u);
+    EXPECT_EQ(set->subsets[0].numVertices, 4u);
+    EXPECT_EQ(set->subsets[1].firstIndex, 6u);
+    EXPECT_EQ(set->subsets[1].firstVertex, 0u);
+    EXPECT_EQ(set->subsets[1].numVertices, 3u);
+}
+
 TEST(TriangleSet, TinyUvDensitiesAreLeftOut) {
     MeshBuildBuffer buffer;
     buffer.vertexFormat = kVertexUv0;
