@@ -4,7 +4,7 @@
 set -euo pipefail
 
 root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-deps_dir="${root_dir}/build/_deps"
+deps_dir="${BUILD_DIR:-${root_dir}/build}/_deps"
 
 debian_packages=(
   build-essential cmake ninja-build pkg-config git

@@ -1,13 +1,15 @@
 // The Scene section of a level of 100k transforms with steering attributes.
-#include "scene/SceneWalk.h"
+#include "saveutil/XmlWriter.h"
+#include "scene/SceneModel.h"
+#include "scene/SceneSection.h"
 
 #include <mayahost/Host.h>
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -49,14 +51,20 @@ void SceneSection100kTransforms(benchmark::State& state) {
         return;
     }
     std::size_t bytes = 0;
+    double modelSeconds = 0.0;
     for (auto _ : state) {
-        ExportSettings settings(false, false, false, false, true, false, false, false, false, false, false, false, "",
-                                "", "", false);
-        SceneCollections collections;
-        std::ostringstream scene;
-        writeScene(settings, collections, scene);
-        bytes = scene.str().size();
+        const auto start = std::chrono::steady_clock::now();
+        ExportContext context;
+        context.options.shapes = true;
+        ExportModel model;
+        buildSceneModel(context, model);
+        modelSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::string scene;
+        Q5XSaveUtil::XmlWriter out(scene);
+        writeSceneSection(context, model, out);
+        bytes = scene.size();
     }
+    state.counters["model_ms"] = 1000.0 * modelSeconds / double(state.iterations());
     state.counters["scene_MB"] = double(bytes) / (1024.0 * 1024.0);
     mayahost::resetScene();
 }

@@ -1,3 +1,4 @@
+#define MNoVersionString
 #include <maya/MFnPlugin.h>
 
 #include "HostState.h"

@@ -3,8 +3,8 @@
 #include "saveutil/FileSystem.h"
 #include "saveutil/PathUtils.h"
 #include "saveutil/StagedFile.h"
+#include "saveutil/XmlWriter.h"
 
-#include <locale>
 #include <memory>
 
 using Q5XSaveUtil::StagedFile;
@@ -21,17 +21,12 @@ void appendWord(std::vector<std::uint8_t>& bytes, std::uint32_t word) {
     for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<std::uint8_t>(word >> shift));
 }
 
-std::string fileNameOf(const std::string& path) {
-    std::string name;
-    Q5XSaveUtil::getFileName(path, name, true);
-    return name;
-}
-
 // Companions are opened through the file system: an absolute path as it is, otherwise by file
 // name below the run's loader, which is rooted at the output folder.
 bool stageCompanion(StagedFile& file, const std::string& outputPath, const char* extension) {
-    const std::string name = Q5XSaveUtil::isAbsolutePath(outputPath) ? outputPath + extension
-                                                                      : fileNameOf(outputPath) + extension;
+    std::string name = outputPath;
+    if (!Q5XSaveUtil::isAbsolutePath(outputPath)) Q5XSaveUtil::getFileName(outputPath, name, true);
+    name += extension;
     return file.open(Q5XSaveUtil::FileSystem::instance(), name);
 }
 
@@ -57,19 +52,34 @@ bool writeAnimationFile(StagedFile& file, const std::vector<std::uint8_t>& buffe
     return file.write(header.data(), header.size()) && file.write(buffer.data(), buffer.size());
 }
 
-}  // namespace
-
-DocumentSections::DocumentSections() {
-    for (std::ostringstream* stream : {&filesAndMaterials, &shapes, &dynamics, &scene, &animation, &userAttributes}) {
-        stream->imbue(std::locale::classic());
-    }
+// The start of the element that names a companion file, without its end.
+std::string companionReference(const char* start, const char* attribute, const std::string& fileName) {
+    std::string text = start;
+    Q5XSaveUtil::XmlWriter(text).attribute(attribute, fileName);
+    return text;
 }
 
-bool writeDocument(const std::string& outputPath, const std::string& documentName, const DocumentLayout& layout,
-                   DocumentSections& sections) {
-    const bool shapesFile = layout.shapes && layout.binaryFiles && !sections.shapeRecords.empty();
+// The declaration and the root element's start tag.
+std::string documentStart(const std::string& documentName, bool& replacedControlCharacters) {
+    std::string text = "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n\n";
+    Q5XSaveUtil::XmlWriter xml(text);
+    xml.startTag(0, "q5X");
+    xml.attribute("name", documentName);
+    xml.attribute("version", "1.6");
+    xml.attribute("xmlns:xsi", kSchemaInstanceNamespace);
+    xml.attribute("xsi:noNamespaceSchemaLocation", kSchemaLocation);
+    xml.endStartTag();
+    replacedControlCharacters = xml.replacedControlCharacters() > 0;
+    return text;
+}
+
+}  // namespace
+
+bool writeDocument(const ExportOptions& options, const std::string& outputPath, const std::string& documentName,
+                   DocumentSections& sections, bool& replacedControlCharacters) {
+    const bool shapesFile = options.shapes && options.binaryFiles && !sections.shapeRecords.empty();
     const bool animationFile =
-        layout.animation && layout.binaryFiles && sections.animationBuffer.size() > kEmptyAnimationBufferSize;
+        options.animation && options.binaryFiles && sections.animationBuffer.size() > kEmptyAnimationBufferSize;
 
     StagedFile shapes;
     StagedFile animation;
@@ -83,21 +93,23 @@ bool writeDocument(const std::string& outputPath, const std::string& documentNam
     }
     if (!document.openNative(outputPath)) return false;
 
-    document.write("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n\n");
-    document.write("<q5X name=\"" + documentName + "\" version=\"1.6\" xmlns:xsi=\"" + kSchemaInstanceNamespace +
-                   "\" xsi:noNamespaceSchemaLocation=\"" + kSchemaLocation + "\">\n");
-    document.write(sections.filesAndMaterials.str() + "\n");
-    if (layout.shapes && !layout.binaryFiles) document.write(sections.shapes.str() + "\n");
+    std::string outputFileName;
+    Q5XSaveUtil::getFileName(outputPath, outputFileName, true);
+    document.write(documentStart(documentName, replacedControlCharacters));
+    document.write(sections.filesAndMaterials + "\n");
+    if (options.shapes && !options.binaryFiles) document.write(sections.shapes + "\n");
     if (shapesFile) {
-        document.write("  <Shapes externalShapesFile=\"" + fileNameOf(outputPath) + ".shapes\">\n  </Shapes>\n\n");
+        document.write(companionReference("  <Shapes", "externalShapesFile", outputFileName + ".shapes") +
+                       ">\n  </Shapes>\n\n");
     }
-    if (layout.particleSystems) document.write(sections.dynamics.str() + "\n");
-    document.write(sections.scene.str() + "\n");
-    if (layout.animation && !layout.binaryFiles) document.write(sections.animation.str() + "\n");
+    if (options.particleSystems) document.write(sections.dynamics + "\n");
+    document.write(sections.scene + "\n");
+    if (options.animation && !options.binaryFiles) document.write(sections.animation + "\n");
     if (animationFile) {
-        document.write("\n  <Animation externalAnimFile=\"" + fileNameOf(outputPath) + ".anim\" />\n");
+        document.write("\n" + companionReference("  <Animation", "externalAnimFile", outputFileName + ".anim") +
+                       " />\n");
     }
-    if (layout.userAttributes) document.write(sections.userAttributes.str() + "\n");
+    if (options.userAttributes) document.write(sections.userAttributes + "\n");
     if (!document.write("</q5X>\n")) return false;
 
     // Nothing is replaced unless every file can be; then companions first, so that a document in

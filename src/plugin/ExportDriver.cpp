@@ -2,16 +2,18 @@
 
 #include "DocumentSections.h"
 #include "ExportFlags.h"
-#include "ExportOptions.h"
 #include "ExportPaths.h"
-#include "ExportSettings.h"
 
+#include "model/ExportModel.h"
 #include "scene/BoundingVolumes.h"
-#include "scene/SceneWalk.h"
+#include "scene/SceneModel.h"
+#include "scene/SceneSection.h"
 
 #include "saveutil/FileSystem.h"
 #include "saveutil/NativeFileLoader.h"
+#include "saveutil/XmlWriter.h"
 
+#include <maya/MDistance.h>
 #include <maya/MGlobal.h>
 #include <maya/MItDag.h>
 
@@ -25,56 +27,59 @@ std::string querySceneFileName(bool verbose) {
     return std::string(result.asChar(), result.length());
 }
 
-ExportSettings makeSettings(const ExportFlags& flags, const std::string& sceneDirectory,
-                            const std::string& outputDirectory, const std::string& gamePath) {
-    return ExportSettings(flags.lights, flags.cameras, flags.defaultCameras, flags.particleSystems, flags.shapes,
-                          flags.skinWeights, flags.mergeGroups, flags.nurbsCurves, flags.ikHandles,
-                          flags.selectionOnly, flags.ignoreBindPoses, flags.gameRelativePaths, sceneDirectory,
-                          outputDirectory, gamePath, flags.verbose);
-}
-
-// Particle nodes are found depth first; the section exists only when the DAG can be walked.
+// The section exists only when the DAG can be walked for particle nodes.
 void writeDynamicsSection(DocumentSections& sections) {
     MStatus status;
     MItDag particles(MItDag::kDepthFirst, MFn::kParticle, &status);
     if (!status) return;
-    sections.dynamics << "  <Dynamics>\n";
-    sections.dynamics << "  </Dynamics>\n";
+    sections.dynamics += "  <Dynamics>\n  </Dynamics>\n";
 }
 
 // With binary files the shapes go to the companion file's records and the section has no frame.
-void writeShapesSection(const ExportFlags& flags, DocumentSections& sections) {
-    if (flags.binaryFiles) return;
-    sections.shapes << "  <Shapes>\n";
-    sections.shapes << "  </Shapes>\n";
+void writeShapesSection(const ExportOptions& options, DocumentSections& sections) {
+    if (options.binaryFiles) return;
+    sections.shapes += "  <Shapes>\n  </Shapes>\n";
 }
 
 }  // namespace
 
 MStatus runExport(const MArgList& args) {
-    const ExportFlags flags = readExportFlags(args);
-    if (!flags.hasFile) return MStatus::kFailure;
+    ExportContext context;
+    context.options = readExportOptions(args);
+    const ExportOptions& options = context.options;
+    if (!options.hasFile) return MStatus::kFailure;
 
-    const std::string outputPath = normalizeOutputPath(flags.file);
-    const std::string gamePath = normalizeGamePath(flags.hasGamePath, flags.gamePath);
-    MGlobal::displayInfo(MString(("Export scene to: " + outputPath).c_str()));
+    context.outputPath = normalizeOutputPath(options.file);
+    context.gamePath = normalizeGamePath(options.hasGamePath, options.gamePath);
+    MGlobal::displayInfo(MString(("Export scene to: " + context.outputPath).c_str()));
 
     Q5XSaveUtil::ScopedLoader loader(Q5XSaveUtil::FileSystem::instance(),
-                                     std::make_unique<Q5XSaveUtil::NativeFileLoader>(loaderRoot(outputPath)));
+                                     std::make_unique<Q5XSaveUtil::NativeFileLoader>(loaderRoot(context.outputPath)));
     DocumentSections sections;
 
-    const std::string sceneFileName = querySceneFileName(flags.verbose);
-    ExportSettings settings = makeSettings(flags, folderPart(sceneFileName), folderPart(outputPath), gamePath);
-    SceneCollections collections;
-    writeScene(settings, collections, sections.scene);
-    resolveBoundingVolumes(settings, collections);
+    const std::string sceneFileName = querySceneFileName(options.verbose);
+    context.sceneDirectory = folderPart(sceneFileName);
+    context.outputDirectory = folderPart(context.outputPath);
+    context.unitScale = 1.0 / MDistance::uiToInternal(1.0);
 
-    if (flags.particleSystems) writeDynamicsSection(sections);
-    if (flags.shapes) writeShapesSection(flags, sections);
+    ExportModel model;
+    if (buildSceneModel(context, model)) {
+        Q5XSaveUtil::XmlWriter scene(sections.scene);
+        writeSceneSection(context, model, scene);
+    }
+    resolveBoundingVolumes(context, model);
 
-    const DocumentLayout layout{flags.shapes, flags.particleSystems, flags.animation, flags.userAttributes,
-                                flags.binaryFiles};
-    if (!writeDocument(outputPath, documentName(sceneFileName), layout, sections)) return MStatus::kFailure;
+    if (options.particleSystems) writeDynamicsSection(sections);
+    if (options.shapes) writeShapesSection(options, sections);
+
+    bool replacedControlCharacters = false;
+    const std::string name = documentName(sceneFileName);
+    const bool written = writeDocument(options, context.outputPath, name, sections, replacedControlCharacters);
+    if (replacedControlCharacters) {
+        MGlobal::displayWarning(MString("q5xExport: Control characters in the name of scene file ") +
+                                sceneFileName.c_str() + " cannot be written to XML and were replaced by \"?\"");
+    }
+    if (!written) return MStatus::kFailure;
     MGlobal::displayInfo("done.");
     return MStatus::kSuccess;
 }

@@ -18,8 +18,8 @@ bool readString(const MArgList& args, const char* shortName, const char* longNam
 
 }  // namespace
 
-ExportFlags readExportFlags(const MArgList& args) {
-    ExportFlags flags;
+ExportOptions readExportOptions(const MArgList& args) {
+    ExportOptions flags;
     flags.verbose = readSwitch(args, "v", "verbose");
     flags.shapes = readSwitch(args, "shap", "shapes");
     flags.normals = readSwitch(args, "n", "normals");

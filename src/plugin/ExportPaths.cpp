@@ -18,19 +18,18 @@ std::string dollarsAsSlashes(std::string path) {
 
 std::string normalizeOutputPath(const std::string& fileFlag) {
     std::string path = dollarsAsSlashes(fileFlag);
-    if (Q5XSaveUtil::isAbsolutePath(path)) return path;
-    std::string folder;
-    if (!Q5XSaveUtil::getWorkingFolder(folder)) return path;
-    MGlobal::displayInfo(MString(("CWD: " + folder + "\n").c_str()));
-    std::replace(folder.begin(), folder.end(), '\\', '/');
-    if (folder.empty() || (folder.back() != '/' && path.compare(0, 1, "/") != 0)) folder += '/';
-    return folder + path;
+    std::string workingFolder;
+    if (Q5XSaveUtil::absoluteFromWorkingFolder(path, workingFolder)) {
+        MGlobal::displayInfo(MString(("CWD: " + workingFolder + "\n").c_str()));
+    }
+    return path;
 }
 
 std::string normalizeGamePath(bool hasGamePath, const std::string& gamePathFlag) {
-    if (!hasGamePath) return std::string();
+    // An empty value is no game path: "/" would make every absolute path game-relative.
+    if (!hasGamePath || gamePathFlag.empty()) return std::string();
     std::string path = dollarsAsSlashes(gamePathFlag);
-    if (path.empty() || path.back() != '/') path += '/';
+    if (path.back() != '/') path += '/';
     return path;
 }
 

@@ -1,4 +1,5 @@
-// Entry points the application looks for when it loads the plug-in library.
+// Entry points the application looks for when it loads the plug-in library; <maya/MFnPlugin.h>
+// defines the third, MApiVersion.
 #include "Q5XExporter.h"
 #include "Q5XExporterWriteTexture.h"
 
@@ -10,8 +11,6 @@ constexpr const char* kVendor = "http://www.q5x-format.org";
 constexpr const char* kPluginVersion = "9.0.4";
 
 }  // namespace
-
-PLUGIN_EXPORT const char MApiVersion[] = "201650";
 
 PLUGIN_EXPORT MStatus initializePlugin(MObject obj) {
     MFnPlugin plugin(obj, kVendor, kPluginVersion, "Any");

@@ -6,6 +6,13 @@
 #include <mutex>
 #include <vector>
 
+// Lets compilers that can check printf-style arguments do so.
+#if defined(__GNUC__) || defined(__clang__)
+#define Q5X_PRINTF_FORMAT(formatIndex, firstArgument) __attribute__((format(printf, formatIndex, firstArgument)))
+#else
+#define Q5X_PRINTF_FORMAT(formatIndex, firstArgument)
+#endif
+
 namespace Q5XSaveUtil {
 
 // Receives finished log texts (without a terminating NUL).
@@ -25,8 +32,8 @@ public:
     void addSink(LogSink* sink);
     void removeSink(LogSink* sink);
 
-    void warning(const char* format, ...) __attribute__((format(printf, 2, 3)));
-    void error(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    void warning(const char* format, ...) Q5X_PRINTF_FORMAT(2, 3);
+    void error(const char* format, ...) Q5X_PRINTF_FORMAT(2, 3);
 
 private:
     Log() = default;

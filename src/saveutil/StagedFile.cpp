@@ -3,6 +3,7 @@
 #include "File.h"
 #include "FileSystem.h"
 #include "NativeFile.h"
+#include "PathUtils.h"
 
 #include <algorithm>
 
@@ -13,11 +14,6 @@ namespace {
 // Writes go out in pieces a 32-bit byte count can carry.
 constexpr std::size_t kMaxWriteChunk = 1u << 30;
 
-std::string fileNameOf(const std::string& path) {
-    const std::size_t separator = path.find_last_of("/\\");
-    return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-
 }  // namespace
 
 StagedFile::~StagedFile() {
@@ -26,7 +22,7 @@ StagedFile::~StagedFile() {
 
 bool StagedFile::begin(File* file, const std::string& target) {
     file_.reset(file);
-    targetFileName_ = fileNameOf(target);
+    getFileName(normalizeSlashes(target), targetFileName_, true);
     failed_ = !file_ || targetFileName_.empty();
     return !failed_;
 }

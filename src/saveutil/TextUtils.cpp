@@ -123,16 +123,20 @@ bool splitList(const std::string& text, const std::string& separator, std::vecto
     }
 }
 
-bool hasIgnoreSuffix(const std::string& name) {
-    static const char kSuffix[] = "_ignore";
-    constexpr std::size_t kLength = sizeof kSuffix - 1;
-    if (name.size() < kLength) return false;
-    for (std::size_t i = 0; i < kLength; ++i) {
-        char c = name[name.size() - kLength + i];
+bool equalsIgnoringCase(std::string_view text, std::string_view lowerCase) {
+    if (text.size() != lowerCase.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != kSuffix[i]) return false;
+        if (c != lowerCase[i]) return false;
     }
     return true;
+}
+
+bool hasIgnoreSuffix(const std::string& name) {
+    static constexpr std::string_view kSuffix = "_ignore";
+    return name.size() >= kSuffix.size() &&
+           equalsIgnoringCase(std::string_view(name).substr(name.size() - kSuffix.size()), kSuffix);
 }
 
 }  // namespace Q5XSaveUtil

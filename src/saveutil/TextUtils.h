@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Q5XSaveUtil {
@@ -22,6 +23,8 @@ std::int32_t parseInt(const char* text);
 std::string replaceAll(const std::string& text, const std::string& from, const std::string& to);
 // Splits at every `separator`, trimming blanks from each piece; true when a piece is non-empty.
 bool splitList(const std::string& text, const std::string& separator, std::vector<std::string>& out);
+// True when `text` equals `lowerCase` with ASCII letters compared without regard to case.
+bool equalsIgnoringCase(std::string_view text, std::string_view lowerCase);
 // Names ending in "_ignore" (any case) are left out of the export.
 bool hasIgnoreSuffix(const std::string& name);
 

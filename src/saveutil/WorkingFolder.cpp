@@ -12,12 +12,13 @@ bool getWorkingFolder(std::string& folder) {
     return platform::getCurrentDirectory(folder);
 }
 
-std::string absoluteFromWorkingFolder(const std::string& path) {
-    std::string folder;
-    if (isAbsolutePath(path) || !getWorkingFolder(folder)) return path;
+bool absoluteFromWorkingFolder(std::string& path, std::string& workingFolder) {
+    if (isAbsolutePath(path) || !getWorkingFolder(workingFolder)) return false;
+    std::string folder = workingFolder;
     std::replace(folder.begin(), folder.end(), '\\', '/');
     if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder + path;
+    path = folder + path;
+    return true;
 }
 
 }  // namespace Q5XSaveUtil

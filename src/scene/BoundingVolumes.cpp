@@ -7,6 +7,9 @@
 #include <maya/MItDag.h>
 
 #include <cmath>
+#include <map>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -31,13 +34,33 @@ bool affineInverse(const MFloatMatrix& m, MFloatMatrix& inverse) {
     return true;
 }
 
-std::vector<MDagPath> transformsNamed(const std::string& name) {
-    std::vector<MDagPath> matches;
+// Every transform whose name is the last component of a requested target, found in one walk of
+// the DAG, so that many requests in a large level cost one walk and not one each.
+std::map<std::string, std::vector<MDagPath>> indexTargets(const ExportModel& model) {
+    std::map<std::string, std::vector<MDagPath>> byName;
+    for (const auto& request : model.boundingVolumeRequests) {
+        const std::string& target = request.first;
+        const std::size_t separator = target.rfind('|');
+        byName.try_emplace(separator == std::string::npos ? target : target.substr(separator + 1));
+    }
     for (MItDag it(MItDag::kDepthFirst, MFn::kTransform); !it.isDone(); it.next()) {
+        const auto found = byName.find(MFnDagNode(it.currentItem()).name().asChar());
+        if (found == byName.end()) continue;
         MDagPath path;
         it.getPath(path);
-        const std::string full = path.fullPathName().asChar();
-        if (full == name || MFnDagNode(path).name() == name.c_str()) matches.push_back(path);
+        found->second.push_back(path);
+    }
+    return byName;
+}
+
+// A target names a transform by its full DAG path or by its own name.
+std::vector<MDagPath> transformsNamed(const std::map<std::string, std::vector<MDagPath>>& index,
+                                      const std::string& target) {
+    const std::size_t separator = target.rfind('|');
+    if (separator == std::string::npos) return index.at(target);
+    std::vector<MDagPath> matches;
+    for (const MDagPath& path : index.at(target.substr(separator + 1))) {
+        if (target == path.fullPathName().asChar()) matches.push_back(path);
     }
     return matches;
 }
@@ -65,12 +88,14 @@ void warn(const std::string& text) {
 
 }  // namespace
 
-void resolveBoundingVolumes(const ExportSettings& settings, SceneCollections& collections) {
-    for (const auto& entry : collections.boundingVolumeRequests) {
+void resolveBoundingVolumes(const ExportContext& context, ExportModel& model) {
+    if (model.boundingVolumeRequests.empty()) return;
+    const auto index = indexTargets(model);
+    for (const auto& entry : model.boundingVolumeRequests) {
         const std::string& name = entry.first;
         // Merge groups are addressed as "MERGEGROUP_<number>"; they are resolved with the merge groups.
         if (name.compare(0, 11, "MERGEGROUP_") == 0) continue;
-        const std::vector<MDagPath> matches = transformsNamed(name);
+        const std::vector<MDagPath> matches = transformsNamed(index, name);
         if (matches.empty()) {
             warn("q5xExport: Node \"" + name + "\" used as bounding volume target doesn't exist.");
             continue;
@@ -85,8 +110,8 @@ void resolveBoundingVolumes(const ExportSettings& settings, SceneCollections& co
         MDagPath requester;
         if (!MDagPath::getAPathTo(entry.second.transform, requester)) continue;
         MFloatMatrix targetInverse;
-        if (!affineInverse(worldMatrix(matches.front(), settings.unitScale), targetInverse)) continue;
+        if (!affineInverse(worldMatrix(matches.front(), context.unitScale), targetInverse)) continue;
         // Row vectors: a point of the requesting mesh goes to the world, then into the target.
-        collections.boundingVolumes[shape] = {entry.second.mesh, worldMatrix(requester, settings.unitScale) * targetInverse};
+        model.boundingVolumes[shape] = {entry.second.mesh, worldMatrix(requester, context.unitScale) * targetInverse};
     }
 }

@@ -1,9 +1,10 @@
 #include "ExtraAttributes.h"
 
+#include "saveutil/TextUtils.h"
+
 #include <maya/MPlug.h>
 
 #include <cmath>
-#include <ios>
 
 namespace {
 
@@ -41,32 +42,11 @@ ExtraAttribute maskRow(const char* mayaName, const char* xmlName, std::uint32_t 
     return unsignedRow(ExtraAttribute::kHexMask, mayaName, xmlName, value);
 }
 
-// Digits 0-9 and letters a-z (10 to 35) while they are valid in the base; "0b", "0o", "0x" choose it.
-std::uint32_t parseNumberText(const char* text) {
-    std::uint32_t base = 10;
-    if (text[0] == '0' && (text[1] == 'b' || text[1] == 'B' || text[1] == 'o' || text[1] == 'O' || text[1] == 'x' ||
-                           text[1] == 'X')) {
-        base = (text[1] | 0x20) == 'b' ? 2 : (text[1] | 0x20) == 'o' ? 8 : 16;
-        text += 2;
-    }
-    std::uint32_t value = 0;
-    for (; *text; ++text) {
-        const char c = *text;
-        const std::uint32_t digit = c >= '0' && c <= '9'   ? std::uint32_t(c - '0')
-                                    : c >= 'a' && c <= 'z' ? std::uint32_t(c - 'a' + 10)
-                                    : c >= 'A' && c <= 'Z' ? std::uint32_t(c - 'A' + 10)
-                                                           : 99u;
-        if (digit >= base) break;
-        value = value * base + digit;
-    }
-    return value;
-}
-
 bool readUnsigned(const MPlug& plug, bool fromText, std::uint32_t& value) {
     if (fromText) {
         MString text;
         if (plug.getValue(text)) {
-            value = parseNumberText(text.asChar());
+            value = static_cast<std::uint32_t>(Q5XSaveUtil::parseInt(text.asChar()));
             return true;
         }
     }
@@ -112,18 +92,16 @@ ExtraAttributeValue defaultValue(const ExtraAttribute& row) {
     return value;
 }
 
-void writeValue(const ExtraAttributeValue& value, const ExtraAttribute& row, std::ostream& out) {
-    out << ' ' << row.xmlName << "=\"";
+void writeValue(const ExtraAttributeValue& value, const ExtraAttribute& row, Q5XSaveUtil::XmlWriter& out) {
     switch (row.type) {
-        case ExtraAttribute::kBool: out << (value.boolValue ? "true" : "false"); break;
-        case ExtraAttribute::kFloat: out << value.floatValue; break;
-        case ExtraAttribute::kInt: out << value.intValue; break;
-        case ExtraAttribute::kUnsignedFromInt: out << static_cast<std::int32_t>(value.unsignedValue); break;
-        case ExtraAttribute::kUnsignedFromText: out << value.unsignedValue; break;
-        case ExtraAttribute::kHexMask: out << "0x" << std::hex << value.unsignedValue << std::dec; break;
-        case ExtraAttribute::kText: out << value.text.asChar(); break;
+        case ExtraAttribute::kBool: out.attribute(row.xmlName, value.boolValue); break;
+        case ExtraAttribute::kFloat: out.attribute(row.xmlName, value.floatValue); break;
+        case ExtraAttribute::kInt: out.attribute(row.xmlName, value.intValue); break;
+        case ExtraAttribute::kUnsignedFromInt: out.attribute(row.xmlName, static_cast<std::int32_t>(value.unsignedValue)); break;
+        case ExtraAttribute::kUnsignedFromText: out.attribute(row.xmlName, value.unsignedValue); break;
+        case ExtraAttribute::kHexMask: out.hexAttribute(row.xmlName, value.unsignedValue); break;
+        case ExtraAttribute::kText: out.attribute(row.xmlName, value.text.asChar()); break;
     }
-    out << '"';
 }
 
 // Rows the rigid-body and shape physics tables share.
@@ -251,7 +229,7 @@ ExtraAttributeValue readExtraAttribute(const MFnDependencyNode& node, const Extr
 }
 
 bool writeExtraAttributes(const MFnDependencyNode& node, const ExtraAttribute* table, unsigned rowCount,
-                          std::ostream& out) {
+                          Q5XSaveUtil::XmlWriter& out) {
     bool wrote = false;
     for (unsigned i = 0; i < rowCount; ++i) {
         const ExtraAttributeValue value = readExtraAttribute(node, table[i]);
@@ -262,7 +240,7 @@ bool writeExtraAttributes(const MFnDependencyNode& node, const ExtraAttribute* t
     return wrote;
 }
 
-void writeExtraAttributeValue(const ExtraAttributeValue& value, const ExtraAttribute& row, std::ostream& out) {
+void writeExtraAttributeValue(const ExtraAttributeValue& value, const ExtraAttribute& row, Q5XSaveUtil::XmlWriter& out) {
     if (value.isSet && !equalsDefault(value, row)) {
         writeValue(value, row, out);
     } else if (!row.skipDefault) {

@@ -5,7 +5,8 @@
 #include <maya/MString.h>
 
 #include <cstdint>
-#include <ostream>
+
+#include "saveutil/XmlWriter.h"
 
 // One "q5X_" attribute and the XML attribute it becomes.
 struct ExtraAttribute {
@@ -50,10 +51,10 @@ extern const ExtraAttribute kShadowTable[2];
 // Appends every row whose attribute exists on the node and differs from its default; true when
 // at least one was written.
 bool writeExtraAttributes(const MFnDependencyNode& node, const ExtraAttribute* table, unsigned rowCount,
-                          std::ostream& out);
+                          Q5XSaveUtil::XmlWriter& out);
 // Reads one row's attribute; isSet stays false when it is missing or unreadable.
 ExtraAttributeValue readExtraAttribute(const MFnDependencyNode& node, const ExtraAttribute& row);
 // Writes a value read earlier; an unset or default value is written only when the row keeps defaults.
-void writeExtraAttributeValue(const ExtraAttributeValue& value, const ExtraAttribute& row, std::ostream& out);
+void writeExtraAttributeValue(const ExtraAttributeValue& value, const ExtraAttribute& row, Q5XSaveUtil::XmlWriter& out);
 
 #endif

@@ -75,7 +75,8 @@ std::uint64_t ddsDataSize(const DdsDescription& description) {
     std::uint64_t size = bytesPerChannel(description.storage);
     for (const std::uint64_t factor : {description.width, description.height, description.channels,
                                        description.arraySize}) {
-        if (__builtin_mul_overflow(size, factor, &size)) return UINT64_MAX;
+        if (factor != 0 && size > UINT64_MAX / factor) return UINT64_MAX;
+        size *= factor;
     }
     return size;
 }

@@ -19,7 +19,9 @@ DdsWriteResult writeDdsFile(const std::string& filename, const DdsDescription& d
 
     // The name is made absolute first, so whichever loader answers (an export run may have its own
     // in the list) opens the same file, and a relative name always means the working folder.
-    const std::string path = Q5XSaveUtil::absoluteFromWorkingFolder(filename);
+    std::string path = filename;
+    std::string workingFolder;
+    Q5XSaveUtil::absoluteFromWorkingFolder(path, workingFolder);
     std::string folder;
     Q5XSaveUtil::getDirectory(path, folder);
     Q5XSaveUtil::FileSystem& fileSystem = Q5XSaveUtil::FileSystem::instance();

@@ -3,6 +3,8 @@
 
 #include "DdsFormat.h"
 
+#include <maya/MTypes.h>
+
 #include <cstdint>
 #include <string>
 
@@ -22,9 +24,7 @@ enum class DdsWriteResult {
 DdsWriteResult writeDdsFile(const std::string& filename, const DdsDescription& description, const void* data);
 
 // Entry point for native callers; arraySize below 1 counts as 1. Reports nothing.
-extern "C" __attribute__((visibility("default"))) void writeDDS(const char* filename, std::uint32_t width,
-                                                                std::uint32_t height, std::uint32_t channels,
-                                                                std::int32_t arraySize, const char* type,
-                                                                const void* data);
+PLUGIN_EXPORT void writeDDS(const char* filename, std::uint32_t width, std::uint32_t height, std::uint32_t channels,
+                            std::int32_t arraySize, const char* type, const void* data);
 
 #endif

@@ -28,18 +28,29 @@ protected:
     Q5XSaveUtil::ScopedLoader loader_;
 };
 
-const DocumentLayout kBinaryShapesAndAnimation{true, false, true, false, true};
+ExportOptions binaryShapesAndAnimation() {
+    ExportOptions options;
+    options.shapes = true;
+    options.animation = true;
+    options.binaryFiles = true;
+    return options;
+}
+
+bool write(const std::string& path, DocumentSections& sections) {
+    bool replaced = false;
+    return writeDocument(binaryShapesAndAnimation(), path, "level", sections, replaced);
+}
 
 }  // namespace
 
 TEST_F(DocumentWriter, CompanionFilesCarryTheRecordsAndTheDocumentNamesThem) {
     DocumentSections sections;
-    sections.scene << "  <Scene>\n  </Scene>\n";
+    sections.scene = "  <Scene>\n  </Scene>\n";
     sections.shapeRecords.push_back({kCompanionRecordTriangleSet, {1, 2, 3, 4, 5}});
     sections.shapeRecords.push_back({kCompanionRecordNurbsCurve, {}});
     sections.animationBuffer = {9, 8, 7, 6, 5};
     const std::string path = folder_.file("level.q5x");
-    ASSERT_TRUE(writeDocument(path, "level", kBinaryShapesAndAnimation, sections));
+    ASSERT_TRUE(write(path, sections));
 
     EXPECT_EQ(readFile(path + ".shapes"), words({10, 2, 1, 5}) + std::string("\x01\x02\x03\x04\x05", 5) + words({2, 0}));
     EXPECT_EQ(readFile(path + ".anim"), words({10}) + std::string("\x09\x08\x07\x06\x05", 5));
@@ -62,7 +73,7 @@ TEST_F(DocumentWriter, AnAnimationFileThatCannotBeWrittenFailsTheRunAndChangesNo
     DocumentSections sections;
     sections.shapeRecords.push_back({kCompanionRecordTriangleSet, {1}});
     sections.animationBuffer = {1, 2, 3, 4, 5, 6};
-    EXPECT_FALSE(writeDocument(path, "level", kBinaryShapesAndAnimation, sections));
+    EXPECT_FALSE(write(path, sections));
     EXPECT_EQ(readFile(path), "earlier document");
     EXPECT_EQ(readFile(path + ".shapes"), "earlier shapes");
     EXPECT_EQ(folder_.entries(), (std::vector<std::string>{"level.q5x", "level.q5x.anim", "level.q5x.shapes"}));

@@ -13,33 +13,33 @@ MArgList argsOf(const std::vector<std::string>& words) {
 struct SwitchCase {
     const char* shortName;
     const char* longName;
-    bool ExportFlags::*member;
+    bool ExportOptions::*member;
 };
 
 const SwitchCase kSwitches[] = {
-    {"v", "verbose", &ExportFlags::verbose},
-    {"shap", "shapes", &ExportFlags::shapes},
-    {"n", "normals", &ExportFlags::normals},
-    {"c", "colors", &ExportFlags::colors},
-    {"uvs", "textureCoords", &ExportFlags::textureCoords},
-    {"sw", "skinWeights", &ExportFlags::skinWeights},
-    {"mg", "mergeGroups", &ExportFlags::mergeGroups},
-    {"nc", "nurbscurves", &ExportFlags::nurbsCurves},
-    {"rp", "relativePaths", &ExportFlags::relativePaths},
-    {"grp", "gameRelativePaths", &ExportFlags::gameRelativePaths},
-    {"ik", "ik", &ExportFlags::ikHandles},
-    {"l", "lights", &ExportFlags::lights},
-    {"cams", "cameras", &ExportFlags::cameras},
-    {"ua", "userattributes", &ExportFlags::userAttributes},
-    {"dcams", "defaultcameras", &ExportFlags::defaultCameras},
-    {"ps", "particlesystems", &ExportFlags::particleSystems},
-    {"an", "animation", &ExportFlags::animation},
-    {"bin", "binaryfiles", &ExportFlags::binaryFiles},
-    {"ignbp", "ignoreBindPoses", &ExportFlags::ignoreBindPoses},
-    {"sel", "selection", &ExportFlags::selectionOnly},
+    {"v", "verbose", &ExportOptions::verbose},
+    {"shap", "shapes", &ExportOptions::shapes},
+    {"n", "normals", &ExportOptions::normals},
+    {"c", "colors", &ExportOptions::colors},
+    {"uvs", "textureCoords", &ExportOptions::textureCoords},
+    {"sw", "skinWeights", &ExportOptions::skinWeights},
+    {"mg", "mergeGroups", &ExportOptions::mergeGroups},
+    {"nc", "nurbscurves", &ExportOptions::nurbsCurves},
+    {"rp", "relativePaths", &ExportOptions::relativePaths},
+    {"grp", "gameRelativePaths", &ExportOptions::gameRelativePaths},
+    {"ik", "ik", &ExportOptions::ikHandles},
+    {"l", "lights", &ExportOptions::lights},
+    {"cams", "cameras", &ExportOptions::cameras},
+    {"ua", "userattributes", &ExportOptions::userAttributes},
+    {"dcams", "defaultcameras", &ExportOptions::defaultCameras},
+    {"ps", "particlesystems", &ExportOptions::particleSystems},
+    {"an", "animation", &ExportOptions::animation},
+    {"bin", "binaryfiles", &ExportOptions::binaryFiles},
+    {"ignbp", "ignoreBindPoses", &ExportOptions::ignoreBindPoses},
+    {"sel", "selection", &ExportOptions::selectionOnly},
 };
 
-int switchesSet(const ExportFlags& flags) {
+int switchesSet(const ExportOptions& flags) {
     int count = 0;
     for (const SwitchCase& flag : kSwitches) count += flags.*flag.member ? 1 : 0;
     return count;
@@ -50,24 +50,24 @@ int switchesSet(const ExportFlags& flags) {
 TEST(ExportFlags, EverySwitchWorksInShortAndLongFormAndAlone) {
     for (const SwitchCase& flag : kSwitches) {
         for (const char* name : {flag.shortName, flag.longName}) {
-            const ExportFlags flags = readExportFlags(argsOf({"-f", "x.q5x", std::string("-") + name}));
+            const ExportOptions flags = readExportOptions(argsOf({"-f", "x.q5x", std::string("-") + name}));
             EXPECT_TRUE(flags.*flag.member) << name;
             EXPECT_EQ(switchesSet(flags), 1) << name;
         }
     }
-    EXPECT_EQ(switchesSet(readExportFlags(argsOf({}))), 0);
+    EXPECT_EQ(switchesSet(readExportOptions(argsOf({}))), 0);
 }
 
 TEST(ExportFlags, StringFlagsNeedAFollowingArgument) {
-    ExportFlags flags = readExportFlags(argsOf({"-file", "out/level.q5x", "-gp", "D:$game"}));
+    ExportOptions flags = readExportOptions(argsOf({"-file", "out/level.q5x", "-gp", "D:$game"}));
     EXPECT_TRUE(flags.hasFile);
     EXPECT_EQ(flags.file, "out/level.q5x");
     EXPECT_TRUE(flags.hasGamePath);
     EXPECT_EQ(flags.gamePath, "D:$game");
 
-    flags = readExportFlags(argsOf({"-shapes", "-f"}));
+    flags = readExportOptions(argsOf({"-shapes", "-f"}));
     EXPECT_FALSE(flags.hasFile);
-    flags = readExportFlags(argsOf({"-f", "a.q5x", "-gamePath"}));
+    flags = readExportOptions(argsOf({"-f", "a.q5x", "-gamePath"}));
     EXPECT_TRUE(flags.hasFile);
     EXPECT_FALSE(flags.hasGamePath);
 }
@@ -78,7 +78,7 @@ TEST(ExportFlags, UnknownFlagsAndStrayValuesAreIgnored) {
     args.addArg(2.5);
     args.addArg(MString("-f"));
     args.addArg(MString("a.q5x"));
-    const ExportFlags flags = readExportFlags(args);
+    const ExportOptions flags = readExportOptions(args);
     EXPECT_TRUE(flags.shapes);
     EXPECT_EQ(switchesSet(flags), 1);
     EXPECT_EQ(flags.file, "a.q5x");

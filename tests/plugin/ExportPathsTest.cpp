@@ -55,7 +55,7 @@ TEST_F(ExportPaths, RelativePathsJoinTheWorkingFolder) {
 TEST_F(ExportPaths, GamePathGetsExactlyOneTrailingSlash) {
     EXPECT_EQ(normalizeGamePath(true, "D:$game"), "D:/game/");
     EXPECT_EQ(normalizeGamePath(true, "D:/game/"), "D:/game/");
-    EXPECT_EQ(normalizeGamePath(true, ""), "/");
+    EXPECT_EQ(normalizeGamePath(true, ""), "");  // an empty value is no game path, not the root
     EXPECT_EQ(normalizeGamePath(false, "ignored"), "");
 }
 

@@ -1,4 +1,5 @@
 #include <mayahost/Host.h>
+#define MNoVersionString
 #include <maya/MFnPlugin.h>
 
 #include <gtest/gtest.h>

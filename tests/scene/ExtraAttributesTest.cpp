@@ -1,12 +1,12 @@
 #include "scene/ExtraAttributes.h"
-#include "scene/TransformAttributes.h"
+#include "saveutil/XmlWriter.h"
 
 #include <mayahost/Host.h>
 #include <maya/MSelectionList.h>
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+
 
 namespace {
 
@@ -28,9 +28,10 @@ protected:
     }
 
     static std::string table(const char* name, const ExtraAttribute* rows, unsigned count) {
-        std::ostringstream out;
-        writeExtraAttributes(node(name), rows, count, out);
-        return out.str();
+        std::string out;
+        Q5XSaveUtil::XmlWriter writer(out);
+        writeExtraAttributes(node(name), rows, count, writer);
+        return out;
     }
 };
 
@@ -47,26 +48,27 @@ TEST_F(ExtraAttributes, TablesWriteOnlyWhatDiffersFromTheDefaults) {
 }
 
 TEST_F(ExtraAttributes, TheValueWriterKeepsDefaultsWhenTheRowSaysSo) {
-    std::ostringstream out;
+    std::string text;
+    Q5XSaveUtil::XmlWriter out(text);
     const ExtraAttributeValue unset;
     writeExtraAttributeValue(unset, kShadowTable[0], out);
-    EXPECT_EQ(out.str(), " castsShadows=\"false\"");
+    EXPECT_EQ(text, " castsShadows=\"false\"");
     ExtraAttributeValue set;
     set.isSet = true;
     set.boolValue = true;
-    out.str("");
+    text.clear();
     writeExtraAttributeValue(set, kShadowTable[1], out);
-    EXPECT_EQ(out.str(), " receiveShadows=\"true\"");
-    out.str("");
+    EXPECT_EQ(text, " receiveShadows=\"true\"");
+    text.clear();
     writeExtraAttributeValue(unset, kRenderingTable[0], out);
-    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(text, "");
     // An enumeration reads as its field name.
     EXPECT_EQ(node("edges").findPlug("q5X_castsShadows", true).asString(), "yes");
 }
 
 TEST(FixedText, SixDecimalsAndValuesTooLongForTheShortForm) {
-    EXPECT_EQ(fixedText(1.5f), "1.5");
-    EXPECT_EQ(fixedText(-0.0000001f), "0");
-    EXPECT_EQ(fixedText(123456789.0f), "123456792");
-    EXPECT_EQ(fixedText(-98765432.0f), "-98765432");
+    EXPECT_EQ(Q5XSaveUtil::fixedNumberText(1.5f), "1.5");
+    EXPECT_EQ(Q5XSaveUtil::fixedNumberText(-0.0000001f), "0");
+    EXPECT_EQ(Q5XSaveUtil::fixedNumberText(123456789.0f), "123456792");
+    EXPECT_EQ(Q5XSaveUtil::fixedNumberText(-98765432.0f), "-98765432");
 }

@@ -24,4 +24,11 @@ private:
     MObject plugin_;
 };
 
+// The API version the plug-in was built against, defined by this header as the application
+// expects it. Every file of a plug-in but one defines MNoVersionString before including it.
+#define MAYA_API_VERSION 201650
+#ifndef MNoVersionString
+PLUGIN_EXPORT const char MApiVersion[] = "201650";
+#endif
+
 #endif

@@ -55,9 +55,6 @@ bool moveFileReplacing(const std::string& from, const std::string& to);
 bool deleteFile(const std::string& path);
 bool getCurrentDirectory(std::string& folder);
 
-// Number of files moved into place so far in this process (the host reports it).
-std::uint64_t filesPutInPlace();
-
 }  // namespace platform
 
 #endif

@@ -1,5 +1,5 @@
-#ifndef Q5X_SCENE_NODETABLE_H
-#define Q5X_SCENE_NODETABLE_H
+#ifndef Q5X_MODEL_NODETABLE_H
+#define Q5X_MODEL_NODETABLE_H
 
 #include <maya/MEulerRotation.h>
 #include <maya/MQuaternion.h>

@@ -1,5 +1,5 @@
-#ifndef Q5X_MATERIALS_NAMETABLE_H
-#define Q5X_MATERIALS_NAMETABLE_H
+#ifndef Q5X_MODEL_NAMETABLE_H
+#define Q5X_MODEL_NAMETABLE_H
 
 #include <cstdint>
 #include <map>

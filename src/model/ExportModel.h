@@ -1,0 +1,105 @@
+#ifndef Q5X_MODEL_EXPORTMODEL_H
+#define Q5X_MODEL_EXPORTMODEL_H
+
+#include "NameTable.h"
+#include "NodeTable.h"
+
+#include <maya/MFloatMatrix.h>
+#include <maya/MObject.h>
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+// What a transform becomes in the Scene section, decided by its children.
+enum class NodeKind {
+    TransformGroup = 0,
+    Shape = 1,
+    MergeGroup = 2,
+    MergeChildren = 3,
+    SplitShape = 4,
+    Emitter = 5,
+    Camera = 6,
+    NurbsCurve = 7,
+    Light = 8,
+};
+constexpr unsigned kNodeKindCount = 9;
+
+// The nodes a skin cluster binds, one entry per element of its "matrix" plug in element order
+// (blend indices are positions in this list); an empty name where no single node is connected.
+struct SkinBinding {
+    MObject skinCluster;
+    std::vector<std::string> influences;  // partial DAG path names
+};
+
+// One shape of the Shapes section; instances of a mesh share it.
+struct ShapeRecord {
+    std::uint32_t shapeId = 0;
+    MObject shape;
+    bool split = false;
+    float vertexCompressionRange = 0.0f;
+    bool cpuMesh = false;
+    bool usedDynamically = false;
+    // Material identifiers of the shading groups of instance 0, in shading-group order.
+    std::vector<std::uint32_t> materialIds;
+    bool skinned = false;
+    SkinBinding skin;
+    // Split shapes: the meshes of the "collisions" group below them, with their transforms.
+    std::vector<std::pair<MObject, MObject>> collisionMeshes;
+};
+
+// Requests for a bounding volume by target name, first request first.
+struct BoundingVolumeRequest {
+    MObject transform;
+    MObject mesh;
+};
+
+struct ResolvedBoundingVolume {
+    MObject mesh;
+    MFloatMatrix toTarget;  // requesting transform space to target transform space
+};
+
+// Translation (document units), XYZ rotation (degrees) and scale as the element writes them.
+struct TransformValues {
+    double translation[3] = {0.0, 0.0, 0.0};
+    double rotation[3] = {0.0, 0.0, 0.0};
+    double scale[3] = {1.0, 1.0, 1.0};
+};
+
+constexpr std::uint32_t kNoParent = 0xFFFFFFFFu;
+
+// One element of the Scene section.
+struct SceneNode {
+    MObject transform;
+    std::string pathName;  // partial DAG path name, the node table's key
+    std::uint32_t parent = kNoParent;  // index in ExportModel::nodes
+    unsigned depth = 0;                // 0 for children of the world
+    NodeKind kind = NodeKind::TransformGroup;
+    MObject decidingChild;             // the child that decided the kind, when one did
+    std::int32_t mergeGroupId = 0;
+    bool cpuMesh = false;
+    bool occluder = false;
+    bool hasTransformChildren = false;  // the element is written open, even if no child is exported
+    bool inCompound = false;            // the compound flag this node and its subtree see
+    std::uint32_t nodeId = 0;
+    const ShapeRecord* shape = nullptr;  // mesh and curve shapes
+    bool isReference = false;            // written as a ReferenceNode, without children
+    std::uint32_t referenceId = 0;
+    TransformValues transformValues;
+};
+
+// Everything the scene pass learns before any text is written: the nodes in document order
+// (parents before children, siblings in child order) and the run's tables.
+struct ExportModel {
+    std::vector<SceneNode> nodes;
+    std::map<std::string, ShapeRecord> shapes;  // by shape key
+    NodeTable nodeTable;
+    MaterialTable materials;
+    FileTable files;
+    std::map<std::string, BoundingVolumeRequest> boundingVolumeRequests;
+    std::map<std::string, ResolvedBoundingVolume> boundingVolumes;  // by target shape name
+};
+
+#endif

@@ -1,0 +1,19 @@
+#ifndef Q5X_SCENE_COMMONATTRIBUTES_H
+#define Q5X_SCENE_COMMONATTRIBUTES_H
+
+#include "NodeElements.h"
+
+struct TransformSwitches {
+    bool visibility;
+    bool levelOfDetail;
+    bool transform;
+    bool lockedGroup;
+};
+
+// name, lockedgroup, translation, rotation, scale, visibility and lodDistance, as the switches ask.
+void writeTransformAttributes(const NodeWriteContext& node, const TransformSwitches& switches,
+                              Q5XSaveUtil::XmlWriter& out);
+// objectMask, clipDistance, nodeId and the visibility conditions that close a start tag.
+void writeClosingAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
+
+#endif

@@ -1,0 +1,36 @@
+#ifndef Q5X_SCENE_NODEELEMENTS_H
+#define Q5X_SCENE_NODEELEMENTS_H
+
+#include "model/ExportModel.h"
+#include "model/ExportOptions.h"
+
+#include "saveutil/XmlWriter.h"
+
+// What an element writer sees: the run, the finished model and the node it writes.
+struct NodeWriteContext {
+    const ExportContext& context;
+    const ExportModel& model;
+    const SceneNode& node;
+};
+
+// One element of the Scene section: its tag and the writer of its start tag's attributes. The
+// frame (indentation, children, end tag) is shared; see SceneSection.
+struct NodeElement {
+    const char* tag;
+    void (*writeAttributes)(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
+    bool closingAttributes;  // objectMask, clipDistance, nodeId and the visibility conditions
+};
+
+// The element for a node kind, or null for kinds that have no writer yet.
+const NodeElement* nodeElementFor(NodeKind kind);
+bool hasNodeElement(NodeKind kind);
+// Transforms with a q5X_referenceFilename, whatever their kind.
+const NodeElement& referenceNodeElement();
+
+// The writers, one per element (one file each).
+void writeTransformGroupAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
+void writeMeshShapeAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
+void writeCurveShapeAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
+void writeReferenceNodeAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
+
+#endif

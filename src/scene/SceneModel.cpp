@@ -1,0 +1,245 @@
+#include "SceneModel.h"
+
+#include "AttributeReaders.h"
+#include "Classification.h"
+#include "NodeElements.h"
+#include "ShapeRecords.h"
+#include "TransformValues.h"
+
+#include "saveutil/TextUtils.h"
+
+#include <maya/MFnDagNode.h>
+#include <maya/MGlobal.h>
+#include <maya/MItDag.h>
+#include <maya/MSelectionList.h>
+
+#include <set>
+
+namespace {
+
+const char* kindName(NodeKind kind) {
+    switch (kind) {
+        case NodeKind::TransformGroup: return "Transform group";
+        case NodeKind::Shape: return "Mesh";
+        case NodeKind::MergeGroup: return "Merge-group";
+        case NodeKind::MergeChildren: return "Merged-children";
+        case NodeKind::SplitShape: return "Split-shape";
+        case NodeKind::Emitter: return "Emitter";
+        case NodeKind::Camera: return "Camera";
+        case NodeKind::NurbsCurve: return "NURBS curve";
+        case NodeKind::Light: return "Light";
+    }
+    return "Unknown";
+}
+
+void warn(const std::string& text) {
+    MGlobal::displayWarning(MString(text.c_str()));
+}
+
+// One transform whose children are being visited: the DAG path stands at it while it is on top.
+struct OpenTransform {
+    std::uint32_t nodeIndex;
+    unsigned childDepth;
+    bool inCompound;
+    std::vector<std::uint32_t> children;
+    std::size_t next = 0;
+};
+
+class SceneModelBuilder {
+public:
+    SceneModelBuilder(const ExportContext& context, ExportModel& model) : context_(context), model_(model) {}
+
+    void collectSelection();
+    void walk(MDagPath& world);
+    void warnAboutUnexportedInfluences() const;
+
+private:
+    bool visit(const MDagPath& transform, const OpenTransform& parent, OpenTransform& opened);
+    void warnAboutOverriddenChildren(const MDagPath& transform, const NodeClassification& classification) const;
+    const ShapeRecord* recordShape(const MDagPath& transform, const NodeClassification& classification,
+                                   const MObject& child, bool inCompound);
+
+    const ExportContext& context_;
+    ExportModel& model_;
+    MSelectionList selection_;
+    std::uint32_t nextShapeId_ = 1;
+};
+
+// A selected node brings its ancestors, not its descendants.
+void SceneModelBuilder::collectSelection() {
+    MSelectionList active;
+    MGlobal::getActiveSelectionList(active);
+    for (unsigned i = 0; i < active.length(); ++i) {
+        MObject node;
+        active.getDependNode(i, node);
+        if (!node.hasFn(MFn::kDagNode)) continue;
+        MDagPath path;
+        if (!active.getDagPath(i, path)) continue;
+        for (; path.length() > 0; path.pop()) selection_.add(path, MObject::kNullObj, true);
+    }
+}
+
+// Depth first without recursion: scenes can nest far deeper than a call stack.
+void SceneModelBuilder::walk(MDagPath& path) {
+    std::vector<OpenTransform> open;
+    OpenTransform world{kNoParent, 0, false, {}};
+    for (unsigned i = 0; i < path.childCount(); ++i) {
+        if (path.child(i).hasFn(MFn::kTransform)) world.children.push_back(i);
+    }
+    open.push_back(std::move(world));
+    while (!open.empty()) {
+        OpenTransform& top = open.back();
+        if (top.next == top.children.size()) {
+            open.pop_back();
+            if (!open.empty()) path.pop();
+            continue;
+        }
+        path.push(path.child(top.children[top.next++]));
+        OpenTransform opened{0, 0, false, {}};
+        if (visit(path, top, opened)) {
+            open.push_back(std::move(opened));
+        } else {
+            path.pop();
+        }
+    }
+}
+
+bool SceneModelBuilder::visit(const MDagPath& transform, const OpenTransform& parent, OpenTransform& opened) {
+    const ExportOptions& options = context_.options;
+    NodeClassification classification = classifyTransform(options, selection_, transform);
+    const MFnDagNode node(transform);
+    // An "_ignore" subtree is left out whole, bounding-volume hulls inside it included.
+    if (Q5XSaveUtil::hasIgnoreSuffix(node.name().asChar())) return false;
+    if (!classification.boundingVolumeTarget.empty()) {
+        model_.boundingVolumeRequests.emplace(classification.boundingVolumeTarget,
+                                              BoundingVolumeRequest{transform.node(), classification.boundingVolumeMesh});
+    }
+    if (!classification.exportNode) return false;
+
+    SceneNode scene;
+    scene.transform = transform.node();
+    scene.pathName = transform.partialPathName().asChar();
+    scene.parent = parent.nodeIndex;
+    scene.depth = parent.childDepth;
+    scene.kind = classification.kind;
+    scene.mergeGroupId = classification.mergeGroupId;
+    scene.cpuMesh = classification.cpuMesh;
+    scene.occluder = classification.occluder;
+    scene.inCompound = parent.inCompound;
+
+    const std::string referenceFile = readText(node, "q5X_referenceFilename");
+    scene.isReference = !referenceFile.empty();
+    if (scene.isReference) {
+        scene.referenceId = model_.files.insert(referenceFile);
+    } else if (!hasNodeElement(classification.kind)) {
+        warn(std::string("q5xExport: ") + kindName(classification.kind) +
+             " nodes are not exported yet; left out with everything below it (" + scene.pathName + ")");
+        return false;
+    } else {
+        warnAboutOverriddenChildren(transform, classification);
+        if (readAttribute<bool>(node, "q5X_compound", false)) {
+            scene.inCompound = readAttribute<bool>(node, "q5X_dynamic", false) ||
+                               readAttribute<bool>(node, "q5X_kinematic", false) ||
+                               readAttribute<bool>(node, "q5X_trigger", false);
+        }
+        scene.hasTransformChildren = !classification.transformChildren.empty();
+        if (classification.kind != NodeKind::TransformGroup && classification.kind != NodeKind::MergeChildren) {
+            scene.decidingChild = node.child(classification.childIndex);
+            scene.shape = recordShape(transform, classification, scene.decidingChild, scene.inCompound);
+        }
+    }
+
+    NodeRecord& record = model_.nodeTable[scene.pathName];
+    scene.transformValues = readTransformValues(context_, scene.transform, scene.pathName, record);
+    scene.nodeId = static_cast<std::uint32_t>(model_.nodes.size() + 1);
+    record.nodeId = scene.nodeId;
+    opened = {scene.nodeId - 1, scene.depth + 1, scene.inCompound, std::move(classification.transformChildren)};
+    const bool descend = !scene.isReference && scene.hasTransformChildren;
+    model_.nodes.push_back(std::move(scene));
+    return descend;
+}
+
+void SceneModelBuilder::warnAboutOverriddenChildren(const MDagPath& transform,
+                                                    const NodeClassification& classification) const {
+    if (classification.overriddenChildren.empty()) return;
+    std::string leftOut;
+    for (std::uint32_t index : classification.overriddenChildren) {
+        if (!leftOut.empty()) leftOut += ", ";
+        leftOut += MFnDagNode(transform.child(index)).name().asChar();
+    }
+    warn(std::string("q5xExport: ") + transform.partialPathName().asChar() +
+         " has more than one exportable child; it is written for " +
+         MFnDagNode(transform.child(classification.childIndex)).name().asChar() + " and leaves out " + leftOut);
+}
+
+const ShapeRecord* SceneModelBuilder::recordShape(const MDagPath& transform, const NodeClassification& classification,
+                                                  const MObject& child, bool inCompound) {
+    const bool isMesh = classification.kind == NodeKind::Shape || classification.kind == NodeKind::SplitShape;
+    if (!isMesh && classification.kind != NodeKind::NurbsCurve) return nullptr;
+    const bool split = classification.kind == NodeKind::SplitShape;
+    // The shape object's name (its first path), so that every instance of a shape shares one record.
+    const std::string key = std::string(MFnDagNode(child).partialPathName().asChar()) + (split ? "*SplitShape*" : "");
+    const auto inserted = model_.shapes.try_emplace(key);
+    ShapeRecord& record = inserted.first->second;
+    if (inserted.second) {
+        record.shapeId = nextShapeId_++;
+        record.shape = child;
+    }
+    if (!isMesh) return &record;
+
+    const MFnDagNode node(transform);
+    if (inserted.second) {
+        record.split = split;
+        record.cpuMesh = classification.cpuMesh;
+        const std::string range = readText(node, "q5X_vertexCompressionRange");
+        if (!range.empty()) Q5XSaveUtil::parseFloat(range.c_str(), record.vertexCompressionRange);
+        if (split) collectCollisionMeshes(context_.options, selection_, transform, record);
+        record.materialIds = collectMaterialIds(child, model_.materials);
+        if (context_.options.skinWeights) record.skinned = findSkinBinding(child, record.skin);
+    }
+    const RigidBodyFlags rigidBody = readRigidBodyFlags(node);
+    if (rigidBody.any() && !split) {
+        record.usedDynamically = rigidBody.compoundChild ? inCompound
+                                                         : rigidBody.dynamic || rigidBody.kinematic ||
+                                                               readAttribute<bool>(node, "q5X_trigger", false);
+    }
+    return &record;
+}
+
+// Blend indices are positions in the bind list, so an influence that is not in the document
+// still holds its place (as node 0); say which, once per skin cluster.
+void SceneModelBuilder::warnAboutUnexportedInfluences() const {
+    std::set<std::string> warned;
+    for (const auto& entry : model_.shapes) {
+        const ShapeRecord& record = entry.second;
+        if (!record.skinned) continue;
+        const std::string cluster = MFnDependencyNode(record.skin.skinCluster).name().asChar();
+        if (warned.count(cluster)) continue;
+        std::string missing;
+        for (std::size_t i = 0; i < record.skin.influences.size(); ++i) {
+            const std::string& influence = record.skin.influences[i];
+            if (!influence.empty() && model_.nodeTable.count(influence)) continue;
+            if (!missing.empty()) missing += ", ";
+            missing += influence.empty() ? "matrix[" + std::to_string(i) + "] (no single node)" : influence;
+        }
+        if (missing.empty()) continue;
+        warned.insert(cluster);
+        warn("q5xExport: Skin cluster " + cluster + " binds influences that are not exported: " + missing +
+             "; their blend indices refer to node 0");
+    }
+}
+
+}  // namespace
+
+MStatus buildSceneModel(const ExportContext& context, ExportModel& model) {
+    MStatus status;
+    MItDag dag(MItDag::kDepthFirst, MFn::kInvalid, &status);
+    if (!status) return status;
+    MDagPath world;
+    dag.getPath(world);
+    SceneModelBuilder builder(context, model);
+    if (context.options.selectionOnly) builder.collectSelection();
+    builder.walk(world);
+    if (context.options.skinWeights) builder.warnAboutUnexportedInfluences();
+    return MStatus::kSuccess;
+}
