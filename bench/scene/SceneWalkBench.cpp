@@ -1,5 +1,7 @@
-// The Scene section of a level of 100k transforms with steering attributes.
+// The Scene section of a level of 100k transforms with steering attributes, and the bounding
+// volumes of a level with many requests.
 #include "saveutil/XmlWriter.h"
+#include "scene/BoundingVolumes.h"
 #include "scene/SceneModel.h"
 #include "scene/SceneSection.h"
 
@@ -69,6 +71,48 @@ void SceneSection100kTransforms(benchmark::State& state) {
     mayahost::resetScene();
 }
 
+constexpr int kTargets = 20000;
+constexpr int kHulls = 2000;
+
+// 20,000 shapes and 2,000 hulls that each name one of them as their bounding-volume target.
+void generateBoundingVolumeScene(const std::string& path) {
+    std::ofstream out(path);
+    out << "//Maya ASCII 2016 scene\nrequires maya \"2016\";\ncurrentUnit -l centimeter -a degree -t film;\n";
+    for (int t = 0; t < kTargets; ++t) {
+        out << "createNode transform -n \"rock" << t << "\";\n\tsetAttr \".t\" -type \"double3\" " << t << " 0 0 ;\n"
+            << "createNode mesh -n \"rockShape" << t << "\" -p \"rock" << t << "\";\n";
+    }
+    for (int h = 0; h < kHulls; ++h) {
+        out << "createNode transform -n \"hull" << h << "\";\n"
+            << "\taddAttr -ci true -sn \"q5X_boundingVolume\" -ln \"q5X_boundingVolume\" -dt \"string\";\n"
+            << "\tsetAttr \".q5X_boundingVolume\" -type \"string\" \"rock" << h * 7 << "\";\n"
+            << "createNode mesh -n \"hullShape" << h << "\" -p \"hull" << h << "\";\n";
+    }
+}
+
+void BoundingVolumes2000In22000Transforms(benchmark::State& state) {
+    mayahost::setOutputStream(nullptr);
+    const std::string path = (std::filesystem::temp_directory_path() / "q5x_bench_bounding_volumes.ma").string();
+    if (!std::filesystem::exists(path)) generateBoundingVolumeScene(path);
+    std::string error;
+    if (!mayahost::openScene(path, error)) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    std::size_t resolved = 0;
+    for (auto _ : state) {
+        ExportContext context;
+        context.options.shapes = true;
+        ExportModel model;
+        buildSceneModel(context, model);
+        resolveBoundingVolumes(context, model);
+        resolved = model.boundingVolumes.size();
+    }
+    state.counters["resolved"] = double(resolved);
+    mayahost::resetScene();
+}
+
 }  // namespace
 
+BENCHMARK(BoundingVolumes2000In22000Transforms)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(SceneSection100kTransforms)->Unit(benchmark::kMillisecond)->Iterations(2);

@@ -5,7 +5,7 @@
 
 #include "saveutil/TextUtils.h"
 
-#include <maya/MFnDagNode.h>
+#include <maya/MFnDependencyNode.h>
 #include <maya/MPlug.h>
 
 #include <string_view>
@@ -39,7 +39,7 @@ float lodDistanceFromName(const char* text) {
     return distance;
 }
 
-void writeLevelOfDetail(const MFnDagNode& node, XmlWriter& out) {
+void writeLevelOfDetail(const MFnDependencyNode& node, XmlWriter& out) {
     const MString name = node.name();
     if (std::string_view(name.asChar(), name.length()).substr(0, 4) == "lod_") {
         out.beginValue("lodDistance");
@@ -67,7 +67,7 @@ void writeLevelOfDetail(const MFnDagNode& node, XmlWriter& out) {
 }  // namespace
 
 void writeTransformAttributes(const NodeWriteContext& context, const TransformSwitches& switches, XmlWriter& out) {
-    const MFnDagNode node(context.node.transform);
+    const MFnDependencyNode node(context.node.transform);
     const MString name = node.name();
     out.attribute("name", std::string_view(name.asChar(), name.length()));
     if (switches.lockedGroup && readAttribute<bool>(node, "q5X_lockedGroup", false)) out.attribute("lockedgroup", true);
@@ -82,7 +82,7 @@ void writeTransformAttributes(const NodeWriteContext& context, const TransformSw
 }
 
 void writeClosingAttributes(const NodeWriteContext& context, XmlWriter& out) {
-    const MFnDagNode node(context.node.transform);
+    const MFnDependencyNode node(context.node.transform);
     static const ExtraAttribute kObjectMask = {ExtraAttribute::kHexMask, false, 0.0f, 0, 255, "", "q5X_objectMask",
                                                "objectMask", true};
     const ExtraAttributeValue mask = readExtraAttribute(node, kObjectMask);

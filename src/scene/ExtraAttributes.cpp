@@ -216,7 +216,7 @@ const ExtraAttribute kShadowTable[2] = {
 
 ExtraAttributeValue readExtraAttribute(const MFnDependencyNode& node, const ExtraAttribute& row) {
     ExtraAttributeValue value = defaultValue(row);
-    if (row.mayaName[0] == '\0' || row.type > ExtraAttribute::kHexMask) return value;
+    if (row.mayaName.length() == 0 || row.type > ExtraAttribute::kHexMask) return value;
     MStatus status;
     const MPlug plug = node.findPlug(row.mayaName, true, &status);
     if (!status) return value;

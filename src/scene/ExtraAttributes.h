@@ -25,7 +25,7 @@ struct ExtraAttribute {
     std::int32_t intDefault;
     std::uint32_t unsignedDefault;
     const char* textDefault;
-    const char* mayaName;
+    MString mayaName;  // built once: steering attributes are looked up for every node
     const char* xmlName;
     bool skipDefault;
 };

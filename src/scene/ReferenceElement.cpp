@@ -2,10 +2,10 @@
 #include "AttributeReaders.h"
 #include "CommonAttributes.h"
 
-#include <maya/MFnDagNode.h>
+#include <maya/MFnDependencyNode.h>
 
 void writeReferenceNodeAttributes(const NodeWriteContext& context, Q5XSaveUtil::XmlWriter& out) {
-    const MFnDagNode node(context.node.transform);
+    const MFnDependencyNode node(context.node.transform);
     writeTransformAttributes(context, {true, false, true, false}, out);
     out.attribute("referenceId", context.node.referenceId);
     if (hasAttribute(node, "q5X_referenceRuntimeLoaded") && !readAttribute<bool>(node, "q5X_referenceRuntimeLoaded", true)) {

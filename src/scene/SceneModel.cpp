@@ -150,7 +150,7 @@ bool SceneModelBuilder::visit(const MDagPath& transform, const OpenTransform& pa
     }
 
     NodeRecord& record = model_.nodeTable[scene.pathName];
-    scene.transformValues = readTransformValues(context_, scene.transform, scene.pathName, record);
+    scene.transformValues = readTransformValues(context_, transform, scene.pathName, record);
     scene.nodeId = static_cast<std::uint32_t>(model_.nodes.size() + 1);
     record.nodeId = scene.nodeId;
     opened = {scene.nodeId - 1, scene.depth + 1, scene.inCompound, std::move(classification.transformChildren)};

@@ -6,7 +6,7 @@
 
 #include "saveutil/TextUtils.h"
 
-#include <maya/MFnDagNode.h>
+#include <maya/MFnDependencyNode.h>
 #include <maya/MPlug.h>
 
 using Q5XSaveUtil::XmlWriter;
@@ -16,7 +16,7 @@ namespace {
 const TransformSwitches kShapeSwitches = {true, false, true, true};
 
 // "yes" and "no" (any case) on the transform, else the shape's own flag, else false.
-ExtraAttributeValue shadowValue(const MFnDagNode& transform, const MFnDagNode& shape, const char* steering,
+ExtraAttributeValue shadowValue(const MFnDependencyNode& transform, const MFnDependencyNode& shape, const char* steering,
                                 const char* mayaFlag) {
     ExtraAttributeValue value;
     const std::string text = readText(transform, steering);
@@ -32,12 +32,12 @@ ExtraAttributeValue shadowValue(const MFnDagNode& transform, const MFnDagNode& s
     return value;
 }
 
-void writeShadows(const MFnDagNode& transform, const MFnDagNode& shape, XmlWriter& out) {
+void writeShadows(const MFnDependencyNode& transform, const MFnDependencyNode& shape, XmlWriter& out) {
     writeExtraAttributeValue(shadowValue(transform, shape, "q5X_castsShadows", "castsShadows"), kShadowTable[0], out);
     writeExtraAttributeValue(shadowValue(transform, shape, "q5X_receiveShadows", "receiveShadows"), kShadowTable[1], out);
 }
 
-void writeRigidBody(const MFnDagNode& node, XmlWriter& out) {
+void writeRigidBody(const MFnDependencyNode& node, XmlWriter& out) {
     const RigidBodyFlags flags = readRigidBodyFlags(node);
     if (!flags.compoundChild) {
         if (flags.kinematic) {
@@ -51,7 +51,7 @@ void writeRigidBody(const MFnDagNode& node, XmlWriter& out) {
     if (flags.any()) writeExtraAttributes(node, kShapePhysicsTable, 15, out);
 }
 
-void writeSplitUvs(const MFnDagNode& node, XmlWriter& out) {
+void writeSplitUvs(const MFnDependencyNode& node, XmlWriter& out) {
     static const char* const kNames[] = {"q5X_splitMinU", "q5X_splitMinV", "q5X_splitMaxU", "q5X_splitMaxV",
                                          "q5X_splitUvWorldScale"};
     float values[5];
@@ -90,12 +90,12 @@ void writeSkinBindNodeIds(const NodeWriteContext& context, XmlWriter& out) {
 }  // namespace
 
 void writeMeshShapeAttributes(const NodeWriteContext& context, XmlWriter& out) {
-    const MFnDagNode node(context.node.transform);
+    const MFnDependencyNode node(context.node.transform);
     writeTransformAttributes(context, kShapeSwitches, out);
     out.attribute("shapeId", context.node.shape->shapeId);
     writeRigidBody(node, out);
     writeSplitUvs(node, out);
-    writeShadows(node, MFnDagNode(context.node.decidingChild), out);
+    writeShadows(node, MFnDependencyNode(context.node.decidingChild), out);
     writeExtraAttributes(node, kRenderingTable, 10, out);
     writeMaterialIds(*context.node.shape, out);
     writeSkinBindNodeIds(context, out);
@@ -104,5 +104,5 @@ void writeMeshShapeAttributes(const NodeWriteContext& context, XmlWriter& out) {
 void writeCurveShapeAttributes(const NodeWriteContext& context, XmlWriter& out) {
     writeTransformAttributes(context, kShapeSwitches, out);
     out.attribute("shapeId", context.node.shape->shapeId);
-    writeExtraAttributes(MFnDagNode(context.node.transform), kRenderingTable, 10, out);
+    writeExtraAttributes(MFnDependencyNode(context.node.transform), kRenderingTable, 10, out);
 }

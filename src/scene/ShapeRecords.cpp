@@ -13,7 +13,7 @@
 
 #include <algorithm>
 
-RigidBodyFlags readRigidBodyFlags(const MFnDagNode& transform) {
+RigidBodyFlags readRigidBodyFlags(const MFnDependencyNode& transform) {
     RigidBodyFlags flags;
     flags.isStatic = readAttribute<bool>(transform, "q5X_static", true);
     flags.kinematic = readAttribute<bool>(transform, "q5X_kinematic", false);

@@ -19,7 +19,7 @@ struct RigidBodyFlags {
     bool compoundChild = false;
     bool any() const { return isStatic || kinematic || dynamic || compoundChild; }
 };
-RigidBodyFlags readRigidBodyFlags(const MFnDagNode& transform);
+RigidBodyFlags readRigidBodyFlags(const MFnDependencyNode& transform);
 
 // Material identifiers of the shading groups of the mesh's instance 0, registered in the
 // material table in shading-group order; "lambert1" when no group names a shader.

@@ -37,7 +37,7 @@ void writeJointLimits(const MFnTransform& joint, XmlWriter& out) {
 }  // namespace
 
 void writeTransformGroupAttributes(const NodeWriteContext& context, XmlWriter& out) {
-    const MFnTransform node(context.node.transform);
+    const MFnDependencyNode node(context.node.transform);
     writeTransformAttributes(context, {true, true, true, true}, out);
     if (!readAttribute<bool>(node, "q5X_joint", false)) {
         writeExtraAttributes(node, kTransformRigidBodyTable, 16, out);
@@ -45,5 +45,5 @@ void writeTransformGroupAttributes(const NodeWriteContext& context, XmlWriter& o
     }
     out.attribute("joint", true);
     writeExtraAttributes(node, kJointTable, 13, out);
-    writeJointLimits(node, out);
+    writeJointLimits(MFnTransform(context.node.transform), out);
 }

@@ -92,7 +92,7 @@ MVector translationOf(const MTransformationMatrix& m, const MFnDependencyNode& n
 
 }  // namespace
 
-TransformValues readTransformValues(const ExportContext& context, const MObject& transform,
+TransformValues readTransformValues(const ExportContext& context, const MDagPath& transform,
                                     const std::string& pathName, NodeRecord& record) {
     const MFnTransform node(transform);
     const MTransformationMatrix current = node.transformation();

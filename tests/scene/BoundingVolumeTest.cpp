@@ -26,6 +26,18 @@ TEST(BoundingVolumes, RequestsResolveToTheTargetShapeWithTheCarryingMatrix) {
     mayahost::resetScene();
 }
 
+TEST(BoundingVolumes, AHullInsideAnIgnoredSubtreeAsksForNothing) {
+    mayahost::setOutputStream(nullptr);
+    std::string error;
+    ASSERT_TRUE(mayahost::openScene(std::string(Q5X_TEST_SCENES) + "/node_frame_rules.ma", error)) << error;
+    ExportContext context;
+    context.options.shapes = true;
+    ExportModel model;
+    ASSERT_TRUE(buildSceneModel(context, model));
+    EXPECT_TRUE(model.boundingVolumeRequests.empty());
+    mayahost::resetScene();
+}
+
 TEST(SplitShapes, TheCollisionsGroupGivesTheCollisionMeshes) {
     mayahost::setOutputStream(nullptr);
     std::string error;

@@ -1,6 +1,7 @@
 // The Scene section of small scenes, against text written out by hand from the rules.
 #include "support/HostRunner.h"
 #include "support/TempFolder.h"
+#include "support/WellFormed.h"
 
 #include <gtest/gtest.h>
 
@@ -18,13 +19,14 @@ Export exportScene(const std::string& scene, const std::string& flags, const std
     arguments.insert(arguments.end(), {"-c", "Q5XExporter " + flags + " -f \"" + folder.file("out.q5x") + "\""});
     Export result{runHost(arguments), ""};
     const std::string document = readFile(folder.file("out.q5x"));
+    EXPECT_EQ(xmlProblem(document), "") << document;
     const std::size_t start = document.find("  <Scene>");
     const std::size_t end = document.find("  </Scene>\n");
     if (start != std::string::npos && end != std::string::npos) result.scene = document.substr(start, end + 11 - start);
     return result;
 }
 
-const char* const kStaticShape = " static=\"true\" castsShadows=\"false\" receiveShadows=\"false\" materialIds=\"1\"";
+const char* const kStaticShape = " static=\"true\" castsShadows=\"true\" receiveShadows=\"true\" materialIds=\"1\"";
 
 }  // namespace
 
@@ -126,15 +128,74 @@ TEST(SceneSection, MaterialIdsFollowTheShadingGroupsOfTheFaces) {
     const Export result = exportScene("per_face_materials.ma", "-shapes");
     ASSERT_EQ(result.run.exitCode, 0) << result.run.output;
     // Groups in object-group order: tiles (face 0) then brick (faces 1-2); ids in first-seen order.
-    EXPECT_NE(result.scene.find("<Shape name=\"wall\" shapeId=\"1\" static=\"true\" castsShadows=\"false\" "
-                                "receiveShadows=\"false\" materialIds=\"1,2\" nodeId=\"1\"/>"),
+    EXPECT_NE(result.scene.find("<Shape name=\"wall\" shapeId=\"1\" static=\"true\" castsShadows=\"true\" "
+                                "receiveShadows=\"true\" materialIds=\"1,2\" nodeId=\"1\"/>"),
               std::string::npos)
         << result.scene;
     // A group without a shader warns and the mesh falls back to lambert1 (the third name).
-    EXPECT_NE(result.scene.find("<Shape name=\"bare\" shapeId=\"2\" static=\"true\" castsShadows=\"false\" "
-                                "receiveShadows=\"false\" materialIds=\"3\" nodeId=\"2\"/>"),
+    EXPECT_NE(result.scene.find("<Shape name=\"bare\" shapeId=\"2\" static=\"true\" castsShadows=\"true\" "
+                                "receiveShadows=\"true\" materialIds=\"3\" nodeId=\"2\"/>"),
               std::string::npos)
         << result.scene;
     EXPECT_NE(result.run.output.find("// Warning: q5xExport: ShadingGroup surfaceShader attribute source plug not found (emptySG) //"),
               std::string::npos);
+}
+
+TEST(SceneSection, ReferencesPivotsAndCompetingChildren) {
+    const Export result = exportScene("node_frame_rules.ma", "-shapes -nurbscurves -lights");
+    ASSERT_EQ(result.run.exitCode, 0) << result.run.output;
+    // A reference stays a reference whatever its child is (a light here). Pivots fold into the
+    // translation: pivoted = T + Rp - R(Rp) = (1,0,0) + (1,0,0) - (0,1,0); scaledAbout = Sp - S(Sp)
+    // = (0,2,0) - (0,4,0). Of a mesh and a curve under one transform the later child decides.
+    EXPECT_EQ(result.scene,
+              "  <Scene>\n"
+              "    <ReferenceNode name=\"lampRef\" translation=\"0 3 0\" referenceId=\"1\" nodeId=\"1\"/>\n"
+              "    <TransformGroup name=\"pivoted\" translation=\"2 -1 0\" rotation=\"0 0 90\" nodeId=\"2\">\n"
+              "      <TransformGroup name=\"scaledAbout\" translation=\"0 -2 0\" scale=\"2 2 2\" nodeId=\"3\"/>\n"
+              "    </TransformGroup>\n"
+              "    <Shape name=\"twoKinds\" shapeId=\"1\" nodeId=\"4\"/>\n"
+              "  </Scene>\n");
+    EXPECT_NE(result.run.output.find("// Warning: q5xExport: Node pivoted has moved pivots; its animation keys are "
+                                     "written without the pivot offset. //"),
+              std::string::npos);
+    EXPECT_NE(result.run.output.find("twoKinds has more than one exportable child; it is written for twoKindsCurve "
+                                     "and leaves out twoKindsMesh"),
+              std::string::npos);
+    EXPECT_NE(result.run.output.find(", 2 warnings,"), std::string::npos) << result.run.output;
+}
+
+TEST(SceneSection, EveryBindElementKeepsItsPlace) {
+    const Export result = exportScene("skin_bind_list.ma", "-shapes -skinWeights");
+    ASSERT_EQ(result.run.exitCode, 0) << result.run.output;
+    // matrix[0] hip, [1] a joint in an ignored group, [2] nothing connected, [3] knee.
+    EXPECT_NE(result.scene.find("<Shape name=\"leg\" shapeId=\"1\" static=\"true\" castsShadows=\"true\" "
+                                "receiveShadows=\"true\" materialIds=\"1\" skinBindNodeIds=\"1 0 0 2\" nodeId=\"3\"/>"),
+              std::string::npos)
+        << result.scene;
+    EXPECT_NE(result.run.output.find("// Warning: q5xExport: Skin cluster skinCluster1 binds influences that are not "
+                                     "exported: twist, matrix[2] (no single node); their blend indices refer to node 0 //"),
+              std::string::npos)
+        << result.run.output;
+}
+
+TEST(SceneSection, TextFromTheSceneIsEscaped) {
+    TempFolder folder;
+    const std::string scene = folder.file("R&D \"test\".ma");
+    writeFile(scene, std::string("//Maya ASCII 2016 scene\nrequires maya \"2016\";\n") +
+                         "createNode transform -n \"box\\\" visibility=\\\"false\\\"/><ReferenceNode a=\\\"&\";\n"
+                         "createNode transform -n \"caf\xC3\xA9\x01\";\n"
+                         "\taddAttr -ci true -sn \"q5X_referenceFilename\" -ln \"q5X_referenceFilename\" -dt \"string\";\n"
+                         "\tsetAttr \".q5X_referenceFilename\" -type \"string\" \"D:/\xE3\x83\x86/a&b<c>.q5x\";\n");
+    const HostRun run = runHost({scene, "-c", "Q5XExporter -f \"" + folder.file("out.q5x") + "\""});
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    const std::string document = readFile(folder.file("out.q5x"));
+    EXPECT_EQ(xmlProblem(document), "") << document;
+    EXPECT_NE(document.find("<q5X name=\"R&amp;D &quot;test&quot;\" version"), std::string::npos) << document;
+    EXPECT_NE(document.find("    <TransformGroup name=\"box&quot; visibility=&quot;false&quot;/>&lt;ReferenceNode "
+                            "a=&quot;&amp;\" nodeId=\"1\"/>\n"
+                            "    <ReferenceNode name=\"caf\xE9?\" referenceId=\"1\" nodeId=\"2\"/>\n"),
+              std::string::npos)
+        << document;
+    EXPECT_NE(run.output.find("// Warning: q5xExport: Control characters in the texts of caf"), std::string::npos)
+        << run.output;
 }

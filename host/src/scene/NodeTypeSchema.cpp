@@ -41,6 +41,9 @@ public:
         NodeType& shape = define("shape", MFn::kShape, &dagNode);
         NodeType& geometry = define("geometryShape", MFn::kGeometric, &shape);
         NodeType& surface = define("surfaceShape", MFn::kSurface, &geometry);
+        // Render stats that every surface carries, on by default.
+        surface.add(makeNumeric("castsShadows", "csh", N::kBoolean, 1));
+        surface.add(makeNumeric("receiveShadows", "rcsh", N::kBoolean, 1));
         defineMeshAttributes(define("mesh", MFn::kMesh, &surface));
         NodeType& curve = define("curveShape", MFn::kCurve, &geometry);
         define("nurbsCurve", MFn::kNurbsCurve, &curve).add(makeTyped("cached", "cc", D::kNurbsCurve));
