@@ -1,6 +1,7 @@
 // Whole export runs through q5xhost, checked against documents written out by hand.
 #include "support/HostRunner.h"
 #include "support/TempFolder.h"
+#include "support/WellFormed.h"
 
 #include <gtest/gtest.h>
 
@@ -94,4 +95,5 @@ TEST(ExportSkeleton, RepeatedRunsGiveIdenticalBytes) {
     ASSERT_EQ(runHost({"-c", exportCommand("-shapes -an", folder.file("a.q5x"))}).exitCode, 0);
     ASSERT_EQ(runHost({"-c", exportCommand("-shapes -an", folder.file("b.q5x"))}).exitCode, 0);
     EXPECT_EQ(readFile(folder.file("a.q5x")), readFile(folder.file("b.q5x")));
+    EXPECT_EQ(xmlProblem(readFile(folder.file("a.q5x"))), "");
 }
