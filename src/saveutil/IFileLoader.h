@@ -13,7 +13,7 @@ enum FileMode : std::uint32_t {
     kFileModeRead = 0,
     kFileModeWrite = 1,     // create or truncate
     kFileModeAppend = 2,
-    kFileModeWriteNew = 3,  // fails when a regular file of that name exists
+    kFileModeWriteNew = 3,  // creates a new file; fails when anything (a link too) has that name
 };
 
 enum class PathKind { Missing = 0, File = 1, Directory = 2 };

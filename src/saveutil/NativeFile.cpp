@@ -62,12 +62,12 @@ bool NativeFile::open(const std::string& path, std::uint32_t mode) {
     name_ = normalizePath(path);
     openedPath_ = path;
     if (mode > kFileModeWriteNew) return false;
-    if (mode == kFileModeWriteNew && pathKind(path) == PathKind::File) return false;
 
     const platform::Access access = mode == kFileModeRead ? platform::Access::Read : platform::Access::Write;
-    const platform::Disposition disposition = mode == kFileModeRead     ? platform::Disposition::OpenExisting
-                                              : mode == kFileModeAppend ? platform::Disposition::OpenAlways
-                                                                        : platform::Disposition::CreateAlways;
+    const platform::Disposition disposition = mode == kFileModeRead       ? platform::Disposition::OpenExisting
+                                              : mode == kFileModeAppend   ? platform::Disposition::OpenAlways
+                                              : mode == kFileModeWriteNew ? platform::Disposition::CreateNew
+                                                                          : platform::Disposition::CreateAlways;
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
         handle_ = platform::createFile(path, access, disposition);
         if (handle_ != platform::kInvalidHandle || platform::lastError() != platform::kErrorSharingViolation) break;

@@ -5,7 +5,11 @@
 #include "NativeFile.h"
 #include "PathUtils.h"
 
+#include <platform/FileServices.h>
+
 #include <algorithm>
+#include <cstdio>
+#include <random>
 
 namespace Q5XSaveUtil {
 
@@ -13,6 +17,17 @@ namespace {
 
 // Writes go out in pieces a 32-bit byte count can carry.
 constexpr std::size_t kMaxWriteChunk = 1u << 30;
+// Fresh names to try when one is taken (which only a hostile neighbour can arrange).
+constexpr int kCreateAttempts = 8;
+
+// Opens a new temporary file for `target` with `create`, trying fresh names while they are taken.
+template <typename Create>
+File* createTemporary(const std::string& target, Create create) {
+    for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
+        if (File* file = create(StagedFile::temporaryName(target))) return file;
+    }
+    return nullptr;
+}
 
 }  // namespace
 
@@ -27,16 +42,29 @@ bool StagedFile::begin(File* file, const std::string& target) {
     return !failed_;
 }
 
+std::string StagedFile::temporaryName(const std::string& target) {
+    std::random_device entropy;
+    const std::uint64_t random = (std::uint64_t(entropy()) << 32) ^ entropy();
+    char tail[48];
+    std::snprintf(tail, sizeof tail, ".%u-%016llx", platform::currentProcessId(), static_cast<unsigned long long>(random));
+    return target + tail + kTemporarySuffix;
+}
+
 bool StagedFile::open(FileSystem& fileSystem, const std::string& name) {
     discard();
-    return begin(fileSystem.open(name + kTemporarySuffix, kFileModeWrite), name);
+    return begin(createTemporary(name, [&](const std::string& temporary) {
+                     return fileSystem.open(temporary, kFileModeWriteNew);
+                 }),
+                 name);
 }
 
 bool StagedFile::openNative(const std::string& path) {
     discard();
-    auto file = std::make_unique<NativeFile>();
-    if (!file->open(path + kTemporarySuffix, kFileModeWrite)) return begin(nullptr, path);
-    return begin(file.release(), path);
+    return begin(createTemporary(path, [](const std::string& temporary) -> File* {
+                     auto file = std::make_unique<NativeFile>();
+                     return file->open(temporary, kFileModeWriteNew) ? file.release() : nullptr;
+                 }),
+                 path);
 }
 
 bool StagedFile::write(const void* data, std::size_t size) {

@@ -15,9 +15,15 @@ class FileSystem;
 // temporary file beside the target; commit() syncs it and renames it over the target, so a
 // reader never sees a half-written file and a failed write leaves an earlier file untouched.
 // A staged file that is never committed is deleted.
+//
+// The temporary file is "<target>.<process id>-<random>.q5xtmp", created exclusively: nothing
+// planted beside the target (a link to another file) can be followed, two runs writing the same
+// target never share one, and a file left by a killed run says whose it was.
 class StagedFile {
 public:
     static constexpr const char* kTemporarySuffix = ".q5xtmp";
+    // The unpredictable name of a new temporary file for `target`.
+    static std::string temporaryName(const std::string& target);
 
     StagedFile() = default;
     ~StagedFile();

@@ -31,11 +31,33 @@ TEST(FileServices, NamesResolveWithoutRegardToCase) {
     EXPECT_EQ(entry.storedName, "Wall.DDS");
     EXPECT_FALSE(entry.isDirectory);
 
-    // A new file in a folder of another case goes into the existing folder.
-    const FileHandle created = createFile(folder.file("maps/new.txt"), Access::Write, Disposition::CreateAlways);
+    // Writing goes to exactly the name given: another case is another file on this platform, and
+    // a missing folder of that case is not stood in for by the existing one.
+    writeFile(folder.file("Notes.TXT"), "keep");
+    const FileHandle created = createFile(folder.file("notes.txt"), Access::Write, Disposition::CreateAlways);
     ASSERT_NE(created, kInvalidHandle);
     closeHandle(created);
-    EXPECT_TRUE(std::filesystem::exists(folder.file("Maps/new.txt")));
+    EXPECT_EQ(readFile(folder.file("Notes.TXT")), "keep");
+    EXPECT_TRUE(std::filesystem::exists(folder.file("notes.txt")));
+    EXPECT_EQ(createFile(folder.file("maps/new.txt"), Access::Write, Disposition::CreateAlways), kInvalidHandle);
+    EXPECT_TRUE(deleteFile(folder.file("notes.txt")));
+    EXPECT_EQ(readFile(folder.file("Notes.TXT")), "keep");
+}
+
+TEST(FileServices, NewFilesAreCreatedExclusivelyAndNeverThroughLinks) {
+    TempFolder folder;
+    writeFile(folder.file("victim.txt"), "victim");
+    std::filesystem::create_symlink(folder.file("victim.txt"), folder.file("planted"));
+    std::filesystem::create_symlink(folder.file("nowhere"), folder.file("dangling"));
+    for (const char* name : {"victim.txt", "planted", "dangling"}) {
+        EXPECT_EQ(createFile(folder.file(name), Access::Write, Disposition::CreateNew), kInvalidHandle) << name;
+        EXPECT_EQ(lastError(), kErrorFileExists) << name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.file("nowhere")));
+    EXPECT_EQ(readFile(folder.file("victim.txt")), "victim");
+    const FileHandle fresh = createFile(folder.file("fresh"), Access::Write, Disposition::CreateNew);
+    EXPECT_NE(fresh, kInvalidHandle);
+    closeHandle(fresh);
 }
 
 TEST(FileServices, ErrorsAndShareModesFollowWindows) {
@@ -47,7 +69,7 @@ TEST(FileServices, ErrorsAndShareModesFollowWindows) {
 
     const FileHandle writer = createFile(folder.file("a.txt"), Access::Write, Disposition::CreateAlways);
     ASSERT_NE(writer, kInvalidHandle);
-    EXPECT_EQ(createFile(folder.file("A.TXT"), Access::Write, Disposition::OpenAlways), kInvalidHandle);
+    EXPECT_EQ(createFile(folder.file("a.txt"), Access::Write, Disposition::OpenAlways), kInvalidHandle);
     EXPECT_EQ(lastError(), kErrorSharingViolation);
     const FileHandle reader = createFile(folder.file("a.txt"), Access::Read, Disposition::OpenExisting);
     EXPECT_NE(reader, kInvalidHandle);

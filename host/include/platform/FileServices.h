@@ -15,7 +15,8 @@ constexpr FileHandle kInvalidHandle = -1;
 
 enum class Access { Read, Write };
 // Read access shares reading and writing; write access shares reading only.
-enum class Disposition { OpenExisting, CreateAlways, OpenAlways };
+// CreateNew fails when anything, a link included, stands at the name (it never follows links).
+enum class Disposition { OpenExisting, CreateAlways, OpenAlways, CreateNew };
 enum class SeekOrigin { Begin, Current, End };
 
 enum ErrorCode : std::uint32_t {
@@ -36,7 +37,9 @@ struct DirectoryEntry {
     bool isSystemOrTemporary = false;
 };
 
-// Paths are UTF-8 with '/' or '\\' as separators. Every call sets the calling thread's last error.
+// Paths are UTF-8 with '/' or '\\' as separators. Reading and look-ups match names without regard to
+// case, as Windows does; creating, replacing and deleting act on exactly the name given. Every call
+// sets the calling thread's last error.
 FileHandle createFile(const std::string& path, Access access, Disposition disposition);
 std::uint32_t lastError();
 bool readFile(FileHandle handle, void* buffer, std::uint32_t size, std::uint32_t& bytesRead);
@@ -54,6 +57,7 @@ bool getLastWriteTime(const std::string& path, std::int64_t& secondsSince1970);
 bool moveFileReplacing(const std::string& from, const std::string& to);
 bool deleteFile(const std::string& path);
 bool getCurrentDirectory(std::string& folder);
+std::uint32_t currentProcessId();
 
 }  // namespace platform
 

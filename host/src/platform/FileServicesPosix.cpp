@@ -164,7 +164,8 @@ int descriptorOf(FileHandle handle) {
 }  // namespace
 
 FileHandle createFile(const std::string& path, Access access, Disposition disposition) {
-    const std::string resolved = resolveCase(path);
+    const bool creates = disposition != Disposition::OpenExisting;
+    const std::string resolved = creates ? withForwardSlashes(path) : resolveCase(path);
     if (access == Access::Write && writerOpen(resolved)) {
         threadLastError = kErrorSharingViolation;
         return kInvalidHandle;
@@ -172,6 +173,7 @@ FileHandle createFile(const std::string& path, Access access, Disposition dispos
     int flags = access == Access::Read ? O_RDONLY : O_WRONLY;
     if (disposition == Disposition::CreateAlways) flags |= O_CREAT | O_TRUNC;
     if (disposition == Disposition::OpenAlways) flags |= O_CREAT;
+    if (disposition == Disposition::CreateNew) flags |= O_CREAT | O_EXCL | O_NOFOLLOW;
     const int descriptor = open(resolved.c_str(), flags | O_CLOEXEC, 0644);
     if (descriptor < 0) {
         failWith(errno);
@@ -273,13 +275,13 @@ bool getLastWriteTime(const std::string& path, std::int64_t& secondsSince1970) {
 }
 
 bool moveFileReplacing(const std::string& from, const std::string& to) {
-    if (rename(resolveCase(from).c_str(), resolveCase(to).c_str()) != 0) return failWith(errno);
+    if (rename(withForwardSlashes(from).c_str(), withForwardSlashes(to).c_str()) != 0) return failWith(errno);
     ++placedFiles;
     return succeed();
 }
 
 bool deleteFile(const std::string& path) {
-    if (unlink(resolveCase(path).c_str()) != 0) return failWith(errno);
+    if (unlink(withForwardSlashes(path).c_str()) != 0) return failWith(errno);
     return succeed();
 }
 
@@ -288,6 +290,10 @@ bool getCurrentDirectory(std::string& folder) {
     if (!getcwd(buffer, sizeof buffer)) return failWith(errno);
     folder = buffer;
     return succeed();
+}
+
+std::uint32_t currentProcessId() {
+    return static_cast<std::uint32_t>(getpid());
 }
 
 std::uint64_t filesPutInPlace() {
