@@ -8,7 +8,9 @@
 
 #include <vector>
 
-// Walks the DAG from the world, parents before children; every instance path is visited.
+// Walks the DAG from the world, parents before children; every instance path is visited. The
+// walk holds only the current path, and stops with an error after kMaxDagPaths paths (instancing
+// can multiply paths beyond any memory).
 class MItDag {
 public:
     enum TraversalType { kInvalidType, kDepthFirst, kBreadthFirst };
@@ -25,14 +27,18 @@ public:
     unsigned int depth(MStatus* ReturnStatus = NULL) const;
     MStatus prune();
 
+    static constexpr unsigned long long kMaxDagPaths = 20000000ull;
+
 private:
-    void collect();
+    void advance();
     void skipFiltered();
 
     MFn::Type filter_;
-    std::vector<MDagPath> order_;
-    std::vector<unsigned int> subtreeEnd_;
-    std::size_t position_ = 0;
+    MDagPath current_;
+    std::vector<unsigned int> nextChild_;  // per level below the world: the next sibling to visit
+    bool done_ = false;
+    bool pruned_ = false;
+    unsigned long long visited_ = 0;
 };
 
 #endif

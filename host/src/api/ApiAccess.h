@@ -24,8 +24,14 @@ inline MObject objectOf(ObjectData* data) {
     return ObjectData::wrap(data);
 }
 
-// The DAG paths of a node: one per chain of parents up to the world.
-std::vector<std::vector<Node*>> pathsTo(Node* node);
+// The DAG paths of a node, one per chain of parents up to the world, at most `limit` of them.
+std::vector<std::vector<Node*>> pathsTo(Node* node, std::size_t limit);
+// The first of those paths (following each node's first parent).
+std::vector<Node*> firstPathTo(Node* node);
+// Whether more than one DAG path leads to a node (it or an ancestor is instanced).
+bool hasSeveralPaths(Node* node);
+// The scene's file name for messages ("the untitled scene" without one).
+std::string displayedSceneName();
 // Local matrix of a DAG node from its transform attributes (identity for shapes).
 MMatrix localMatrix(const Node& node);
 // A plug of `node` from steps (attribute, index).

@@ -3,23 +3,89 @@
 #include <maya/MDagPath.h>
 #include <maya/MFnDagNode.h>
 
+#include "HostState.h"
+
+#include <maya/MItDag.h>
+
 #include <algorithm>
 
 using namespace mayahost;
 
 namespace mayahost {
 
-std::vector<std::vector<Node*>> pathsTo(Node* node) {
+std::vector<std::vector<Node*>> pathsTo(Node* node, std::size_t limit) {
     Node* world = Scene::current().world();
     if (!node || node == world) return {{}};
+    // Depth first up the parents without recursion: each entry is a node and which of its
+    // parents to try next; the stack from the bottom is the path reversed.
     std::vector<std::vector<Node*>> paths;
-    for (Node* parent : node->parents) {
-        for (std::vector<Node*>& path : pathsTo(parent)) {
-            path.push_back(node);
-            paths.push_back(std::move(path));
+    std::vector<std::pair<Node*, std::size_t>> stack{{node, 0}};
+    while (!stack.empty() && paths.size() < limit) {
+        auto& top = stack.back();
+        if (top.second == top.first->parents.size()) {
+            stack.pop_back();
+            continue;
         }
+        Node* parent = top.first->parents[top.second++];
+        if (parent != world) {
+            stack.push_back({parent, 0});
+            continue;
+        }
+        std::vector<Node*> path;
+        for (auto it = stack.rbegin(); it != stack.rend(); ++it) path.push_back(it->first);
+        paths.push_back(std::move(path));
     }
     return paths;
+}
+
+std::vector<Node*> firstPathTo(Node* node) {
+    Node* world = Scene::current().world();
+    std::vector<Node*> path;
+    for (Node* step = node; step && step != world; step = step->parents.empty() ? nullptr : step->parents.front()) {
+        path.push_back(step);
+    }
+    std::reverse(path.begin(), path.end());
+    return path;
+}
+
+bool hasSeveralPaths(Node* node) {
+    Scene& scene = Scene::current();
+    Node* world = scene.world();
+    if (!node || node == world) return false;
+    // Paths counted up to two per node, remembered until the DAG changes, so that a walk that asks
+    // for every node of a deep hierarchy climbs each level once.
+    const std::uint64_t generation = scene.dagGeneration();
+    std::vector<Node*> pending{node};
+    while (!pending.empty()) {
+        Node* current = pending.back();
+        if (current->pathsCountedAt == generation) {
+            pending.pop_back();
+            continue;
+        }
+        std::uint8_t total = 0;
+        bool ready = true;
+        for (Node* parent : current->parents) {
+            if (parent == world) {
+                ++total;
+            } else if (parent->pathsCountedAt == generation) {
+                total = std::uint8_t(total + parent->pathsCounted);
+            } else {
+                pending.push_back(parent);
+                ready = false;
+            }
+            total = std::min<std::uint8_t>(total, 2);
+        }
+        if (!ready) continue;
+        current->pathsCounted = total;
+        current->pathsCountedAt = generation;
+        pending.pop_back();
+    }
+    return node->pathsCounted > 1;
+}
+
+std::string displayedSceneName() {
+    const std::string& name = sceneState().fileName;
+    return name.empty() ? "the untitled scene" : name;
 }
 
 }  // namespace mayahost
@@ -36,14 +102,6 @@ std::vector<Node*> nodesOf(const MDagPath& path) {
     return nodes;
 }
 
-bool endsWith(const std::vector<Node*>& path, const std::vector<Node*>& tail) {
-    if (tail.size() > path.size()) return false;
-    for (std::size_t i = 0; i < tail.size(); ++i) {
-        if (path[path.size() - tail.size() + i]->name != tail[i]->name) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 MDagPath::MDagPath() = default;
@@ -51,7 +109,7 @@ MDagPath::MDagPath() = default;
 MStatus MDagPath::getAPathTo(const MObject& node, MDagPath& path) {
     Node* target = asNode(node);
     if (!target || !target->isDag()) return MStatus::kInvalidParameter;
-    path = MDagPathAccess::fromNodes(pathsTo(target).front());
+    path = MDagPathAccess::fromNodes(firstPathTo(target));
     return MStatus::kSuccess;
 }
 
@@ -59,7 +117,7 @@ MStatus MDagPath::getAllPathsTo(const MObject& node, MDagPathArray& paths) {
     paths.clear();
     Node* target = asNode(node);
     if (!target || !target->isDag()) return MStatus::kInvalidParameter;
-    for (const auto& nodes : pathsTo(target)) paths.append(MDagPathAccess::fromNodes(nodes));
+    for (const auto& nodes : pathsTo(target, MItDag::kMaxDagPaths)) paths.append(MDagPathAccess::fromNodes(nodes));
     return MStatus::kSuccess;
 }
 
@@ -89,7 +147,8 @@ unsigned int MDagPath::length(MStatus* ReturnStatus) const {
 MStatus MDagPath::push(const MObject& child) {
     Node* node = asNode(child);
     Node* last = MDagPathAccess::last(*this);
-    if (!node || std::find(last->children.begin(), last->children.end(), node) == last->children.end()) {
+    // A node has few parents but its parent may have very many children: look it up from below.
+    if (!node || std::find(node->parents.begin(), node->parents.end(), last) == node->parents.end()) {
         return MStatus::kInvalidParameter;
     }
     nodes_.push_back(node);
@@ -136,12 +195,12 @@ MFn::Type MDagPath::apiType(MStatus* ReturnStatus) const {
 
 bool MDagPath::isInstanced(MStatus* ReturnStatus) const {
     setStatus(ReturnStatus, true);
-    return pathsTo(MDagPathAccess::last(*this)).size() > 1;
+    return hasSeveralPaths(MDagPathAccess::last(*this));
 }
 
 unsigned int MDagPath::instanceNumber(MStatus* ReturnStatus) const {
     setStatus(ReturnStatus, true);
-    const auto paths = pathsTo(MDagPathAccess::last(*this));
+    const auto paths = pathsTo(MDagPathAccess::last(*this), MItDag::kMaxDagPaths);
     const std::vector<Node*> mine = nodesOf(*this);
     for (std::size_t i = 0; i < paths.size(); ++i) {
         if (paths[i] == mine) return static_cast<unsigned int>(i);
@@ -173,32 +232,49 @@ MString MDagPath::fullPathName(MStatus* ReturnStatus) const {
     return MString(name.c_str());
 }
 
+namespace {
+
+// How many distinct chains of DAG nodes carry the names of `tail` (top first), each node a child
+// of the one before; counting stops at 2. Found from the top name down, so a common last name
+// costs nothing when the names above it are rare.
+std::size_t chainsNamed(const std::vector<Node*>& tail) {
+    std::vector<Node*> level;
+    for (Node* node : Scene::current().nodesNamed(tail.front()->name)) {
+        if (node->isDag()) level.push_back(node);
+    }
+    for (std::size_t i = 1; i < tail.size() && !level.empty(); ++i) {
+        std::vector<Node*> below;
+        for (const Node* node : level) {
+            for (Node* child : node->children) {
+                if (child->name == tail[i]->name) below.push_back(child);
+            }
+        }
+        level.swap(below);
+    }
+    return std::min<std::size_t>(level.size(), 2);
+}
+
+}  // namespace
+
+// The shortest tail of the full path that names no other DAG path: another path ends in the same
+// names when another chain of nodes carries them, or when the tail's top node has more than one
+// path itself.
 MString MDagPath::partialPathName(MStatus* ReturnStatus) const {
     setStatus(ReturnStatus, true);
     if (nodes_.empty()) return MString();
-    const Node* last = static_cast<Node*>(nodes_.back());
-    // A name no other node has, on a node with one path, is its own short form.
-    if (!last->nameShared && last->parents.size() == 1) return MString(last->name.c_str());
     const std::vector<Node*> mine = nodesOf(*this);
-    // Every DAG path that ends in the same name competes for the short form.
-    std::vector<std::vector<Node*>> rivals;
-    for (Node* node : Scene::current().nodesNamed(mine.back()->name)) {
-        if (!node->isDag()) continue;
-        for (auto& path : pathsTo(node)) {
-            if (path != mine) rivals.push_back(std::move(path));
+    for (std::size_t length = 1; length <= mine.size(); ++length) {
+        const std::vector<Node*> tail(mine.end() - std::ptrdiff_t(length), mine.end());
+        const bool unique = (length == 1 && !tail.front()->nameShared) || chainsNamed(tail) == 1;
+        if (!unique || hasSeveralPaths(tail.front())) continue;
+        std::string name;
+        for (const Node* node : tail) {
+            if (!name.empty()) name += '|';
+            name += node->name;
         }
+        return MString(name.c_str());
     }
-    auto ambiguous = [&rivals](const std::vector<Node*>& tail) {
-        return std::any_of(rivals.begin(), rivals.end(), [&](const auto& rival) { return endsWith(rival, tail); });
-    };
-    std::size_t length = 1;
-    while (length < mine.size() && ambiguous(std::vector<Node*>(mine.end() - std::ptrdiff_t(length), mine.end()))) ++length;
-    std::string name = length == mine.size() && ambiguous(mine) ? "|" : "";
-    for (std::size_t i = mine.size() - length; i < mine.size(); ++i) {
-        if (i > mine.size() - length) name += "|";
-        name += mine[i]->name;
-    }
-    return MString(name.c_str());
+    return fullPathName();
 }
 
 bool MDagPath::operator==(const MDagPath& other) const { return nodes_ == other.nodes_; }

@@ -1,5 +1,6 @@
 // MItDag, MItDependencyNodes and MSelectionList over the current scene.
 #include "ApiAccess.h"
+#include "ScriptEditor.h"
 
 #include <maya/MItDag.h>
 #include <maya/MItDependencyNodes.h>
@@ -22,87 +23,86 @@ bool matches(const ObjectData* node, MFn::Type filter) {
 }  // namespace
 
 MItDag::MItDag(TraversalType, MFn::Type filter, MStatus* ReturnStatus) : filter_(filter) {
-    collect();
+    reset();
     setStatus(ReturnStatus, true);
 }
 
 MItDag::~MItDag() = default;
 
-// The whole walk is laid out once: each path with the position just past its subtree, for prune().
-void MItDag::collect() {
-    order_.clear();
-    subtreeEnd_.clear();
-    std::vector<Node*> path;
-    struct Frame {
-        Node* node;
-        std::size_t index;
-    };
-    std::vector<std::size_t> open;
-    order_.push_back(MDagPathAccess::fromNodes(path));
-    subtreeEnd_.push_back(0);
-    open.push_back(0);
-    std::vector<Frame> stack{{Scene::current().world(), 0}};
-    while (!stack.empty()) {
-        Frame& top = stack.back();
-        if (top.index >= top.node->children.size()) {
-            subtreeEnd_[open.back()] = static_cast<unsigned int>(order_.size());
-            open.pop_back();
-            stack.pop_back();
-            if (!path.empty()) path.pop_back();
-            continue;
-        }
-        Node* child = top.node->children[top.index++];
-        path.push_back(child);
-        open.push_back(order_.size());
-        order_.push_back(MDagPathAccess::fromNodes(path));
-        subtreeEnd_.push_back(0);
-        stack.push_back({child, 0});
+// The next path in depth-first order: the first child, else the next sibling of the nearest level
+// that has one.
+void MItDag::advance() {
+    if (++visited_ > kMaxDagPaths) {
+        ScriptEditor::instance().error("The DAG of " + displayedSceneName() + " has more than " +
+                                       std::to_string(kMaxDagPaths) +
+                                       " paths (instancing multiplies them); the walk stops there");
+        done_ = true;
+        return;
     }
-    position_ = 0;
-    skipFiltered();
+    if (!pruned_ && current_.childCount() > 0) {
+        nextChild_.push_back(1);
+        current_.push(current_.child(0));
+        return;
+    }
+    pruned_ = false;
+    while (!nextChild_.empty()) {
+        current_.pop();
+        unsigned int& next = nextChild_.back();
+        if (next < current_.childCount()) {
+            current_.push(current_.child(next++));
+            return;
+        }
+        nextChild_.pop_back();
+    }
+    done_ = true;
 }
 
 void MItDag::skipFiltered() {
-    while (position_ < order_.size() && !matches(MDagPathAccess::last(order_[position_]), filter_)) ++position_;
+    while (!done_ && !matches(MDagPathAccess::last(current_), filter_)) advance();
 }
 
 MStatus MItDag::reset() {
-    collect();
+    current_ = MDagPath();
+    nextChild_.clear();
+    done_ = false;
+    pruned_ = false;
+    visited_ = 0;
+    skipFiltered();
     return MStatus::kSuccess;
 }
 
 MStatus MItDag::next() {
-    if (position_ < order_.size()) ++position_;
+    if (!done_) advance();
     skipFiltered();
     return MStatus::kSuccess;
 }
 
 MStatus MItDag::prune() {
-    if (position_ < order_.size()) position_ = subtreeEnd_[position_] - 1;
+    pruned_ = true;
     return MStatus::kSuccess;
 }
 
 bool MItDag::isDone(MStatus* ReturnStatus) const {
     setStatus(ReturnStatus, true);
-    return position_ >= order_.size();
+    return done_;
 }
 
 MObject MItDag::currentItem(MStatus* ReturnStatus) const {
-    setStatus(ReturnStatus, position_ < order_.size());
-    return position_ < order_.size() ? objectOf(MDagPathAccess::last(order_[position_])) : MObject();
+    setStatus(ReturnStatus, !done_);
+    return done_ ? MObject() : objectOf(MDagPathAccess::last(current_));
 }
 
 MObject MItDag::item(MStatus* ReturnStatus) const { return currentItem(ReturnStatus); }
 
 MStatus MItDag::getPath(MDagPath& path) const {
-    if (position_ >= order_.size()) return MStatus::kFailure;
-    path = order_[position_];
+    if (done_) return MStatus::kFailure;
+    path = current_;
     return MStatus::kSuccess;
 }
 
 unsigned int MItDag::depth(MStatus* ReturnStatus) const {
-    setStatus(ReturnStatus, position_ < order_.size());
-    return position_ < order_.size() ? order_[position_].length() : 0;
+    setStatus(ReturnStatus, !done_);
+    return done_ ? 0 : current_.length();
 }
 
 MItDependencyNodes::MItDependencyNodes(MFn::Type filter, MStatus* ReturnStatus) : filter_(filter) {
@@ -179,7 +179,7 @@ MStatus MSelectionList::add(const MString& matchString, bool) {
     if (!node->isDag()) return add(objectOf(node));
     const std::string text = matchString.asChar();
     // A path names one instance; a plain name the first one.
-    for (const auto& nodes : pathsTo(node)) {
+    for (const auto& nodes : pathsTo(node, MItDag::kMaxDagPaths)) {
         const MDagPath path = MDagPathAccess::fromNodes(nodes);
         const std::string full = path.fullPathName().asChar();
         const bool tailMatches = full.size() > text.size() &&
@@ -189,7 +189,7 @@ MStatus MSelectionList::add(const MString& matchString, bool) {
             return add(path);
         }
     }
-    return add(MDagPathAccess::fromNodes(pathsTo(node).front()));
+    return add(MDagPathAccess::fromNodes(firstPathTo(node)));
 }
 
 MStatus MSelectionList::getDependNode(unsigned int index, MObject& depNode) const {

@@ -303,6 +303,7 @@ bool MaStatementReader::parent() {
     }
     if (names.empty() || (!toWorld && names.size() < 2)) return true;
     Node* newParent = nullptr;
+    const std::string parentName = toWorld ? std::string("the world") : names.back()->text;
     if (!toWorld) {
         newParent = requireNode(names.back()->text, names.back()->line);
         names.pop_back();
@@ -310,7 +311,10 @@ bool MaStatementReader::parent() {
     }
     for (const MaArgument* name : names) {
         Node* child = requireNode(name->text, name->line);
-        if (child && child->isDag()) scene_.reparent(*child, newParent, addInstance);
+        if (!child || !child->isDag() || scene_.reparent(*child, newParent, addInstance)) continue;
+        // Maya refuses this too: a node cannot lie below itself.
+        warn(name->line, "'" + name->text + "' cannot be parented under '" + parentName +
+                             "', which lies below it; the parenting is skipped");
     }
     return true;
 }

@@ -2,6 +2,16 @@
 
 namespace mayahost {
 
+AttributeSpec::~AttributeSpec() {
+    std::vector<std::unique_ptr<AttributeSpec>> releasing = std::move(ownedChildren);
+    while (!releasing.empty()) {
+        std::unique_ptr<AttributeSpec> last = std::move(releasing.back());
+        releasing.pop_back();
+        for (auto& child : last->ownedChildren) releasing.push_back(std::move(child));
+        last->ownedChildren.clear();
+    }
+}
+
 MFn::Type AttributeSpec::apiType() const {
     switch (kind) {
         case AttrKind::Numeric: return MFn::kNumericAttribute;

@@ -19,6 +19,10 @@ enum class AttrKind { Numeric, Unit, Enum, Typed, Compound, Message, Matrix, Unk
 // MObject of an attribute refers to one of these.
 class AttributeSpec : public ObjectData {
 public:
+    AttributeSpec() = default;
+    // Children are released without recursion: a file can nest compounds arbitrarily deep.
+    ~AttributeSpec() override;
+
     MFn::Type apiType() const override;
     bool hasFn(MFn::Type type) const override;
     const char* apiTypeStr() const override;

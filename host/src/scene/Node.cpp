@@ -44,9 +44,14 @@ AttributeSpec* Node::findAttribute(std::string_view attributeName) const {
 }
 
 void Node::index(AttributeSpec& attribute) {
-    byName_.emplace(attribute.longName, &attribute);
-    if (!attribute.shortName.empty()) byName_.emplace(attribute.shortName, &attribute);
-    for (AttributeSpec* child : attribute.children) index(*child);
+    std::vector<AttributeSpec*> pending{&attribute};
+    while (!pending.empty()) {
+        AttributeSpec* next = pending.back();
+        pending.pop_back();
+        byName_.emplace(next->longName, next);
+        if (!next->shortName.empty()) byName_.emplace(next->shortName, next);
+        pending.insert(pending.end(), next->children.rbegin(), next->children.rend());
+    }
 }
 
 AttributeSpec& Node::addDynamicAttribute(std::unique_ptr<AttributeSpec> attribute) {
@@ -76,9 +81,15 @@ AttributeSpec& Node::implicitAttribute(const std::string& attributeName) {
 
 namespace {
 
+// The attribute and everything below it, parents before children, without recursion.
 void addWithChildren(AttributeSpec* attribute, std::vector<AttributeSpec*>& all) {
-    all.push_back(attribute);
-    for (AttributeSpec* child : attribute->children) addWithChildren(child, all);
+    std::vector<AttributeSpec*> pending{attribute};
+    while (!pending.empty()) {
+        AttributeSpec* next = pending.back();
+        pending.pop_back();
+        all.push_back(next);
+        pending.insert(pending.end(), next->children.rbegin(), next->children.rend());
+    }
 }
 
 }  // namespace

@@ -80,6 +80,9 @@ public:
     // Destination plug key to its incoming connection (an index into the scene's connections).
     std::unordered_map<std::string, std::size_t> incoming;
     std::unique_ptr<MTransformationMatrix> restPosition;
+    // DAG paths to this node counted up to two, valid while the scene's DAG generation is this one.
+    std::uint64_t pathsCountedAt = 0;
+    std::uint8_t pathsCounted = 0;
 
 private:
     void index(AttributeSpec& attribute);

@@ -1,6 +1,7 @@
 #include "Scene.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace mayahost {
 
@@ -32,22 +33,21 @@ Scene& Scene::current() {
 }
 
 void Scene::indexName(Node& node) {
-    const auto range = byName_.equal_range(node.name);
-    node.nameShared = range.first != range.second;
-    for (auto it = range.first; it != range.second; ++it) it->second->nameShared = true;
-    byName_.emplace(node.name, &node);
+    std::vector<Node*>& named = byName_[node.name];
+    named.push_back(&node);
+    node.nameShared = named.size() > 1;
+    // The earlier holders are marked once, when the name first becomes shared.
+    if (named.size() == 2) named.front()->nameShared = true;
 }
 
 void Scene::unindexName(Node& node) {
-    const auto range = byName_.equal_range(node.name);
-    for (auto it = range.first; it != range.second; ++it) {
-        if (it->second == &node) {
-            byName_.erase(it);
-            break;
-        }
+    const auto found = byName_.find(node.name);
+    if (found != byName_.end()) {
+        std::vector<Node*>& named = found->second;
+        named.erase(std::remove(named.begin(), named.end(), &node), named.end());
+        if (named.size() == 1) named.front()->nameShared = false;
+        if (named.empty()) byName_.erase(found);
     }
-    const auto rest = byName_.equal_range(node.name);
-    if (rest.first != rest.second && std::next(rest.first) == rest.second) rest.first->second->nameShared = false;
     node.nameShared = false;
 }
 
@@ -59,8 +59,10 @@ Node* Scene::addNode(std::unique_ptr<Node> node) {
 }
 
 void Scene::reset() {
+    ++dagGeneration_;
     nodes_.clear();
     byName_.clear();
+    lastNumber_.clear();
     connections_.clear();
     static const NodeType world("world", MFn::kWorld, findNodeType("dagNode"));
     auto worldNode = std::make_unique<Node>(world, "world", "");
@@ -129,6 +131,7 @@ void Scene::createDefaultNodes() {
 Node* Scene::createNode(const NodeType& type, const std::string& typeName, const std::string& name, Node* parent) {
     Node* node = addNode(std::make_unique<Node>(type, typeName, name.empty() ? uniqueName(typeName) : name));
     if (node->isDag()) {
+        ++dagGeneration_;
         Node* owner = parent ? parent : world_;
         node->parents.push_back(owner);
         owner->children.push_back(node);
@@ -140,39 +143,51 @@ std::string Scene::uniqueName(const std::string& stem) const {
     std::string base = stem;
     while (!base.empty() && base.back() >= '0' && base.back() <= '9') base.pop_back();
     if (base.empty()) base = "node";
-    for (std::size_t number = 1;; ++number) {
-        const std::string candidate = base + std::to_string(number);
+    std::size_t& number = lastNumber_[base];
+    while (true) {
+        const std::string candidate = base + std::to_string(++number);
         if (byName_.count(candidate) == 0) return candidate;
     }
 }
 
 std::size_t Scene::countNamed(const std::string& name) const {
-    return byName_.count(name);
+    const auto found = byName_.find(name);
+    return found == byName_.end() ? 0 : found->second.size();
 }
 
 namespace {
 
-// Whether some DAG path of `node` ends in parts[0..last] (and, from the world, starts there).
-bool pathMatches(const Node* node, const std::vector<std::string>& parts, std::size_t last, bool fromWorld,
-                 const Node* world) {
-    if (!node || node == world || node->name != parts[last]) return false;
-    for (const Node* parent : node->parents) {
-        if (last == 0) {
-            if (!fromWorld || parent == world) return true;
-        } else if (pathMatches(parent, parts, last - 1, fromWorld, world)) {
-            return true;
+// Whether some DAG path of `node` ends in `parts` (and, from the world, starts there). The
+// ancestors that can stand for each part are found level by level, so neither a long path nor
+// instancing that multiplies the paths costs more than the nodes involved.
+bool pathMatches(Node* node, const std::vector<std::string>& parts, bool fromWorld, const Node* world) {
+    if (node == world || node->name != parts.back()) return false;
+    std::vector<Node*> level{node};
+    for (std::size_t part = parts.size() - 1; part > 0; --part) {
+        std::vector<Node*> above;
+        for (const Node* candidate : level) {
+            for (Node* parent : candidate->parents) {
+                if (parent != world && parent->name == parts[part - 1] &&
+                    std::find(above.begin(), above.end(), parent) == above.end()) {
+                    above.push_back(parent);
+                }
+            }
         }
+        if (above.empty()) return false;
+        level.swap(above);
     }
-    return false;
+    if (!fromWorld) return true;
+    return std::any_of(level.begin(), level.end(), [world](const Node* top) {
+        return std::find(top->parents.begin(), top->parents.end(), world) != top->parents.end();
+    });
 }
 
 }  // namespace
 
-std::vector<Node*> Scene::nodesNamed(const std::string& name) const {
-    std::vector<Node*> named;
-    const auto range = byName_.equal_range(name);
-    for (auto it = range.first; it != range.second; ++it) named.push_back(it->second);
-    return named;
+const std::vector<Node*>& Scene::nodesNamed(const std::string& name) const {
+    static const std::vector<Node*> kNone;
+    const auto found = byName_.find(name);
+    return found == byName_.end() ? kNone : found->second;
 }
 
 Node* Scene::findPath(const std::string& path) const {
@@ -186,11 +201,10 @@ Node* Scene::findPath(const std::string& path) const {
         start = end + 1;
     }
     Node* match = nullptr;
-    const auto candidates = byName_.equal_range(parts.back());
-    for (auto it = candidates.first; it != candidates.second; ++it) {
-        if (!pathMatches(it->second, parts, parts.size() - 1, fromWorld, world_)) continue;
+    for (Node* candidate : nodesNamed(parts.back())) {
+        if (!pathMatches(candidate, parts, fromWorld, world_)) continue;
         if (match) return nullptr;  // ambiguous
-        match = it->second;
+        match = candidate;
     }
     return match;
 }
@@ -199,9 +213,8 @@ Node* Scene::findNode(const std::string& name) const {
     if (name.empty()) return nullptr;
     if (name[0] == ':') return findNode(name.substr(1));
     if (name.find('|') != std::string::npos) return findPath(name);
-    const auto range = byName_.equal_range(name);
-    if (range.first == range.second || std::next(range.first) != range.second) return nullptr;
-    return range.first->second;
+    const std::vector<Node*>& named = nodesNamed(name);
+    return named.size() == 1 ? named.front() : nullptr;
 }
 
 void Scene::rename(Node& node, const std::string& newName) {
@@ -210,8 +223,23 @@ void Scene::rename(Node& node, const std::string& newName) {
     indexName(node);
 }
 
-void Scene::reparent(Node& child, Node* parent, bool addInstance) {
+bool Scene::isAncestorOrSelf(const Node& ancestor, const Node& node) {
+    std::vector<const Node*> pending{&node};
+    std::unordered_set<const Node*> seen;
+    while (!pending.empty()) {
+        const Node* current = pending.back();
+        pending.pop_back();
+        if (current == &ancestor) return true;
+        if (!seen.insert(current).second) continue;
+        pending.insert(pending.end(), current->parents.begin(), current->parents.end());
+    }
+    return false;
+}
+
+bool Scene::reparent(Node& child, Node* parent, bool addInstance) {
     Node* owner = parent ? parent : world_;
+    if (isAncestorOrSelf(child, *owner)) return false;
+    ++dagGeneration_;
     if (!addInstance) {
         for (Node* previous : child.parents) {
             auto& siblings = previous->children;
@@ -219,9 +247,10 @@ void Scene::reparent(Node& child, Node* parent, bool addInstance) {
         }
         child.parents.clear();
     }
-    if (std::find(child.parents.begin(), child.parents.end(), owner) != child.parents.end()) return;
+    if (std::find(child.parents.begin(), child.parents.end(), owner) != child.parents.end()) return true;
     child.parents.push_back(owner);
     owner->children.push_back(&child);
+    return true;
 }
 
 const Connection* Scene::incoming(const Node& destination, const std::string& key) const {

@@ -44,11 +44,16 @@ public:
     // By unique name, ":name", full path "|a|b" or partial path "a|b"; null when missing or ambiguous.
     Node* findNode(const std::string& name) const;
     std::size_t countNamed(const std::string& name) const;
-    std::vector<Node*> nodesNamed(const std::string& name) const;
+    const std::vector<Node*>& nodesNamed(const std::string& name) const;
     bool isUniqueName(const std::string& name) const { return countNamed(name) == 1; }
     void rename(Node& node, const std::string& newName);
     // Makes `parent` (the world when null) the only parent, or with `addInstance` one more parent.
-    void reparent(Node& child, Node* parent, bool addInstance);
+    // Refused (false) when `parent` is `child` or lies below it: the DAG has no cycles.
+    bool reparent(Node& child, Node* parent, bool addInstance);
+    // Whether `node` is `ancestor` or lies below it on some path.
+    static bool isAncestorOrSelf(const Node& ancestor, const Node& node);
+    // Changes whenever the DAG does; caches of DAG facts compare against it.
+    std::uint64_t dagGeneration() const { return dagGeneration_; }
     // A name like "pCube1" that no node has yet.
     std::string uniqueName(const std::string& stem) const;
 
@@ -65,9 +70,12 @@ private:
     void createDefaultNodes();
 
     std::vector<std::unique_ptr<Node>> nodes_;
-    std::unordered_multimap<std::string, Node*> byName_;
+    std::unordered_map<std::string, std::vector<Node*>> byName_;
+    // Per name stem, the number after which uniqueName() looks for a free name.
+    mutable std::unordered_map<std::string, std::size_t> lastNumber_;
     std::vector<Connection> connections_;
     Node* world_ = nullptr;
+    std::uint64_t dagGeneration_ = 1;
 };
 
 }  // namespace mayahost
