@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
 
     PluginLibrary plugin;
     if (!plugin.load(options.pluginPath, error) || (!options.scenePath.empty() && !openScene(options.scenePath, error))) {
-        std::cerr << "q5xhost: " << error << "\n";
+        std::cerr << "q5xhost: " << mayahost::printableText(error) << "\n";
         return 2;
     }
 

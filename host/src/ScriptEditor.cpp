@@ -13,6 +13,23 @@ std::string withoutFinalLineBreak(const std::string& text) {
 
 }  // namespace
 
+std::string printableText(const std::string& text) {
+    std::string shown;
+    shown.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 0x20 && byte != 0x7F) || c == '\n' || c == '\t') {
+            shown += c;
+            continue;
+        }
+        static const char kHex[] = "0123456789abcdef";
+        shown += "\\x";
+        shown += kHex[byte >> 4];
+        shown += kHex[byte & 0xF];
+    }
+    return shown;
+}
+
 ScriptEditor& ScriptEditor::instance() {
     static ScriptEditor editor;
     return editor;
@@ -22,7 +39,7 @@ ScriptEditor::ScriptEditor() : output_(&std::cout) {}
 
 void ScriptEditor::show(std::ostream* stream, const std::string& prefix, const std::string& text,
                         const std::string& suffix) {
-    if (stream) *stream << prefix << withoutFinalLineBreak(text) << suffix << '\n';
+    if (stream) *stream << prefix << printableText(withoutFinalLineBreak(text)) << suffix << '\n';
 }
 
 void ScriptEditor::info(const std::string& text) {

@@ -38,6 +38,7 @@ struct ExportOptions {
 struct ExportContext {
     ExportOptions options;
     std::string outputPath;
+    std::string sceneFile;  // empty for an unsaved scene
     std::string gamePath;  // empty, or ending in exactly one '/'
     std::string sceneDirectory;
     std::string outputDirectory;

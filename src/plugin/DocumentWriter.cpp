@@ -52,6 +52,12 @@ bool writeAnimationFile(StagedFile& file, const std::vector<std::uint8_t>& buffe
     return file.write(header.data(), header.size()) && file.write(buffer.data(), buffer.size());
 }
 
+// A section's text and the empty line after it, without copying the text.
+void writeSection(StagedFile& document, const std::string& text) {
+    document.write(text);
+    document.write("\n");
+}
+
 // The start of the element that names a companion file, without its end.
 std::string companionReference(const char* start, const char* attribute, const std::string& fileName) {
     std::string text = start;
@@ -96,20 +102,20 @@ bool writeDocument(const ExportOptions& options, const std::string& outputPath, 
     std::string outputFileName;
     Q5XSaveUtil::getFileName(outputPath, outputFileName, true);
     document.write(documentStart(documentName, replacedControlCharacters));
-    document.write(sections.filesAndMaterials + "\n");
-    if (options.shapes && !options.binaryFiles) document.write(sections.shapes + "\n");
+    writeSection(document, sections.filesAndMaterials);
+    if (options.shapes && !options.binaryFiles) writeSection(document, sections.shapes);
     if (shapesFile) {
         document.write(companionReference("  <Shapes", "externalShapesFile", outputFileName + ".shapes") +
                        ">\n  </Shapes>\n\n");
     }
-    if (options.particleSystems) document.write(sections.dynamics + "\n");
-    document.write(sections.scene + "\n");
-    if (options.animation && !options.binaryFiles) document.write(sections.animation + "\n");
+    if (options.particleSystems) writeSection(document, sections.dynamics);
+    writeSection(document, sections.scene);
+    if (options.animation && !options.binaryFiles) writeSection(document, sections.animation);
     if (animationFile) {
         document.write("\n" + companionReference("  <Animation", "externalAnimFile", outputFileName + ".anim") +
                        " />\n");
     }
-    if (options.userAttributes) document.write(sections.userAttributes + "\n");
+    if (options.userAttributes) writeSection(document, sections.userAttributes);
     if (!document.write("</q5X>\n")) return false;
 
     // Nothing is replaced unless every file can be; then companions first, so that a document in

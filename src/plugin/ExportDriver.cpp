@@ -58,12 +58,15 @@ MStatus runExport(const MArgList& args) {
     DocumentSections sections;
 
     const std::string sceneFileName = querySceneFileName(options.verbose);
+    context.sceneFile = sceneFileName;
     context.sceneDirectory = folderPart(sceneFileName);
     context.outputDirectory = folderPart(context.outputPath);
     context.unitScale = 1.0 / MDistance::uiToInternal(1.0);
 
     ExportModel model;
-    if (buildSceneModel(context, model)) {
+    const SceneModelResult built = buildSceneModel(context, model);
+    if (built == SceneModelResult::TooManyPaths) return MStatus::kFailure;
+    if (built == SceneModelResult::Built) {
         Q5XSaveUtil::XmlWriter scene(sections.scene);
         writeSceneSection(context, model, scene);
     }

@@ -50,7 +50,8 @@ public:
     SceneModelBuilder(const ExportContext& context, ExportModel& model) : context_(context), model_(model) {}
 
     void collectSelection();
-    void walk(MDagPath& world);
+    // False when the walk stopped at the path limit.
+    bool walk(MDagPath& world);
     void warnAboutUnexportedInfluences() const;
 
 private:
@@ -80,7 +81,8 @@ void SceneModelBuilder::collectSelection() {
 }
 
 // Depth first without recursion: scenes can nest far deeper than a call stack.
-void SceneModelBuilder::walk(MDagPath& path) {
+bool SceneModelBuilder::walk(MDagPath& path) {
+    std::size_t visited = 0;
     std::vector<OpenTransform> open;
     OpenTransform world{kNoParent, 0, false, {}};
     for (unsigned i = 0; i < path.childCount(); ++i) {
@@ -94,6 +96,7 @@ void SceneModelBuilder::walk(MDagPath& path) {
             if (!open.empty()) path.pop();
             continue;
         }
+        if (++visited > kMaxScenePaths) return false;
         path.push(path.child(top.children[top.next++]));
         OpenTransform opened{0, 0, false, {}};
         if (visit(path, top, opened)) {
@@ -102,6 +105,7 @@ void SceneModelBuilder::walk(MDagPath& path) {
             path.pop();
         }
     }
+    return true;
 }
 
 bool SceneModelBuilder::visit(const MDagPath& transform, const OpenTransform& parent, OpenTransform& opened) {
@@ -231,15 +235,21 @@ void SceneModelBuilder::warnAboutUnexportedInfluences() const {
 
 }  // namespace
 
-MStatus buildSceneModel(const ExportContext& context, ExportModel& model) {
+SceneModelResult buildSceneModel(const ExportContext& context, ExportModel& model) {
     MStatus status;
     MItDag dag(MItDag::kDepthFirst, MFn::kInvalid, &status);
-    if (!status) return status;
+    if (!status) return SceneModelResult::NoDag;
     MDagPath world;
     dag.getPath(world);
     SceneModelBuilder builder(context, model);
     if (context.options.selectionOnly) builder.collectSelection();
-    builder.walk(world);
+    if (!builder.walk(world)) {
+        const std::string scene = context.sceneFile.empty() ? "the untitled scene" : context.sceneFile;
+        MGlobal::displayError(MString("q5xExport: ") + scene.c_str() + " has more than " +
+                              std::to_string(kMaxScenePaths).c_str() +
+                              " transform paths (instancing multiplies them); nothing is exported");
+        return SceneModelResult::TooManyPaths;
+    }
     if (context.options.skinWeights) builder.warnAboutUnexportedInfluences();
-    return MStatus::kSuccess;
+    return SceneModelResult::Built;
 }

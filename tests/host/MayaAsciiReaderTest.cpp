@@ -57,6 +57,7 @@ TEST_F(SceneTest, ToleratedContentWarnsOnceWithFileAndLine) {
                               "odd.ma:8: 'text' is not a number; 'translateX' keeps its value",
                               "odd.ma:9: file references are not loaded; their nodes are missing from the scene",
                               "odd.ma:11: the command 'polyCube' is not supported and was skipped",
+                              "odd.ma: the file ends without Maya's closing \"// End of\" line; it may have been cut short",
                           }));
     EXPECT_NE(mayahost::Scene::current().findNode("p2"), nullptr);
 }

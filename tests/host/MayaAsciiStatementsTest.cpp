@@ -14,7 +14,7 @@ const std::string kHeader = "//Maya ASCII 2016 scene\nrequires maya \"2016\";\n"
 
 void loadText(const std::string& body) {
     std::string error;
-    ASSERT_TRUE(mayahost::loadMayaAsciiText(kHeader + body, "inline.ma", mayahost::Scene::current(), error)) << error;
+    ASSERT_TRUE(mayahost::loadMayaAsciiText(kHeader + body + "// End of inline.ma\n", "inline.ma", mayahost::Scene::current(), error)) << error;
 }
 
 MFnDependencyNode node(const char* name) {
@@ -76,7 +76,7 @@ TEST_F(SceneTest, OtherUnitsConvertLengthsAndFrames) {
     EXPECT_DOUBLE_EQ(node("t").findPlug("rotateX", true).asDouble(), 1.5);
 
     std::string error;
-    EXPECT_TRUE(mayahost::loadMayaAsciiText(kHeader + "currentUnit -l parsec -t 7fps;\n", "units.ma",
+    EXPECT_TRUE(mayahost::loadMayaAsciiText(kHeader + "currentUnit -l parsec -t 7fps;\n// End of units.ma\n", "units.ma",
                                             mayahost::Scene::current(), error));
     EXPECT_EQ(warnings(), (std::vector<std::string>{"units.ma:3: unknown linear unit 'parsec'; centimetres are used",
                                                     "units.ma:3: unknown time unit '7fps'; film (24 fps) is used"}));

@@ -17,7 +17,7 @@ protected:
         std::string error;
         ASSERT_TRUE(mayahost::openScene(std::string(Q5X_TEST_SCENES) + "/" + scene, error)) << error;
         context.options.shapes = true;
-        ASSERT_TRUE(buildSceneModel(context, model));
+        ASSERT_EQ(buildSceneModel(context, model), SceneModelResult::Built);
     }
     void TearDown() override { mayahost::resetScene(); }
 

@@ -22,6 +22,9 @@ struct Message {
 
 // Where the script editor output goes; null silences it. Messages are recorded either way.
 void setOutputStream(std::ostream* stream);
+// Text as it may go to a terminal: control characters (escape sequences among them) that came
+// from a scene are shown as "\xNN" instead of acting on the terminal.
+std::string printableText(const std::string& text);
 const std::vector<Message>& messages();
 unsigned messageCount(MessageKind kind);
 void clearMessages();

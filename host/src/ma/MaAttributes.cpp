@@ -4,6 +4,7 @@
 #include <maya/MDistance.h>
 
 #include <algorithm>
+#include <cmath>
 #include <charconv>
 #include <cstring>
 #include <map>
@@ -230,6 +231,7 @@ bool MaStatementReader::readSparseElements(Target& target, MaToken& token) {
             }
             PlugData data;
             data.numbers = {value};
+            replaceNonFinite(target, data, token.line);
             target.node->elements[key].push_back({std::uint32_t(index), 1, std::move(data)});
         }
     }
@@ -253,7 +255,9 @@ bool MaStatementReader::readValues(Target& target, const std::string& dataType, 
     const bool knownShape = !dataType.empty() || attribute.kind != AttrKind::Unknown;
     if (shape.kind == ValueShape::Kind::Numbers && knownShape) {
         expected = elements * shape.tuple;
-        data.numbers.reserve(static_cast<std::size_t>(expected));
+        // A count is only a claim: never reserve more values than the rest of the file could hold
+        // (each takes at least a digit and a space).
+        data.numbers.reserve(static_cast<std::size_t>(std::min<std::int64_t>(expected, std::int64_t(lexer_.remaining() / 2))));
     } else if (shape.kind == ValueShape::Kind::Strings) {
         expected = elements;
     }
@@ -313,8 +317,25 @@ bool MaStatementReader::readValues(Target& target, const std::string& dataType, 
         return fail(line, std::to_string(have) + " values where " + std::to_string(expected) + " belong to '" +
                               plugKey(target.steps, target.steps.size()) + "'");
     }
+    replaceNonFinite(target, data, line);
     store(target, std::move(data));
     return true;
+}
+
+// NaN and infinities never enter the scene: each such value becomes the attribute's default.
+void MaStatementReader::replaceNonFinite(const Target& target, PlugData& data, int line) {
+    const AttributeSpec& attribute = *target.steps.back().attribute;
+    bool replaced = false;
+    for (std::size_t i = 0; i < data.numbers.size(); ++i) {
+        if (std::isfinite(data.numbers[i])) continue;
+        const bool perChild = attribute.isNumericCompound() && i < attribute.children.size();
+        data.numbers[i] = perChild ? attribute.children[i]->defaultValue : attribute.defaultValue;
+        replaced = true;
+    }
+    if (replaced) {
+        warn(line, "'" + target.node->name + "." + plugKey(target.steps, target.steps.size()) +
+                       "' holds values that are not finite numbers; the attribute's default takes their place");
+    }
 }
 
 bool MaStatementReader::setAttr(int line) {

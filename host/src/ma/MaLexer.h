@@ -24,6 +24,7 @@ public:
     bool next(MaToken& token, std::string& error);
     int line() const { return line_; }
     std::size_t position() const { return position_; }
+    std::size_t remaining() const { return text_.size() - position_; }
 
     // The value of a string token, escapes resolved.
     static std::string unescape(std::string_view raw);

@@ -1,6 +1,7 @@
 #include "MaStatementReader.h"
 
 #include "MaReader.h"
+#include "SceneFileText.h"
 #include "ScriptEditor.h"
 
 #include <maya/MDistance.h>
@@ -9,10 +10,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <map>
 
@@ -140,9 +137,14 @@ bool MaStatementReader::readArguments(std::vector<MaArgument>& arguments) {
     }
 }
 
+// Nothing of a skipped statement is kept, however long it is.
 bool MaStatementReader::skipStatement() {
-    std::vector<MaArgument> ignored;
-    return readArguments(ignored);
+    MaToken token;
+    while (next(token)) {
+        if (token.kind == MaToken::Kind::End) return true;
+        if (token.kind == MaToken::Kind::Eof) return fail(token.line, "the last statement has no ';' (the file is truncated)");
+    }
+    return false;
 }
 
 bool MaStatementReader::checkName(const std::string& name, int line) {
@@ -405,11 +407,26 @@ bool MaStatementReader::currentUnit() {
     return true;
 }
 
+namespace {
+
+// Maya ends every file it saves with "// End of <name>.ma".
+bool endsWithClosingLine(std::string_view text) {
+    const std::size_t last = text.find_last_not_of(" \t\r\n");
+    if (last == std::string_view::npos) return false;
+    const std::size_t lineStart = text.find_last_of('\n', last);
+    const std::string_view line = text.substr(lineStart == std::string_view::npos ? 0 : lineStart + 1);
+    return line.substr(0, 10) == "// End of ";
+}
+
+}  // namespace
+
 bool loadMayaAsciiText(std::string_view text, const std::string& fileName, Scene& scene, std::string& error,
                        const std::function<void(std::size_t)>& consumed) {
     scene.reset();
     MDistance::setUIUnit(MDistance::kCentimeters);
     MTime::setUIUnit(MTime::kFilm);
+    // Editors may put a UTF-8 byte-order mark before the header.
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     if (text.size() >= 4 && (text.substr(0, 4) == "FOR4" || text.substr(0, 4) == "FOR8")) {
         error = fileName + ":1: this is a Maya binary file; only Maya ASCII (.ma) files can be read";
         return false;
@@ -426,66 +443,20 @@ bool loadMayaAsciiText(std::string_view text, const std::string& fileName, Scene
     }
     MaStatementReader reader(text, fileName, scene);
     const bool loaded = reader.run(error, consumed);
-    if (!loaded) scene.reset();
-    return loaded;
-}
-
-namespace {
-
-// The file mapped read-only; pages the reader is done with are handed back as it goes, so a
-// large scene never holds its whole text and its data in memory at once.
-class MappedFile {
-public:
-    explicit MappedFile(const std::string& path) {
-        descriptor_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        struct stat info;
-        if (descriptor_ < 0 || fstat(descriptor_, &info) != 0 || !S_ISREG(info.st_mode)) return;
-        size_ = static_cast<std::size_t>(info.st_size);
-        opened_ = true;
-        if (size_ == 0) return;
-        void* mapping = mmap(nullptr, size_, PROT_READ, MAP_PRIVATE, descriptor_, 0);
-        if (mapping == MAP_FAILED) {
-            opened_ = false;
-            return;
-        }
-        data_ = static_cast<const char*>(mapping);
-        madvise(mapping, size_, MADV_SEQUENTIAL);
-    }
-    ~MappedFile() {
-        if (data_) munmap(const_cast<char*>(data_), size_);
-        if (descriptor_ >= 0) ::close(descriptor_);
-    }
-    MappedFile(const MappedFile&) = delete;
-    MappedFile& operator=(const MappedFile&) = delete;
-
-    bool opened() const { return opened_; }
-    std::string_view text() const { return std::string_view(data_ ? data_ : "", size_); }
-
-    void release(std::size_t consumed) {
-        constexpr std::size_t kReleaseStep = std::size_t(8) << 20;
-        const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
-        const std::size_t end = consumed / page * page;
-        if (!data_ || end < released_ + kReleaseStep) return;
-        madvise(const_cast<char*>(data_) + released_, end - released_, MADV_DONTNEED);
-        released_ = end;
-    }
-
-private:
-    int descriptor_ = -1;
-    const char* data_ = nullptr;
-    std::size_t size_ = 0;
-    std::size_t released_ = 0;
-    bool opened_ = false;
-};
-
-}  // namespace
-
-bool loadMayaAsciiFile(const std::string& path, Scene& scene, std::string& error) {
-    MappedFile file(path);
-    if (!file.opened()) {
-        error = path + ": cannot be opened";
+    if (!loaded) {
+        scene.reset();
         return false;
     }
+    if (!endsWithClosingLine(text)) {
+        ScriptEditor::instance().warning(fileName + ": the file ends without Maya's closing \"// End of\" line; "
+                                         "it may have been cut short");
+    }
+    return true;
+}
+
+bool loadMayaAsciiFile(const std::string& path, Scene& scene, std::string& error) {
+    SceneFileText file;
+    if (!file.read(path, error)) return false;
     return loadMayaAsciiText(file.text(), path, scene, error, [&file](std::size_t consumed) { file.release(consumed); });
 }
 

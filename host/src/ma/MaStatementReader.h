@@ -57,6 +57,7 @@ private:
     bool readSparseElements(Target& target, MaToken& token);
     bool readNumber(const MaToken& token, double& value) const;
     void store(Target& target, PlugData&& data);
+    void replaceNonFinite(const Target& target, PlugData& data, int line);
     double unitFactor(const AttributeSpec& attribute) const;
 
     // "node.attr[1].child" to a node and steps; false (with a warning) when the node is missing.
