@@ -3,6 +3,7 @@
 #include "AttributeReaders.h"
 #include "Classification.h"
 #include "NodeElements.h"
+#include "ScenePaths.h"
 #include "ShapeRecords.h"
 #include "TransformValues.h"
 
@@ -50,8 +51,7 @@ public:
     SceneModelBuilder(const ExportContext& context, ExportModel& model) : context_(context), model_(model) {}
 
     void collectSelection();
-    // False when the walk stopped at the path limit.
-    bool walk(MDagPath& world);
+    void walk(MDagPath& world);
     void warnAboutUnexportedInfluences() const;
 
 private:
@@ -81,8 +81,7 @@ void SceneModelBuilder::collectSelection() {
 }
 
 // Depth first without recursion: scenes can nest far deeper than a call stack.
-bool SceneModelBuilder::walk(MDagPath& path) {
-    std::size_t visited = 0;
+void SceneModelBuilder::walk(MDagPath& path) {
     std::vector<OpenTransform> open;
     OpenTransform world{kNoParent, 0, false, {}};
     for (unsigned i = 0; i < path.childCount(); ++i) {
@@ -96,7 +95,6 @@ bool SceneModelBuilder::walk(MDagPath& path) {
             if (!open.empty()) path.pop();
             continue;
         }
-        if (++visited > kMaxScenePaths) return false;
         path.push(path.child(top.children[top.next++]));
         OpenTransform opened{0, 0, false, {}};
         if (visit(path, top, opened)) {
@@ -105,7 +103,6 @@ bool SceneModelBuilder::walk(MDagPath& path) {
             path.pop();
         }
     }
-    return true;
 }
 
 bool SceneModelBuilder::visit(const MDagPath& transform, const OpenTransform& parent, OpenTransform& opened) {
@@ -243,13 +240,16 @@ SceneModelResult buildSceneModel(const ExportContext& context, ExportModel& mode
     dag.getPath(world);
     SceneModelBuilder builder(context, model);
     if (context.options.selectionOnly) builder.collectSelection();
-    if (!builder.walk(world)) {
+    // Counted first, so that a scene whose instancing explodes fails at once, before its paths
+    // fill the memory.
+    if (countTransformPaths(kMaxScenePaths) > kMaxScenePaths) {
         const std::string scene = context.sceneFile.empty() ? "the untitled scene" : context.sceneFile;
         MGlobal::displayError(MString("q5xExport: ") + scene.c_str() + " has more than " +
                               std::to_string(kMaxScenePaths).c_str() +
                               " transform paths (instancing multiplies them); nothing is exported");
         return SceneModelResult::TooManyPaths;
     }
+    builder.walk(world);
     if (context.options.skinWeights) builder.warnAboutUnexportedInfluences();
     return SceneModelResult::Built;
 }

@@ -30,7 +30,12 @@ public:
     MStatus getAllPaths(MDagPathArray& paths) const;
 
 protected:
-    MDagPath path_;
+    // The path given, or else the first path to the object, found when first needed.
+    const MDagPath& path() const;
+
+private:
+    mutable MDagPath path_;
+    mutable bool pathKnown_ = false;
 };
 
 #endif

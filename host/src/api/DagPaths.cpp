@@ -283,7 +283,6 @@ MFnDagNode::MFnDagNode() = default;
 
 MFnDagNode::MFnDagNode(const MObject& object, MStatus* ReturnStatus) {
     const MStatus status = setObject(object);
-    if (status) MDagPath::getAPathTo(object, path_);
     if (ReturnStatus) *ReturnStatus = status;
 }
 
@@ -294,9 +293,19 @@ MFnDagNode::MFnDagNode(const MDagPath& path, MStatus* ReturnStatus) {
 
 MFn::Type MFnDagNode::type() const { return MFn::kDagNode; }
 
+const MDagPath& MFnDagNode::path() const {
+    // setObject(MObject) of the base leaves an earlier path behind: it must end at the object.
+    if ((!pathKnown_ || path_.node() != object_) && !object_.isNull()) MDagPath::getAPathTo(object_, path_);
+    pathKnown_ = true;
+    return path_;
+}
+
 MStatus MFnDagNode::setObject(const MDagPath& path) {
     const MStatus status = MFnDependencyNode::setObject(path.node());
-    if (status) path_ = path;
+    if (status) {
+        path_ = path;
+        pathKnown_ = true;
+    }
     return status;
 }
 
@@ -329,7 +338,7 @@ MObject MFnDagNode::parent(unsigned int index, MStatus* ReturnStatus) const {
 // Below a shape lies the underworld (curves on a surface and the like).
 bool MFnDagNode::inUnderWorld(MStatus* ReturnStatus) const {
     setStatus(ReturnStatus, asNode(object_));
-    const auto& nodes = MDagPathAccess::nodes(path_);
+    const auto& nodes = MDagPathAccess::nodes(path());
     for (std::size_t i = 0; i + 1 < nodes.size(); ++i) {
         if (nodes[i]->hasFn(MFn::kShape)) return true;
     }
@@ -341,7 +350,7 @@ bool MFnDagNode::isIntermediateObject(MStatus* ReturnStatus) const {
 }
 
 bool MFnDagNode::isInstanced(bool, MStatus* ReturnStatus) const {
-    return path_.isInstanced(ReturnStatus);
+    return path().isInstanced(ReturnStatus);
 }
 
 MMatrix MFnDagNode::transformationMatrix(MStatus* ReturnStatus) const {
@@ -350,18 +359,18 @@ MMatrix MFnDagNode::transformationMatrix(MStatus* ReturnStatus) const {
     return node ? localMatrix(*node) : MMatrix();
 }
 
-MString MFnDagNode::fullPathName(MStatus* ReturnStatus) const { return path_.fullPathName(ReturnStatus); }
+MString MFnDagNode::fullPathName(MStatus* ReturnStatus) const { return path().fullPathName(ReturnStatus); }
 
-MString MFnDagNode::partialPathName(MStatus* ReturnStatus) const { return path_.partialPathName(ReturnStatus); }
+MString MFnDagNode::partialPathName(MStatus* ReturnStatus) const { return path().partialPathName(ReturnStatus); }
 
 MStatus MFnDagNode::getPath(MDagPath& path) const {
-    path = path_;
+    path = this->path();
     return object_.isNull() ? MStatus::kFailure : MStatus::kSuccess;
 }
 
 MDagPath MFnDagNode::dagPath(MStatus* ReturnStatus) const {
     setStatus(ReturnStatus, !object_.isNull());
-    return path_;
+    return path();
 }
 
 MStatus MFnDagNode::getAllPaths(MDagPathArray& paths) const { return MDagPath::getAllPathsTo(object_, paths); }

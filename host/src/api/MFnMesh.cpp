@@ -49,7 +49,6 @@ MFnMesh::MFnMesh() = default;
 
 MFnMesh::MFnMesh(const MObject& object, MStatus* ReturnStatus) {
     const MStatus status = setObject(object);
-    if (status) MDagPath::getAPathTo(object, path_);
     if (ReturnStatus) *ReturnStatus = status;
 }
 

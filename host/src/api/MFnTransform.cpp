@@ -152,7 +152,6 @@ MFnTransform::MFnTransform() = default;
 
 MFnTransform::MFnTransform(const MObject& object, MStatus* ReturnStatus) : MFnDagNode() {
     const MStatus status = setObject(object);
-    if (status) MDagPath::getAPathTo(object, path_);
     if (ReturnStatus) *ReturnStatus = status;
 }
 
@@ -195,7 +194,7 @@ MStatus MFnTransform::set(const MTransformationMatrix& transform) {
 
 MVector MFnTransform::getTranslation(MSpace::Space space, MStatus* ReturnStatus) const {
     if (space == MSpace::kWorld) {
-        const MMatrix world = path_.inclusiveMatrix();
+        const MMatrix world = path().inclusiveMatrix();
         setStatus(ReturnStatus, true);
         return MVector(world[3][0], world[3][1], world[3][2]);
     }
@@ -306,7 +305,6 @@ MFnIkJoint::MFnIkJoint() = default;
 
 MFnIkJoint::MFnIkJoint(const MObject& object, MStatus* ReturnStatus) {
     const MStatus status = setObject(object);
-    if (status) MDagPath::getAPathTo(object, path_);
     if (ReturnStatus) *ReturnStatus = status;
 }
 
