@@ -30,6 +30,8 @@ std::vector<std::vector<Node*>> pathsTo(Node* node, std::size_t limit);
 std::vector<Node*> firstPathTo(Node* node);
 // Whether more than one DAG path leads to a node (it or an ancestor is instanced).
 bool hasSeveralPaths(Node* node);
+// Whether a node lies below a shape (in the underworld of curves on surfaces and the like).
+bool isInUnderworld(Node* node);
 // The scene's file name for messages ("the untitled scene" without one).
 std::string displayedSceneName();
 // Local matrix of a DAG node from its transform attributes (identity for shapes).

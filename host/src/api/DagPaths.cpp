@@ -83,6 +83,38 @@ bool hasSeveralPaths(Node* node) {
     return node->pathsCounted > 1;
 }
 
+bool isInUnderworld(Node* node) {
+    Scene& scene = Scene::current();
+    const std::uint64_t generation = scene.dagGeneration();
+    // Below a shape on any path; remembered per node until the DAG changes, like the path counts.
+    std::vector<Node*> pending{node};
+    while (!pending.empty()) {
+        Node* current = pending.back();
+        if (current == scene.world() || current->underworldKnownAt == generation) {
+            pending.pop_back();
+            continue;
+        }
+        bool below = false;
+        bool ready = true;
+        for (Node* parent : current->parents) {
+            if (parent == scene.world()) continue;
+            if (parent->hasFn(MFn::kShape)) {
+                below = true;
+            } else if (parent->underworldKnownAt == generation) {
+                below = below || parent->inUnderworld;
+            } else {
+                pending.push_back(parent);
+                ready = false;
+            }
+        }
+        if (!ready) continue;
+        current->inUnderworld = below;
+        current->underworldKnownAt = generation;
+        pending.pop_back();
+    }
+    return node != scene.world() && node->inUnderworld;
+}
+
 std::string displayedSceneName() {
     const std::string& name = sceneState().fileName;
     return name.empty() ? "the untitled scene" : name;
@@ -262,9 +294,9 @@ std::size_t chainsNamed(const std::vector<Node*>& tail) {
 MString MDagPath::partialPathName(MStatus* ReturnStatus) const {
     setStatus(ReturnStatus, true);
     if (nodes_.empty()) return MString();
-    const std::vector<Node*> mine = nodesOf(*this);
-    for (std::size_t length = 1; length <= mine.size(); ++length) {
-        const std::vector<Node*> tail(mine.end() - std::ptrdiff_t(length), mine.end());
+    std::vector<Node*> tail;  // grows upwards, one node per try; top first
+    for (std::size_t length = 1; length <= nodes_.size(); ++length) {
+        tail.insert(tail.begin(), static_cast<Node*>(nodes_[nodes_.size() - length]));
         const bool unique = (length == 1 && !tail.front()->nameShared) || chainsNamed(tail) == 1;
         if (!unique || hasSeveralPaths(tail.front())) continue;
         std::string name;
@@ -337,12 +369,9 @@ MObject MFnDagNode::parent(unsigned int index, MStatus* ReturnStatus) const {
 
 // Below a shape lies the underworld (curves on a surface and the like).
 bool MFnDagNode::inUnderWorld(MStatus* ReturnStatus) const {
-    setStatus(ReturnStatus, asNode(object_));
-    const auto& nodes = MDagPathAccess::nodes(path());
-    for (std::size_t i = 0; i + 1 < nodes.size(); ++i) {
-        if (nodes[i]->hasFn(MFn::kShape)) return true;
-    }
-    return false;
+    Node* node = asNode(object_);
+    setStatus(ReturnStatus, node);
+    return node && isInUnderworld(node);
 }
 
 bool MFnDagNode::isIntermediateObject(MStatus* ReturnStatus) const {

@@ -83,6 +83,8 @@ public:
     // DAG paths to this node counted up to two, valid while the scene's DAG generation is this one.
     std::uint64_t pathsCountedAt = 0;
     std::uint8_t pathsCounted = 0;
+    std::uint64_t underworldKnownAt = 0;
+    bool inUnderworld = false;
 
 private:
     void index(AttributeSpec& attribute);
