@@ -51,7 +51,8 @@ MStatus usageFailure() {
 
 MStatus runWriteTexture(const MArgList& args) {
     TextureArguments arguments;
-    if (!readArguments(args, arguments)) return usageFailure();
+    // A texture has at least one pixel each way; a negative size would turn into a huge one.
+    if (!readArguments(args, arguments) || arguments.width <= 0 || arguments.height <= 0) return usageFailure();
 
     const DdsStorage storage = parseDdsStorage(arguments.type.c_str());
     if (storage == DdsStorage::Unknown) return MStatus::kFailure;

@@ -347,17 +347,12 @@ bool MaStatementReader::connectAttr() {
     }
     if (nextAvailable && !destinationSteps.empty() && destinationSteps.back().attribute->array &&
         destinationSteps.back().index < 0) {
-        // The first element of the destination array without an incoming connection.
-        const std::string prefix = plugKey(destinationSteps, destinationSteps.size()) + "[";
-        std::set<std::int64_t> used;
-        for (const Connection& connection : scene_.connections()) {
-            if (connection.destination == destination && connection.destinationKey.compare(0, prefix.size(), prefix) == 0) {
-                used.insert(std::atoll(connection.destinationKey.c_str() + prefix.size()));
-            }
-        }
-        std::int64_t index = 0;
-        while (used.count(index)) ++index;
-        destinationSteps.back().index = index;
+        // The first element of the destination array without an incoming connection. Connections
+        // are only ever added, so the search goes on from where the last one for this array stopped.
+        const std::string array = plugKey(destinationSteps, destinationSteps.size());
+        std::int64_t& index = destination->firstFreeElement[array];
+        while (destination->incoming.count(array + "[" + std::to_string(index) + "]")) ++index;
+        destinationSteps.back().index = index++;
     }
     scene_.connect(*source, plugKey(sourceSteps, sourceSteps.size()), *destination,
                    plugKey(destinationSteps, destinationSteps.size()));
