@@ -272,7 +272,9 @@ namespace {
 std::size_t chainsNamed(const std::vector<Node*>& tail) {
     std::vector<Node*> level;
     for (Node* node : Scene::current().nodesNamed(tail.front()->name)) {
-        if (node->isDag()) level.push_back(node);
+        if (!node->isDag()) continue;
+        level.push_back(node);
+        if (tail.size() == 1 && level.size() == 2) return 2;  // a common name alone settles nothing
     }
     for (std::size_t i = 1; i < tail.size() && !level.empty(); ++i) {
         std::vector<Node*> below;

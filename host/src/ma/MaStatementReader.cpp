@@ -347,12 +347,8 @@ bool MaStatementReader::connectAttr() {
     }
     if (nextAvailable && !destinationSteps.empty() && destinationSteps.back().attribute->array &&
         destinationSteps.back().index < 0) {
-        // The first element of the destination array without an incoming connection. Connections
-        // are only ever added, so the search goes on from where the last one for this array stopped.
-        const std::string array = plugKey(destinationSteps, destinationSteps.size());
-        std::int64_t& index = destination->firstFreeElement[array];
-        while (destination->incoming.count(array + "[" + std::to_string(index) + "]")) ++index;
-        destinationSteps.back().index = index++;
+        destinationSteps.back().index =
+            scene_.nextAvailableElement(*destination, plugKey(destinationSteps, destinationSteps.size()));
     }
     scene_.connect(*source, plugKey(sourceSteps, sourceSteps.size()), *destination,
                    plugKey(destinationSteps, destinationSteps.size()));

@@ -79,8 +79,6 @@ public:
     std::unordered_map<std::string, std::vector<ElementRange>> elements;
     // Destination plug key to its incoming connection (an index into the scene's connections).
     std::unordered_map<std::string, std::size_t> incoming;
-    // Per multi attribute, no element below this one is free for "connectAttr -na".
-    std::unordered_map<std::string, std::int64_t> firstFreeElement;
     std::unique_ptr<MTransformationMatrix> restPosition;
     // DAG paths to this node counted up to two, valid while the scene's DAG generation is this one.
     std::uint64_t pathsCountedAt = 0;

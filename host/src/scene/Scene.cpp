@@ -63,6 +63,7 @@ void Scene::reset() {
     nodes_.clear();
     byName_.clear();
     lastNumber_.clear();
+    firstFreeElement_.clear();
     connections_.clear();
     static const NodeType world("world", MFn::kWorld, findNodeType("dagNode"));
     auto worldNode = std::make_unique<Node>(world, "world", "");
@@ -251,6 +252,12 @@ bool Scene::reparent(Node& child, Node* parent, bool addInstance) {
     child.parents.push_back(owner);
     owner->children.push_back(&child);
     return true;
+}
+
+std::int64_t Scene::nextAvailableElement(Node& destination, const std::string& arrayKey) {
+    std::int64_t& index = firstFreeElement_[{&destination, arrayKey}];
+    while (destination.incoming.count(arrayKey + "[" + std::to_string(index) + "]")) ++index;
+    return index;
 }
 
 const Connection* Scene::incoming(const Node& destination, const std::string& key) const {

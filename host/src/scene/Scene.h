@@ -4,6 +4,7 @@
 #include "Node.h"
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -59,6 +60,8 @@ public:
 
     void connect(Node& source, const std::string& sourceKey, Node& destination, const std::string& destinationKey);
     const std::vector<Connection>& connections() const { return connections_; }
+    // The first element of a destination multi attribute without an incoming connection.
+    std::int64_t nextAvailableElement(Node& destination, const std::string& arrayKey);
     // The connection into a destination plug, if any.
     const Connection* incoming(const Node& destination, const std::string& key) const;
 
@@ -74,6 +77,9 @@ private:
     // Per name stem, the number after which uniqueName() looks for a free name.
     mutable std::unordered_map<std::string, std::size_t> lastNumber_;
     std::vector<Connection> connections_;
+    // Per destination multi attribute, no element below this one is free: connections are only
+    // ever added, so each search goes on from where the last one stopped.
+    std::map<std::pair<const Node*, std::string>, std::int64_t> firstFreeElement_;
     Node* world_ = nullptr;
     std::uint64_t dagGeneration_ = 1;
 };
