@@ -92,7 +92,8 @@ MStatus MFnDependencyNode::getConnections(MPlugArray& array) const {
     Node* node = asNode(object_);
     if (!node) return MStatus::kFailure;
     std::vector<std::string> seen;
-    for (const Connection& connection : Scene::current().connections()) {
+    for (const Connection* found : Scene::current().connectionsOf(*node)) {
+        const Connection& connection = *found;
         const std::string* key = connection.source == node        ? &connection.sourceKey
                                  : connection.destination == node ? &connection.destinationKey
                                                                   : nullptr;

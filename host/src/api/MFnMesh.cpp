@@ -23,7 +23,8 @@ int countPolygons(const Node& node) {
 // The shading group a plug of this mesh is a member of. Files name the first instance's plug
 // without its index.
 Node* memberOf(Node& mesh, const std::string& key, bool firstInstance) {
-    for (const Connection& connection : Scene::current().connections()) {
+    for (const Connection* found : Scene::current().connectionsOf(mesh)) {
+        const Connection& connection = *found;
         const bool sameKey = connection.sourceKey == key || (firstInstance && connection.sourceKey == "instObjGroups");
         if (connection.source == &mesh && sameKey && connection.destination->hasFn(MFn::kShadingEngine)) {
             return connection.destination;
@@ -83,7 +84,8 @@ MStatus MFnMesh::getConnectedShaders(unsigned int instanceNumber, MObjectArray& 
     std::vector<std::pair<std::int64_t, Node*>> groups;
     const std::string prefix = instance + ".objectGroups[";
     const std::string firstInstancePrefix = "instObjGroups.objectGroups[";
-    for (const Connection& connection : Scene::current().connections()) {
+    for (const Connection* found : Scene::current().connectionsOf(*node)) {
+        const Connection& connection = *found;
         if (connection.source != node || !connection.destination->hasFn(MFn::kShadingEngine)) continue;
         const std::string& key = connection.sourceKey;
         const std::size_t length = key.compare(0, prefix.size(), prefix) == 0 ? prefix.size()

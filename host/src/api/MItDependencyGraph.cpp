@@ -19,7 +19,8 @@ MItDependencyGraph::MItDependencyGraph(MObject& rootNode, MFn::Type filter, Dire
         Node* node = traversal == kBreadthFirst ? pending.front() : pending.back();
         traversal == kBreadthFirst ? pending.pop_front() : pending.pop_back();
         if (node != root && (filter == MFn::kInvalid || node->hasFn(filter))) order_.push_back(objectOf(node));
-        for (const Connection& connection : Scene::current().connections()) {
+        for (const Connection* found : Scene::current().connectionsOf(*node)) {
+            const Connection& connection = *found;
             Node* next = direction == kUpstream ? (connection.destination == node ? connection.source : nullptr)
                                                 : (connection.source == node ? connection.destination : nullptr);
             if (next && seen.insert(next).second) pending.push_back(next);

@@ -270,7 +270,8 @@ unsigned int MPlug::getExistingArrayAttributeIndices(MIntArray& indices, MStatus
     };
     for (const auto& entry : node->values) collect(entry.first);
     for (const auto& entry : node->elements) collect(entry.first);
-    for (const Connection& connection : Scene::current().connections()) {
+    for (const Connection* found : Scene::current().connectionsOf(*node)) {
+        const Connection& connection = *found;
         if (connection.source == node) collect(connection.sourceKey);
         if (connection.destination == node) collect(connection.destinationKey);
     }
@@ -349,7 +350,8 @@ bool MPlug::connectedTo(MPlugArray& array, bool asDst, bool asSrc, MStatus* Retu
     setStatus(ReturnStatus, node);
     if (!node) return false;
     const std::string key = plugKey(MPlugAccess::steps(*this), steps_.size());
-    for (const Connection& connection : Scene::current().connections()) {
+    for (const Connection* found : Scene::current().connectionsOf(*node)) {
+        const Connection& connection = *found;
         Node* other = nullptr;
         const std::string* otherKey = nullptr;
         if (asDst && connection.destination == node && connection.destinationKey == key) {

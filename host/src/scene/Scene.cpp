@@ -270,11 +270,21 @@ void Scene::connect(Node& source, const std::string& sourceKey, Node& destinatio
     // A destination plug has one incoming connection; a new one replaces it (as connectAttr -f).
     const auto found = destination.incoming.find(destinationKey);
     if (found != destination.incoming.end()) {
-        connections_[found->second] = {&source, sourceKey, &destination, destinationKey};
+        const std::size_t index = found->second;
+        Node& previous = *connections_[index].source;
+        if (&previous != &destination) {
+            previous.connections.erase(std::remove(previous.connections.begin(), previous.connections.end(), index),
+                                       previous.connections.end());
+        }
+        connections_[index] = {&source, sourceKey, &destination, destinationKey};
+        if (&source != &destination) source.connections.push_back(index);
         return;
     }
-    destination.incoming.emplace(destinationKey, connections_.size());
+    const std::size_t index = connections_.size();
+    destination.incoming.emplace(destinationKey, index);
     connections_.push_back({&source, sourceKey, &destination, destinationKey});
+    destination.connections.push_back(index);
+    if (&source != &destination) source.connections.push_back(index);
 }
 
 }  // namespace mayahost
