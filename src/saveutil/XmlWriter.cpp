@@ -140,6 +140,13 @@ void XmlWriter::streamValue(double value) {
     appendStreamNumber(out_, value);
 }
 
+void XmlWriter::unsignedValue(std::uint32_t value) {
+    separateValue();
+    char digits[16];
+    const auto printed = std::to_chars(digits, digits + sizeof digits, value);
+    out_.append(digits, printed.ptr);
+}
+
 void XmlWriter::fixedValue(float value) {
     separateValue();
     appendFixedNumber(out_, value);

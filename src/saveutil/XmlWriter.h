@@ -40,6 +40,7 @@ public:
     void beginValue(std::string_view name);
     void streamValue(double value);
     void fixedValue(float value);
+    void unsignedValue(std::uint32_t value);
     void endValue() { out_ += '"'; }
 
     // Bytes below 0x20 (other than tab, line feed, carriage return) that XML cannot carry were

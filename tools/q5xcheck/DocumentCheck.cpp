@@ -1,0 +1,270 @@
+#include "DocumentCheck.h"
+
+#include "ShapesFile.h"
+#include "XmlShapes.h"
+
+#include <tinyxml2.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+#include <sstream>
+#include <vector>
+
+using tinyxml2::XMLElement;
+
+namespace {
+
+constexpr const char* kDeclaration = "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>";
+const char* const kSectionOrder[] = {"Files", "Materials", "Shapes", "Dynamics", "Scene", "Animation", "UserAttributes"};
+
+bool readBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// The numbers of a list attribute ("1,2" or "1 2"); false when one is no unsigned number.
+bool numbersOf(const char* text, std::vector<std::uint32_t>& numbers) {
+    numbers.clear();
+    std::string item;
+    std::istringstream in(text);
+    while (std::getline(in, item, text[std::strcspn(text, ",")] == ',' ? ',' : ' ')) {
+        if (item.empty()) continue;
+        char* end = nullptr;
+        const unsigned long value = std::strtoul(item.c_str(), &end, 10);
+        if (*end != '\0' || item[0] == '-' || value > 0xFFFFFFFFul) return false;
+        numbers.push_back(std::uint32_t(value));
+    }
+    return true;
+}
+
+// Every element below `root`, parents first, without recursion.
+std::vector<const XMLElement*> elementsBelow(const XMLElement* root) {
+    std::vector<const XMLElement*> all;
+    std::vector<const XMLElement*> pending;
+    for (const XMLElement* child = root->LastChildElement(); child; child = child->PreviousSiblingElement()) pending.push_back(child);
+    while (!pending.empty()) {
+        const XMLElement* element = pending.back();
+        pending.pop_back();
+        all.push_back(element);
+        for (const XMLElement* child = element->LastChildElement(); child; child = child->PreviousSiblingElement()) {
+            pending.push_back(child);
+        }
+    }
+    return all;
+}
+
+std::string placeOf(const XMLElement* element) {
+    std::string place = element->Name();
+    if (const char* name = element->Attribute("name")) place += " \"" + std::string(name) + "\"";
+    return place + " (line " + std::to_string(element->GetLineNum()) + ")";
+}
+
+class DocumentChecker {
+public:
+    DocumentChecker(const std::string& path, const CheckOptions& options, Report& report)
+        : path_(path), options_(options), report_(report) {}
+
+    bool run(std::string& dumped);
+
+private:
+    void checkStructure(const std::string& text, const XMLElement* root);
+    void collectTables(const XMLElement* root);
+    bool checkShapes(const XMLElement* shapes, std::string& dumped);
+    void checkSceneReferences(const XMLElement* scene);
+    void checkFileReference(const XMLElement* element, const char* attribute);
+    bool checkAnimationFile(const XMLElement* animation);
+
+    std::string path_;
+    CheckOptions options_;
+    Report& report_;
+    bool hasFiles_ = false;
+    std::set<std::uint32_t> fileIds_, materialIds_, shapeIds_, nodeIds_;
+};
+
+void DocumentChecker::checkStructure(const std::string& text, const XMLElement* root) {
+    if (text.compare(0, std::strlen(kDeclaration), kDeclaration) != 0) {
+        report_.error(path_, "line 1", "the document does not begin with the declaration " + std::string(kDeclaration));
+    }
+    if (std::string(root->Name()) != "q5X") report_.error(path_, placeOf(root), "the root element is not q5X");
+    if (!root->Attribute("version", "1.6")) report_.error(path_, placeOf(root), "the root's version is not \"1.6\"");
+    if (!root->Attribute("name")) report_.error(path_, placeOf(root), "the root has no name");
+    std::size_t last = 0;
+    std::set<std::string> seen;
+    for (const XMLElement* section = root->FirstChildElement(); section; section = section->NextSiblingElement()) {
+        const std::string name = section->Name();
+        std::size_t order = 0;
+        while (order < std::size(kSectionOrder) && name != kSectionOrder[order]) ++order;
+        if (order == std::size(kSectionOrder)) {
+            report_.error(path_, placeOf(section), "not a section of the document");
+        } else if (!seen.insert(name).second) {
+            report_.error(path_, placeOf(section), "a second " + name + " section");
+        } else if (order < last) {
+            report_.error(path_, placeOf(section), "the section comes after " + std::string(kSectionOrder[last]));
+        }
+        last = std::max(last, order);
+        const std::size_t start = text.find("<" + name);
+        const std::size_t end = text.find("</" + name + ">", start);
+        if (start != std::string::npos) {
+            report_.count("bytes_" + name, (end == std::string::npos ? text.find("/>", start) : end + name.size() + 3) - start);
+        }
+    }
+    if (!root->FirstChildElement("Scene")) report_.error(path_, placeOf(root), "the document has no Scene section");
+}
+
+void DocumentChecker::collectTables(const XMLElement* root) {
+    if (const XMLElement* files = root->FirstChildElement("Files")) {
+        hasFiles_ = true;
+        for (const XMLElement* file = files->FirstChildElement("File"); file; file = file->NextSiblingElement("File")) {
+            fileIds_.insert(file->UnsignedAttribute("fileId"));
+            report_.count("files");
+        }
+    }
+    if (const XMLElement* materials = root->FirstChildElement("Materials")) {
+        for (const XMLElement* material = materials->FirstChildElement("Material"); material;
+             material = material->NextSiblingElement("Material")) {
+            materialIds_.insert(material->UnsignedAttribute("materialId"));
+            report_.count("materials");
+        }
+    }
+}
+
+bool DocumentChecker::checkShapes(const XMLElement* shapes, std::string& dumped) {
+    for (const XMLElement* set = shapes->FirstChildElement("IndexedTriangleSet"); set;
+         set = set->NextSiblingElement("IndexedTriangleSet")) {
+        std::uint32_t shapeId = 0;
+        if (!checkXmlTriangleSet(set, path_, report_, shapeId)) continue;
+        if (!shapeIds_.insert(shapeId).second) report_.error(path_, placeOf(set), "a second shape with shapeId " + std::to_string(shapeId));
+    }
+    const char* external = shapes->Attribute("externalShapesFile");
+    if (!external) return true;
+    const std::string file = folderOf(path_) + external;
+    std::vector<std::uint8_t> bytes;
+    if (!readBytes(file, bytes)) {
+        report_.error(file, "file", "the companion shapes file cannot be read");
+        return false;
+    }
+    ShapesFileContent content;
+    checkShapesFile(bytes, file, options_.dump, report_, content);
+    for (const std::uint32_t shapeId : content.shapeIds) {
+        if (!shapeIds_.insert(shapeId).second) report_.error(file, "records", "a second shape with shapeId " + std::to_string(shapeId));
+    }
+    dumped = content.dump;
+    return true;
+}
+
+void DocumentChecker::checkFileReference(const XMLElement* element, const char* attribute) {
+    const char* text = element->Attribute(attribute);
+    if (!text) return;
+    const std::uint32_t id = std::uint32_t(std::strtoul(text, nullptr, 10));
+    if (fileIds_.count(id)) return;
+    const std::string message = std::string(attribute) + " " + text + " names no File";
+    if (hasFiles_) {
+        report_.error(path_, placeOf(element), message);
+    } else {
+        report_.warning(path_, placeOf(element), message + " (the document has no Files section)");
+    }
+}
+
+void DocumentChecker::checkSceneReferences(const XMLElement* scene) {
+    const std::vector<const XMLElement*> nodes = elementsBelow(scene);
+    std::uint32_t lowest = 0;
+    for (const XMLElement* node : nodes) {
+        const char* text = node->Attribute("nodeId");
+        if (!text) {
+            report_.error(path_, placeOf(node), "a node without nodeId");
+            continue;
+        }
+        const std::uint32_t id = node->UnsignedAttribute("nodeId");
+        if (!nodeIds_.insert(id).second) report_.error(path_, placeOf(node), "a second node with nodeId " + std::string(text));
+        lowest = lowest == 0 ? id : std::min(lowest, id);
+        report_.count("nodes");
+    }
+    if (!nodes.empty() && lowest != 1) report_.error(path_, placeOf(scene), "nodeIds do not start at 1");
+    std::vector<std::uint32_t> numbers;
+    for (const XMLElement* node : nodes) {
+        if (node->Attribute("shapeId") && !shapeIds_.count(node->UnsignedAttribute("shapeId"))) {
+            report_.error(path_, placeOf(node), "shapeId " + std::string(node->Attribute("shapeId")) + " names no shape");
+        }
+        if (const char* ids = node->Attribute("materialIds")) {
+            if (!numbersOf(ids, numbers)) report_.error(path_, placeOf(node), "materialIds is not a list of numbers");
+            for (const std::uint32_t id : numbers) {
+                // By design: materials of shader types the Materials section does not write have no element.
+                if (!materialIds_.count(id)) report_.warning(path_, placeOf(node), "materialIds entry " + std::to_string(id) + " names no Material");
+            }
+        }
+        if (const char* ids = node->Attribute("skinBindNodeIds")) {
+            if (!numbersOf(ids, numbers)) report_.error(path_, placeOf(node), "skinBindNodeIds is not a list of numbers");
+            for (const std::uint32_t id : numbers) {
+                if (id == 0) {
+                    report_.warning(path_, placeOf(node), "a skinBindNodeIds entry is 0: an influence that is not exported");
+                } else if (!nodeIds_.count(id)) {
+                    report_.error(path_, placeOf(node), "skinBindNodeIds entry " + std::to_string(id) + " names no node");
+                }
+            }
+        }
+        for (const char* attribute : {"fileId", "customShaderId", "projTextureId", "referenceId"}) checkFileReference(node, attribute);
+    }
+}
+
+bool DocumentChecker::checkAnimationFile(const XMLElement* animation) {
+    const char* external = animation->Attribute("externalAnimFile");
+    if (!external) return true;
+    const std::string file = folderOf(path_) + external;
+    std::vector<std::uint8_t> bytes;
+    if (!readBytes(file, bytes)) {
+        report_.error(file, "file", "the companion animation file cannot be read");
+        return false;
+    }
+    report_.count("bytes_anim_file", bytes.size());
+    if (bytes.size() <= 4) report_.error(file, "byte 0", "the file holds no animation block");
+    if (bytes.size() >= 4 && (bytes[0] != 10 || bytes[1] || bytes[2] || bytes[3])) report_.error(file, "byte 0", "the format word is not 10");
+    report_.warning(file, "byte 4", "the animation block is not read by this version");
+    return true;
+}
+
+bool DocumentChecker::run(std::string& dumped) {
+    std::vector<std::uint8_t> bytes;
+    if (!readBytes(path_, bytes)) {
+        report_.error(path_, "file", "the document cannot be read");
+        return false;
+    }
+    const std::string text(bytes.begin(), bytes.end());
+    tinyxml2::XMLDocument xml;
+    if (xml.Parse(text.c_str(), text.size()) != tinyxml2::XML_SUCCESS) {
+        report_.error(path_, "line " + std::to_string(xml.ErrorLineNum()), std::string("not well-formed XML: ") + xml.ErrorStr());
+        return true;
+    }
+    const XMLElement* root = xml.RootElement();
+    checkStructure(text, root);
+    collectTables(root);
+    bool readable = true;
+    if (const XMLElement* shapes = root->FirstChildElement("Shapes")) readable = checkShapes(shapes, dumped) && readable;
+    if (const XMLElement* scene = root->FirstChildElement("Scene")) checkSceneReferences(scene);
+    if (const XMLElement* animation = root->FirstChildElement("Animation")) {
+        readable = checkAnimationFile(animation) && readable;
+        for (const XMLElement* element : elementsBelow(animation)) {
+            if (element->Attribute("nodeId") && !nodeIds_.count(element->UnsignedAttribute("nodeId"))) {
+                report_.error(path_, placeOf(element), "the track's nodeId names no node");
+            }
+        }
+    }
+    return readable;
+}
+
+}  // namespace
+
+bool checkDocument(const std::string& path, const CheckOptions& options, Report& report, std::string& dumped) {
+    return DocumentChecker(path, options, report).run(dumped);
+}

@@ -1,0 +1,48 @@
+#ifndef Q5XCHECK_TRIANGLESETRECORD_H
+#define Q5XCHECK_TRIANGLESETRECORD_H
+
+#include "ByteReader.h"
+#include "Report.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The content of a kind-1 record of a companion shapes file: one indexed triangle set.
+struct TriangleSetRecord {
+    struct Subset {
+        std::uint32_t firstVertex, numVertices, firstIndex, numIndices;
+        float uvDensity[4];
+    };
+
+    std::string name;
+    std::uint32_t shapeId = 0;
+    float center[3] = {0, 0, 0};
+    float radius = 0;
+    std::uint32_t numIndices = 0;
+    std::uint32_t numVertices = 0;
+    std::uint32_t vertexFormat = 0;
+    std::uint32_t meshUsage = 0;
+    bool noBindPose = false;
+    float vertexCompressionRange = 0;
+    std::vector<Subset> subsets;
+    std::vector<std::string> slotNames;  // one per subset, empty when none
+    std::vector<std::uint32_t> indices;
+    std::vector<float> positions, normals, tangents, uv[4], colors, blendWeights, generic;
+    std::vector<std::uint8_t> blendIndices;
+    std::uint32_t collisionRecords = 0;
+
+    unsigned uvSets() const;
+    bool has(std::uint32_t bits) const { return (vertexFormat & bits) != 0; }
+};
+
+// Reads one record's payload; false (with an error naming the byte offset) when the bytes do not
+// hold what the counts claim.
+bool readTriangleSetRecord(ByteReader& in, const std::string& file, Report& report, TriangleSetRecord& record);
+// Checks what ties the set together: indices, subset ranges, finite numbers, unit normals, the
+// bounding sphere.
+void checkTriangleSet(const TriangleSetRecord& record, const std::string& file, const std::string& place, Report& report);
+// The set as the exporter's XML element (what the Shapes section holds without binary files).
+std::string triangleSetXml(const TriangleSetRecord& record);
+
+#endif

@@ -1,0 +1,94 @@
+#include "XmlShapes.h"
+
+#include "TriangleSetRecord.h"
+
+#include <cstdlib>
+
+using tinyxml2::XMLElement;
+
+namespace {
+
+// The floats of a list attribute, exactly `count` of them.
+bool floatsOf(const XMLElement* element, const char* attribute, unsigned count, std::vector<float>& out) {
+    const char* text = element->Attribute(attribute);
+    if (!text) return false;
+    for (unsigned i = 0; i < count; ++i) {
+        char* end = nullptr;
+        out.push_back(std::strtof(text, &end));
+        if (end == text) return false;
+        text = end;
+    }
+    return true;
+}
+
+std::string lineOf(const XMLElement* element) {
+    return "IndexedTriangleSet line " + std::to_string(element->GetLineNum());
+}
+
+void readFormat(const XMLElement* vertices, TriangleSetRecord& record) {
+    static const std::pair<const char*, std::uint32_t> kBits[] = {
+        {"normal", 0x1}, {"uv0", 0x2},  {"uv1", 0x4},      {"uv2", 0x8},     {"uv3", 0x10},
+        {"color", 0x20}, {"blendweights", 0x40}, {"singleblendweights", 0x140}, {"tangent", 0x80}, {"generic", 0x200},
+    };
+    for (const auto& bit : kBits) {
+        if (vertices->BoolAttribute(bit.first)) record.vertexFormat |= bit.second;
+    }
+}
+
+bool readVertex(const XMLElement* v, TriangleSetRecord& record) {
+    static const char* const kUv[] = {"t0", "t1", "t2", "t3"};
+    bool ok = floatsOf(v, "p", 3, record.positions);
+    if (record.has(0x1)) ok = floatsOf(v, "n", 3, record.normals) && ok;
+    for (unsigned k = 0; k < record.uvSets(); ++k) ok = floatsOf(v, kUv[k], 2, record.uv[k]) && ok;
+    if (record.has(0x20)) ok = floatsOf(v, "c", 4, record.colors) && ok;
+    if (record.has(0x40) && !record.has(0x100)) ok = floatsOf(v, "bw", 4, record.blendWeights) && ok;
+    if (record.has(0x200)) ok = floatsOf(v, "g", 1, record.generic) && ok;
+    return ok;
+}
+
+}  // namespace
+
+bool checkXmlTriangleSet(const XMLElement* set, const std::string& file, Report& report, std::uint32_t& shapeId) {
+    const std::string place = lineOf(set) + (set->Attribute("name") ? " (" + std::string(set->Attribute("name")) + ")" : "");
+    if (!set->Attribute("shapeId")) {
+        report.error(file, place, "a shape without shapeId");
+        return false;
+    }
+    TriangleSetRecord record;
+    record.shapeId = shapeId = set->UnsignedAttribute("shapeId");
+    std::vector<float> center;
+    if (floatsOf(set, "bvCenter", 3, center)) {
+        for (int i = 0; i < 3; ++i) record.center[i] = center[std::size_t(i)];
+        record.radius = set->FloatAttribute("bvRadius");
+    }
+    const XMLElement* vertices = set->FirstChildElement("Vertices");
+    const XMLElement* triangles = set->FirstChildElement("Triangles");
+    const XMLElement* subsets = set->FirstChildElement("Subsets");
+    if (!vertices || !triangles || !subsets) {
+        report.error(file, place, "Vertices, Triangles or Subsets is missing");
+        return true;
+    }
+    readFormat(vertices, record);
+    for (const XMLElement* v = vertices->FirstChildElement("v"); v; v = v->NextSiblingElement("v")) {
+        if (!readVertex(v, record)) report.error(file, "v line " + std::to_string(v->GetLineNum()), "a vertex lacks an announced value");
+        ++record.numVertices;
+    }
+    if (record.numVertices != vertices->UnsignedAttribute("count")) report.error(file, place, "Vertices count differs from its v elements");
+    for (const XMLElement* t = triangles->FirstChildElement("t"); t; t = t->NextSiblingElement("t")) {
+        std::vector<float> corners;
+        if (!floatsOf(t, "vi", 3, corners)) report.error(file, "t line " + std::to_string(t->GetLineNum()), "a triangle without three indices");
+        for (const float corner : corners) record.indices.push_back(corner < 0 ? 0xFFFFFFFFu : std::uint32_t(corner));
+    }
+    record.numIndices = std::uint32_t(record.indices.size());
+    if (record.numIndices / 3 != triangles->UnsignedAttribute("count")) report.error(file, place, "Triangles count differs from its t elements");
+    for (const XMLElement* s = subsets->FirstChildElement("Subset"); s; s = s->NextSiblingElement("Subset")) {
+        record.subsets.push_back({s->UnsignedAttribute("firstVertex"), s->UnsignedAttribute("numVertices"),
+                                  s->UnsignedAttribute("firstIndex"), s->UnsignedAttribute("numIndices"), {0, 0, 0, 0}});
+    }
+    if (record.subsets.size() != subsets->UnsignedAttribute("count")) report.error(file, place, "Subsets count differs from its Subset elements");
+    checkTriangleSet(record, file, place, report);
+    report.count("shapes");
+    report.count("vertices", record.numVertices);
+    report.count("triangles", record.numIndices / 3);
+    return true;
+}
