@@ -25,11 +25,8 @@ inline std::string shellQuoted(const std::string& text) {
     return quoted + "'";
 }
 
-// `prefix` runs in the same shell before q5xhost, e.g. "cd /tmp/x &&" or "ulimit -f 0;".
-inline HostRun runHost(const std::vector<std::string>& arguments, const std::string& prefix = "") {
-    std::string command = prefix + " " + shellQuoted(Q5XHOST_PATH);
-    for (const std::string& argument : arguments) command += " " + shellQuoted(argument);
-    command += " 2>&1";
+// Runs a shell command line; its output is what it writes to the standard output.
+inline HostRun runShell(const std::string& command) {
     HostRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
@@ -39,6 +36,13 @@ inline HostRun runHost(const std::vector<std::string>& arguments, const std::str
     const int status = pclose(pipe);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+// `prefix` runs in the same shell before q5xhost, e.g. "cd /tmp/x &&" or "ulimit -f 0;".
+inline HostRun runHost(const std::vector<std::string>& arguments, const std::string& prefix = "") {
+    std::string command = prefix + " " + shellQuoted(Q5XHOST_PATH);
+    for (const std::string& argument : arguments) command += " " + shellQuoted(argument);
+    return runShell(command + " 2>&1");
 }
 
 #endif

@@ -9,22 +9,9 @@
 
 namespace {
 
-struct CheckRun {
-    int exitCode;
-    std::string output;
-};
-
 // Runs q5xcheck; its standard error joins the output unless `errors` sends it elsewhere.
-CheckRun check(const std::string& arguments, const std::string& errors = "2>&1") {
-    FILE* pipe = popen((std::string(Q5XCHECK_PATH) + " " + arguments + " " + errors).c_str(), "r");
-    CheckRun run{-1, ""};
-    if (!pipe) return run;
-    char buffer[4096];
-    std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, count);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+HostRun check(const std::string& arguments, const std::string& errors = "2>&1") {
+    return runShell(std::string(Q5XCHECK_PATH) + " " + arguments + " " + errors);
 }
 
 // Little-endian building blocks of a companion shapes file.
@@ -85,7 +72,7 @@ TEST(Q5xcheck, ExportsOfTheTestScenesAreSound) {
                               "extra_attributes.ma", "units_metres_ntsc.ma", "duplicate_names.ma"}) {
         const std::string out = folder.file(std::string(scene) + ".q5x");
         ASSERT_EQ(runHost({std::string(Q5X_TEST_SCENES) + "/" + scene, "-c", "Q5XExporter -f \"" + out + "\""}).exitCode, 0);
-        const CheckRun run = check(shellQuoted(out));
+        const HostRun run = check(shellQuoted(out));
         EXPECT_EQ(run.exitCode, 0) << scene << "\n" << run.output;
         EXPECT_NE(run.output.find("summary: "), std::string::npos);
     }
@@ -95,12 +82,12 @@ TEST(Q5xcheck, ASoundBinaryShapeAndItsDump) {
     TempFolder folder;
     writeFile(folder.file("t.q5x"), document(kBinaryShapes, kShapeNode));
     writeFile(folder.file("t.q5x.shapes"), shapesFile(triangleRecord()));
-    const CheckRun run = check(shellQuoted(folder.file("t.q5x")));
+    const HostRun run = check(shellQuoted(folder.file("t.q5x")));
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_NE(run.output.find("warning: materialIds entry 1 names no Material"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find("nodes=1 records=1 shapes=1 triangles=1 vertices=3"), std::string::npos) << run.output;
 
-    const CheckRun dump = check("--dump " + shellQuoted(folder.file("t.q5x")), "2>/dev/null");
+    const HostRun dump = check("--dump " + shellQuoted(folder.file("t.q5x")), "2>/dev/null");
     EXPECT_EQ(dump.output,
               "    <IndexedTriangleSet name=\"tri\" shapeId=\"7\" meshUsage=\"0\" bvCenter=\"0.5 0.5 0\" bvRadius=\"0.75\" "
               "isOptimized=\"true\">\n"
@@ -118,7 +105,7 @@ TEST(Q5xcheck, ASoundBinaryShapeAndItsDump) {
               "      </Subsets>\n"
               "    </IndexedTriangleSet>\n");
 
-    const CheckRun json = check("--json " + shellQuoted(folder.file("t.q5x")));
+    const HostRun json = check("--json " + shellQuoted(folder.file("t.q5x")));
     EXPECT_EQ(json.output.rfind("{\"problems\":[{\"severity\":\"warning\"", 0), 0u) << json.output;
 }
 
@@ -130,7 +117,7 @@ TEST(Q5xcheck, BrokenFilesGiveOneLineEachAndNeverCrash) {
     // Cut short anywhere: inside the header, the name, the streams, the collision count.
     for (const std::size_t cut : {std::size_t(6), std::size_t(20), std::size_t(60), std::size_t(130), sound.size() - 2}) {
         writeFile(folder.file("t.q5x.shapes"), sound.substr(0, cut));
-        const CheckRun run = check(path);
+        const HostRun run = check(path);
         EXPECT_EQ(run.exitCode, 1) << cut << "\n" << run.output;
         EXPECT_NE(run.output.find("t.q5x.shapes: "), std::string::npos) << run.output;
     }
@@ -138,7 +125,7 @@ TEST(Q5xcheck, BrokenFilesGiveOneLineEachAndNeverCrash) {
     writeFile(folder.file("t.q5x.shapes"), shapesFile(triangleRecord(2, 0x7FFFFFFF)));
     EXPECT_NE(check(path).output.find("error: the record ends inside its vertex streams"), std::string::npos);
     writeFile(folder.file("t.q5x.shapes"), shapesFile(triangleRecord(7)));
-    const CheckRun index = check(path);
+    const HostRun index = check(path);
     EXPECT_EQ(index.exitCode, 1);
     EXPECT_NE(index.output.find("(tri): error: index 2 names vertex 7 of 3"), std::string::npos) << index.output;
 
@@ -147,7 +134,7 @@ TEST(Q5xcheck, BrokenFilesGiveOneLineEachAndNeverCrash) {
     writeFile(folder.file("t.q5x"), document(kBinaryShapes, kShapeNode +
                                                                 "    <Shape name=\"b\" shapeId=\"8\" nodeId=\"1\"/>\n"
                                                                 "    <ReferenceNode name=\"r\" referenceId=\"1\" nodeId=\"2\"/>\n"));
-    const CheckRun references = check(path);
+    const HostRun references = check(path);
     EXPECT_EQ(references.exitCode, 1);
     EXPECT_NE(references.output.find("Shape \"b\" (line 9): error: shapeId 8 names no shape"), std::string::npos) << references.output;
     EXPECT_NE(references.output.find("error: a second node with nodeId 1"), std::string::npos);
