@@ -41,6 +41,7 @@ struct ShapeRecord {
     bool split = false;
     float vertexCompressionRange = 0.0f;
     bool cpuMesh = false;
+    bool occluder = false;  // q5X_oc: the second usage flag
     bool usedDynamically = false;
     // Material identifiers of the shading groups of instance 0, in shading-group order.
     std::vector<std::uint32_t> materialIds;

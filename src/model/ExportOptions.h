@@ -45,4 +45,21 @@ struct ExportContext {
     double unitScale = 1.0;
 };
 
+// What the shape writers need of the run.
+struct ShapeExportOptions {
+    bool normals = false;
+    bool colors = false;
+    bool textureCoords = false;
+    bool skinWeights = false;
+    bool nurbsCurves = false;
+    bool verbose = false;
+    bool binaryFiles = false;
+    double unitScale = 1.0;
+};
+
+inline ShapeExportOptions shapeExportOptions(const ExportContext& context) {
+    const ExportOptions& o = context.options;
+    return {o.normals, o.colors, o.textureCoords, o.skinWeights, o.nurbsCurves, o.verbose, o.binaryFiles, context.unitScale};
+}
+
 #endif

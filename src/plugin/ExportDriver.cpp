@@ -4,6 +4,7 @@
 #include "ExportFlags.h"
 #include "ExportPaths.h"
 
+#include "geometry/MeshShapes.h"
 #include "model/ExportModel.h"
 #include "scene/BoundingVolumes.h"
 #include "scene/SceneModel.h"
@@ -36,9 +37,13 @@ void writeDynamicsSection(DocumentSections& sections) {
 }
 
 // With binary files the shapes go to the companion file's records and the section has no frame.
-void writeShapesSection(const ExportOptions& options, DocumentSections& sections) {
-    if (options.binaryFiles) return;
-    sections.shapes += "  <Shapes>\n  </Shapes>\n";
+bool writeShapesSection(const ExportContext& context, const ExportModel& model, DocumentSections& sections) {
+    Q5XSaveUtil::XmlWriter xml(sections.shapes);
+    const bool binary = context.options.binaryFiles;
+    if (!binary) xml.raw("  <Shapes>\n");
+    if (!writeMeshShapes(shapeExportOptions(context), model, xml, sections.shapeRecords)) return false;
+    if (!binary) xml.raw("  </Shapes>\n");
+    return true;
 }
 
 }  // namespace
@@ -73,7 +78,7 @@ MStatus runExport(const MArgList& args) {
     resolveBoundingVolumes(context, model);
 
     if (options.particleSystems) writeDynamicsSection(sections);
-    if (options.shapes) writeShapesSection(options, sections);
+    if (options.shapes && !writeShapesSection(context, model, sections)) return MStatus::kFailure;
 
     bool replacedControlCharacters = false;
     const std::string name = documentName(sceneFileName);

@@ -192,6 +192,7 @@ const ShapeRecord* SceneModelBuilder::recordShape(const MDagPath& transform, con
     if (inserted.second) {
         record.split = split;
         record.cpuMesh = classification.cpuMesh;
+        record.occluder = classification.occluder;
         const std::string range = readText(node, "q5X_vertexCompressionRange");
         if (!range.empty()) Q5XSaveUtil::parseFloat(range.c_str(), record.vertexCompressionRange);
         if (split) collectCollisionMeshes(context_.options, selection_, transform, record);

@@ -7,12 +7,16 @@ createNode mesh -n "wallShape" -p "wall";
 	setAttr -s 2 ".iog[0].og";
 	setAttr ".iog[0].og[0].gcl" -type "componentList" 1 "f[0]";
 	setAttr ".iog[0].og[1].gcl" -type "componentList" 1 "f[1:2]";
+	setAttr -s 5 ".vt[0:4]"  0 0 0 1 0 0 1 1 0 0 1 0 2 0 0;
+	setAttr -s 7 ".ed[0:6]"  0 1 0 1 2 0 2 0 0 2 3 0 3 0 0 1 4 0 4 2 0;
 	setAttr -s 3 ".fc[0:2]" -type "polyFaces"
 		f 3 0 1 2
-		f 3 2 1 3
-		f 3 3 1 4;
+		f 3 -3 3 4
+		f 3 5 6 -2;
 createNode transform -n "bare";
 createNode mesh -n "bareShape" -p "bare";
+	setAttr -s 3 ".vt[0:2]"  0 0 0 1 0 0 0 1 0;
+	setAttr -s 3 ".ed[0:2]"  0 1 0 1 2 0 2 0 0;
 	setAttr ".fc[0]" -type "polyFaces" f 3 0 1 2;
 createNode lambert -n "brick";
 createNode shadingEngine -n "brickSG";

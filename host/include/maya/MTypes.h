@@ -13,6 +13,7 @@
 
 class MSyntax;
 
+typedef float float2[2];
 typedef void* (*MCreatorFunction)();
 typedef MSyntax (*MCreateSyntaxFunction)();
 

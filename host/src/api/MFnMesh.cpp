@@ -1,6 +1,7 @@
 #include <maya/MFnMesh.h>
 
 #include "ApiAccess.h"
+#include "geometry/MeshData.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -9,15 +10,16 @@ using namespace mayahost;
 
 namespace {
 
-// The polygons of a mesh are the "f" entries of its face lists.
-int countPolygons(const Node& node) {
-    const auto found = node.elements.find("face");
-    if (found == node.elements.end()) return 0;
-    int polygons = 0;
-    for (const ElementRange& range : found->second) {
-        for (const auto& word : range.data.words) polygons += range.data.texts[word.second] == "f" ? 1 : 0;
-    }
-    return polygons;
+// The evaluated geometry; null when the object is no mesh or has none.
+const MeshData* dataOf(const MObject& object) {
+    Node* node = asNode(object);
+    return node && node->hasFn(MFn::kMesh) ? meshDataOf(*node) : nullptr;
+}
+
+MStatus statusOf(const void* found, MStatus* ReturnStatus) {
+    const MStatus status = found ? MStatus::kSuccess : MStatus::kFailure;
+    if (ReturnStatus) *ReturnStatus = status;
+    return status;
 }
 
 // The shading group a plug of this mesh is a member of. Files name the first instance's plug
@@ -60,10 +62,76 @@ MFnMesh::MFnMesh(const MDagPath& path, MStatus* ReturnStatus) {
 
 MFn::Type MFnMesh::type() const { return MFn::kMesh; }
 
+int MFnMesh::numVertices(MStatus* ReturnStatus) const {
+    const MeshData* mesh = dataOf(object_);
+    statusOf(mesh, ReturnStatus);
+    return mesh ? int(mesh->points.size()) : 0;
+}
+
 int MFnMesh::numPolygons(MStatus* ReturnStatus) const {
-    const Node* node = asNode(object_);
-    if (ReturnStatus) *ReturnStatus = node ? MStatus::kSuccess : MStatus::kFailure;
-    return node ? countPolygons(*node) : 0;
+    const MeshData* mesh = dataOf(object_);
+    statusOf(mesh, ReturnStatus);
+    return mesh ? int(mesh->polygonCount()) : 0;
+}
+
+int MFnMesh::numFaceVertices(MStatus* ReturnStatus) const {
+    const MeshData* mesh = dataOf(object_);
+    statusOf(mesh, ReturnStatus);
+    return mesh ? int(mesh->cornerVertex.size()) : 0;
+}
+
+MStatus MFnMesh::getPoints(MPointArray& vertexArray, MSpace::Space) const {
+    vertexArray.clear();
+    const MeshData* mesh = dataOf(object_);
+    if (!mesh) return MStatus::kFailure;
+    vertexArray.setLength(unsigned(mesh->points.size()));
+    for (std::size_t v = 0; v < mesh->points.size(); ++v) {
+        vertexArray[unsigned(v)] = MPoint(mesh->points[v][0], mesh->points[v][1], mesh->points[v][2]);
+    }
+    return MStatus::kSuccess;
+}
+
+MStatus MFnMesh::getNormals(MFloatVectorArray& normals, MSpace::Space) const {
+    normals.clear();
+    const MeshData* mesh = dataOf(object_);
+    if (!mesh) return MStatus::kFailure;
+    const auto& corners = mesh->cornerNormals();
+    normals.setLength(unsigned(corners.size()));
+    for (std::size_t c = 0; c < corners.size(); ++c) normals[unsigned(c)] = MFloatVector(corners[c][0], corners[c][1], corners[c][2]);
+    return MStatus::kSuccess;
+}
+
+int MFnMesh::numUVSets(MStatus* ReturnStatus) const {
+    const MeshData* mesh = dataOf(object_);
+    statusOf(mesh, ReturnStatus);
+    return mesh ? int(mesh->uvSets.size()) : 0;
+}
+
+MStatus MFnMesh::getUVSetNames(MStringArray& setNames) const {
+    setNames.clear();
+    const MeshData* mesh = dataOf(object_);
+    if (!mesh) return MStatus::kFailure;
+    for (const MeshData::UvSet& set : mesh->uvSets) setNames.append(MString(set.name.c_str()));
+    return MStatus::kSuccess;
+}
+
+int MFnMesh::numColors(MStatus* ReturnStatus) const {
+    const MeshData* mesh = dataOf(object_);
+    statusOf(mesh, ReturnStatus);
+    return mesh && mesh->currentColorSet >= 0 ? int(mesh->colorSets[std::size_t(mesh->currentColorSet)].colors.size()) : 0;
+}
+
+MStatus MFnMesh::getColors(MColorArray& colors, const MString* colorSet, const MColor*) const {
+    colors.clear();
+    const MeshData* mesh = dataOf(object_);
+    if (!mesh) return MStatus::kFailure;
+    const MeshData::ColorSet* set = nullptr;
+    for (const MeshData::ColorSet& candidate : mesh->colorSets) {
+        if (colorSet ? candidate.name == colorSet->asChar() : &candidate == &mesh->colorSets[std::size_t(std::max(0, mesh->currentColorSet))]) set = &candidate;
+    }
+    if (!set) return MStatus::kFailure;
+    for (const auto& c : set->colors) colors.append(MColor(c[0], c[1], c[2], c[3]));
+    return MStatus::kSuccess;
 }
 
 MStatus MFnMesh::getConnectedShaders(unsigned int instanceNumber, MObjectArray& shaders, MIntArray& indices) const {
@@ -71,7 +139,8 @@ MStatus MFnMesh::getConnectedShaders(unsigned int instanceNumber, MObjectArray& 
     indices.clear();
     Node* node = asNode(object_);
     if (!node) return MStatus::kFailure;
-    const int polygons = countPolygons(*node);
+    const MeshData* mesh = dataOf(object_);
+    const int polygons = mesh ? int(mesh->polygonCount()) : 0;
     indices.setLength(static_cast<unsigned int>(polygons));
     const std::string instance = "instObjGroups[" + std::to_string(instanceNumber) + "]";
     if (Node* group = memberOf(*node, instance, instanceNumber == 0)) {

@@ -483,6 +483,7 @@ MStatus store(const MPlug& plug, PlugData data) {
     Node* node = MPlugAccess::node(plug);
     const std::vector<PlugStep> steps = MPlugAccess::steps(plug);
     if (!node || steps.empty()) return MStatus::kFailure;
+    Scene::current().valuesChanged();
     if (steps.back().index >= 0) {
         node->elements[arrayKey(steps, steps.size() - 1)].push_back({std::uint32_t(steps.back().index), 1, std::move(data)});
     } else {

@@ -17,6 +17,8 @@
 
 namespace mayahost {
 
+struct MeshData;
+
 // The value of one plug as a file set it: numbers (scalars, tuples, matrices, arrays), texts
 // (strings, string arrays) or a typed payload of numbers with words among them (polyFaces,
 // nurbsCurve, componentList). `dataType` is the file's -type name, if any.
@@ -87,6 +89,9 @@ public:
     std::uint8_t pathsCounted = 0;
     std::uint64_t underworldKnownAt = 0;
     bool inUnderworld = false;
+    // A mesh's evaluated geometry, valid while the scene's value generation is this one.
+    std::shared_ptr<const MeshData> meshCache;
+    std::uint64_t meshCacheStamp = 0;
 
 private:
     void index(AttributeSpec& attribute);

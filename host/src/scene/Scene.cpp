@@ -60,6 +60,7 @@ Node* Scene::addNode(std::unique_ptr<Node> node) {
 
 void Scene::reset() {
     ++dagGeneration_;
+    ++valueGeneration_;
     nodes_.clear();
     byName_.clear();
     lastNumber_.clear();

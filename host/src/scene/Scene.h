@@ -55,6 +55,9 @@ public:
     static bool isAncestorOrSelf(const Node& ancestor, const Node& node);
     // Changes whenever the DAG does; caches of DAG facts compare against it.
     std::uint64_t dagGeneration() const { return dagGeneration_; }
+    // Changes whenever a value is set after loading; caches of evaluated values compare against it.
+    std::uint64_t valueGeneration() const { return valueGeneration_; }
+    void valuesChanged() { ++valueGeneration_; }
     // A name like "pCube1" that no node has yet.
     std::string uniqueName(const std::string& stem) const;
 
@@ -89,6 +92,7 @@ private:
     std::map<std::pair<const Node*, std::string>, std::int64_t> firstFreeElement_;
     Node* world_ = nullptr;
     std::uint64_t dagGeneration_ = 1;
+    std::uint64_t valueGeneration_ = 1;
 };
 
 }  // namespace mayahost

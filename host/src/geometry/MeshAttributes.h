@@ -1,0 +1,24 @@
+#ifndef MAYAHOST_MESHATTRIBUTES_H
+#define MAYAHOST_MESHATTRIBUTES_H
+
+#include "MeshData.h"
+
+#include "scene/Node.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace mayahost {
+
+// The geometry a mesh node stores itself (no history, no tweaks). Faces that name an edge, a
+// vertex, a UV or a colour that does not exist are left out; `problems` says which.
+std::unique_ptr<MeshData> meshFromAttributes(const Node& node, std::vector<std::string>& problems);
+
+// The per-corner indices of a set while faces are read, by the set's logical index.
+std::vector<int>& uvSetCorners(MeshData& mesh, int logicalIndex);
+std::vector<int>& colorSetCorners(MeshData& mesh, int logicalIndex);
+
+}  // namespace mayahost
+
+#endif

@@ -1,0 +1,164 @@
+// What a mesh node shows: its construction history evaluated through the connections Maya saves,
+// then its own tweaks.
+#include "MeshAttributes.h"
+#include "NodeValues.h"
+#include "PolyCreators.h"
+
+#include "ScriptEditor.h"
+#include "scene/Scene.h"
+
+#include <set>
+
+namespace mayahost {
+
+namespace {
+
+// History longer than this is taken for a loop in a corrupt file.
+constexpr int kMaxHistoryDepth = 1000;
+
+// The node feeding the first of `keys` that has an incoming connection.
+Node* inputOf(const Node& node, std::initializer_list<const char*> keys) {
+    for (const char* key : keys) {
+        if (const Connection* connection = Scene::current().incoming(node, key)) return connection->source;
+    }
+    return nullptr;
+}
+
+void addOffsets(const Node& node, const std::string& key, MeshData& mesh) {
+    std::size_t count = 0;
+    const std::vector<double> offsets = denseElements(node, key, 3, count);
+    for (std::size_t v = 0; v < count && v < mesh.points.size(); ++v) {
+        for (int k = 0; k < 3; ++k) mesh.points[v][std::size_t(k)] += offsets[3 * v + std::size_t(k)];
+    }
+}
+
+// Each polygon becomes its triangles; the new inner edges are smooth, so a planar face keeps
+// one normal.
+std::unique_ptr<MeshData> triangulated(const MeshData& input) {
+    auto mesh = std::make_unique<MeshData>();
+    mesh->points = input.points;
+    mesh->vertexNormalMethod = input.vertexNormalMethod;
+    for (const MeshData::UvSet& set : input.uvSets) mesh->uvSets.push_back({set.name, set.u, set.v, {}});
+    for (const MeshData::ColorSet& set : input.colorSets) mesh->colorSets.push_back({set.name, set.colors, {}});
+    mesh->currentColorSet = input.currentColorSet;
+    for (std::size_t p = 0; p < input.polygonCount(); ++p) {
+        const std::uint32_t first = input.firstCorner(p);
+        const std::uint32_t count = input.cornerCount(p);
+        const std::vector<std::uint32_t>& triangles = input.triangles(p);
+        for (std::size_t t = 0; t + 2 < triangles.size(); t += 3) {
+            std::vector<int> face;
+            for (int k = 0; k < 3; ++k) face.push_back(input.cornerVertex[first + triangles[t + std::size_t(k)]]);
+            mesh->addPolygon(face);
+            for (int k = 0; k < 3; ++k) {
+                const std::uint32_t corner = first + triangles[t + std::size_t(k)];
+                const std::uint32_t next = first + triangles[t + std::size_t((k + 1) % 3)];
+                const bool outer = next == (corner + 1 - first) % count + first;
+                mesh->cornerSmoothEdge[mesh->cornerVertex.size() - 3 + std::size_t(k)] = outer ? input.cornerSmoothEdge[corner] : 1;
+                for (std::size_t s = 0; s < input.uvSets.size(); ++s) mesh->uvSets[s].cornerUv.push_back(input.uvSets[s].cornerUv[corner]);
+                for (std::size_t s = 0; s < input.colorSets.size(); ++s) {
+                    mesh->colorSets[s].cornerColor.push_back(input.colorSets[s].cornerColor[corner]);
+                }
+            }
+        }
+    }
+    return mesh;
+}
+
+class HistoryEvaluator {
+public:
+    explicit HistoryEvaluator(Node& shape) : shape_(shape) {}
+
+    std::unique_ptr<MeshData> shapeOutput(Node& mesh, int depth);
+
+private:
+    std::unique_ptr<MeshData> output(Node& node, int depth);
+    void problem(const std::string& text) { problems_.insert(text); }
+
+    Node& shape_;
+
+public:
+    std::set<std::string> problems_;
+};
+
+std::unique_ptr<MeshData> HistoryEvaluator::shapeOutput(Node& mesh, int depth) {
+    std::unique_ptr<MeshData> data;
+    if (Node* source = inputOf(mesh, {"inMesh"})) {
+        data = output(*source, depth + 1);
+    } else {
+        std::vector<std::string> faults;
+        data = meshFromAttributes(mesh, faults);
+        for (const std::string& fault : faults) problem(fault + "; the face is left out");
+    }
+    if (data) addOffsets(mesh, "pnts", *data);
+    return data;
+}
+
+std::unique_ptr<MeshData> HistoryEvaluator::output(Node& node, int depth) {
+    if (depth > kMaxHistoryDepth) {
+        problem("its construction history is deeper than " + std::to_string(kMaxHistoryDepth) + " nodes (a loop?)");
+        return nullptr;
+    }
+    if (node.hasFn(MFn::kMesh)) return shapeOutput(node, depth);
+    if (auto created = createPolyPrimitive(node)) return created;
+    const std::string& type = node.typeName();
+    if (type == "groupParts" || type == "groupId") {
+        Node* input = inputOf(node, {"inputGeometry", "ig"});
+        return input ? output(*input, depth + 1) : nullptr;
+    }
+    if (type == "tweak") {
+        Node* input = inputOf(node, {"input[0].inputGeometry", "ip[0].ig", "input[0].ig"});
+        auto data = input ? output(*input, depth + 1) : nullptr;
+        if (data) {
+            for (const char* key : {"plist[0].controlPoints", "pl[0].cp", "vlist[0].vertex", "vl[0].vt"}) addOffsets(node, key, *data);
+        }
+        return data;
+    }
+    if (type == "transformGeometry") {
+        Node* input = inputOf(node, {"inputGeometry", "ig"});
+        auto data = input ? output(*input, depth + 1) : nullptr;
+        const std::vector<double> m = numbersValue(node, {"transform", "txf"});
+        if (data && m.size() == 16) {
+            for (auto& p : data->points) {
+                p = {p[0] * m[0] + p[1] * m[4] + p[2] * m[8] + m[12], p[0] * m[1] + p[1] * m[5] + p[2] * m[9] + m[13],
+                     p[0] * m[2] + p[1] * m[6] + p[2] * m[10] + m[14]};
+            }
+        }
+        return data;
+    }
+    if (type == "polyTriangulate") {
+        Node* input = inputOf(node, {"inputPolymesh", "ip"});
+        auto data = input ? output(*input, depth + 1) : nullptr;
+        return data ? triangulated(*data) : nullptr;
+    }
+    if (type == "skinCluster") {
+        Node* input = inputOf(node, {"input[0].inputGeometry", "ip[0].ig", "input[0].ig"});
+        if (numberValue(node, {"envelope", "en"}, 1.0) != 0.0) {
+            problem("skinCluster " + node.name + " is not evaluated; the mesh shows its bind shape");
+        }
+        return input ? output(*input, depth + 1) : nullptr;
+    }
+    Node* input = inputOf(node, {"inputPolymesh", "ip", "inputGeometry", "ig", "input[0].inputGeometry", "ip[0].ig", "inMesh", "i"});
+    ScriptEditor& editor = ScriptEditor::instance();
+    static std::set<std::string> warnedTypes;
+    if (warnedTypes.insert(type).second) {
+        editor.warning("history node " + node.name + " of type " + type + " is not evaluated; " +
+                       (input ? "its input passes through" : "it has no input the stand-in can follow"));
+    }
+    return input ? output(*input, depth + 1) : nullptr;
+}
+
+}  // namespace
+
+const MeshData* meshDataOf(Node& mesh) {
+    const std::uint64_t generation = Scene::current().valueGeneration();
+    if (mesh.meshCacheStamp == generation) return mesh.meshCache.get();
+    HistoryEvaluator evaluator(mesh);
+    std::unique_ptr<MeshData> data = evaluator.shapeOutput(mesh, 0);
+    if (!data) evaluator.problems_.insert("its geometry cannot be had; it has no polygons");
+    for (const std::string& text : evaluator.problems_) ScriptEditor::instance().warning("mesh " + mesh.name + ": " + text);
+    mesh.meshCache = std::shared_ptr<const MeshData>(std::move(data));
+    mesh.meshCacheStamp = generation;
+    return mesh.meshCache.get();
+}
+
+}  // namespace mayahost

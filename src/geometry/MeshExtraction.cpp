@@ -1,0 +1,197 @@
+#include "MeshExtraction.h"
+
+#include "CreateIndexedTriangleSet.h"
+#include "Tangents.h"
+#include "Weld.h"
+
+#include <maya/MColorArray.h>
+#include <maya/MDagPath.h>
+#include <maya/MFloatVectorArray.h>
+#include <maya/MGlobal.h>
+#include <maya/MItMeshPolygon.h>
+#include <maya/MPlug.h>
+#include <maya/MPointArray.h>
+#include <maya/MStringArray.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+MPlug sourceOf(const MPlug& plug) {
+    MPlugArray sources;
+    if (!plug.connectedTo(sources, true, false) || sources.length() == 0) return MPlug();
+    return sources[0];
+}
+
+// The material node connected into a shading group's "surfaceShader", or a null object.
+MObject materialOf(const MObject& shadingGroup) {
+    MStatus status;
+    const MPlug surfaceShader = MFnDependencyNode(shadingGroup).findPlug("surfaceShader", true, &status);
+    if (!status) return MObject();
+    const MPlug source = sourceOf(surfaceShader);
+    return source.isNull() ? MObject() : source.node();
+}
+
+bool hasIncoming(const MFnDependencyNode& node, const char* name) {
+    MStatus status;
+    const MPlug plug = node.findPlug(name, true, &status);
+    return status && !sourceOf(plug).isNull();
+}
+
+// A material with something plugged into its normal input asks for tangents.
+bool wantsTangents(const MObjectArray& shadingGroups) {
+    for (unsigned g = 0; g < shadingGroups.length(); ++g) {
+        const MObject material = materialOf(shadingGroups[g]);
+        if (material.isNull()) continue;
+        const MFnDependencyNode node(material);
+        if (hasIncoming(node, "normalCamera") || hasIncoming(node, "normalMap")) return true;
+    }
+    return false;
+}
+
+MString meshName(const MFnMesh& mesh) {
+    MDagPath path;
+    return mesh.getPath(path) ? path.partialPathName() : mesh.name();
+}
+
+void transformPosition(const MFloatMatrix& m, float (&p)[3]) {
+    const float x = p[0], y = p[1], z = p[2];
+    for (int c = 0; c < 3; ++c) p[c] = x * m[0][c] + y * m[1][c] + z * m[2][c] + m[3][c];
+}
+
+void transformNormal(const MFloatMatrix& m, float (&n)[3]) {
+    const float x = n[0], y = n[1], z = n[2];
+    for (int c = 0; c < 3; ++c) n[c] = x * m[0][c] + y * m[1][c] + z * m[2][c];
+    const float squared = n[0] * n[0] + n[1] * n[1] + n[2] * n[2];
+    if (squared > 1e-6f) {
+        const float scale = 1.0f / std::sqrt(squared);
+        for (float& component : n) component *= scale;
+    }
+}
+
+}  // namespace
+
+bool extractMeshTriangles(const MFnMesh& mesh, const MFloatMatrix* transform, const std::vector<std::uint32_t>* materialRemap,
+                          const ExtractionFlags& flags, MeshBuildBuffer& buffer) {
+    std::uint32_t format = buffer.vertexFormat;
+    MItMeshPolygon polygons(mesh.object());
+    int triangleCount = 0;
+    for (; !polygons.isDone(); polygons.next()) {
+        int count = 0;
+        polygons.numTriangles(count);
+        triangleCount += count;
+    }
+    buffer.triangles.reserve(buffer.triangles.size() + std::size_t(triangleCount));
+    buffer.vertices.reserve(buffer.vertices.size() + 3 * std::size_t(triangleCount));
+
+    MPointArray points;
+    mesh.getPoints(points, MSpace::kObject);
+    MFloatVectorArray normals;
+    if (flags.normals && mesh.getNormals(normals, MSpace::kObject)) format |= kVertexNormal;
+    MStringArray uvSetNames;
+    const unsigned uvSets = flags.textureCoords && mesh.getUVSetNames(uvSetNames)
+                                ? std::min(unsigned(mesh.numUVSets()), kMaxUvSets)
+                                : 0;
+    for (unsigned k = 0; k < uvSets; ++k) format |= uvSetBit(k);
+    MObjectArray shadingGroups;
+    MIntArray shaderIndices;
+    mesh.getConnectedShaders(0, shadingGroups, shaderIndices);
+    if (flags.normals && wantsTangents(shadingGroups)) format |= kVertexTangent;
+    MColorArray colors;
+    bool useColors = false;
+    if (flags.colors && mesh.numColors() > 0) {
+        useColors = mesh.getColors(colors) && colors.length() > 0;
+        if (useColors) {
+            format |= kVertexColor;
+        } else {
+            MGlobal::displayWarning("q5xExport: Vertex colors are not assigned. Vertex colors not exported (" + meshName(mesh) + ")");
+        }
+    }
+
+    bool incompleteColors = false;
+    MIntArray polygonVertices;
+    MPointArray trianglePoints;
+    MIntArray triangleVertices;
+    for (polygons.reset(); !polygons.isDone(); polygons.next()) {
+        const unsigned polygon = polygons.index();
+        int shader = polygon < shaderIndices.length() ? shaderIndices[polygon] : -1;
+        std::uint32_t material = shader < 0 ? 0u : std::uint32_t(shader);
+        if (materialRemap && material < materialRemap->size()) material = (*materialRemap)[material];
+        polygons.getVertices(polygonVertices);
+        int count = 0;
+        polygons.numTriangles(count);
+        for (int t = 0; t < count; ++t) {
+            if (!polygons.getTriangle(t, trianglePoints, triangleVertices, MSpace::kObject)) continue;
+            BuildTriangle triangle{{0, 0, 0}, material, 1};
+            for (int k = 0; k < 3; ++k) {
+                int local = 0;
+                while (local < int(polygonVertices.length()) && polygonVertices[unsigned(local)] != triangleVertices[unsigned(k)]) ++local;
+                BuildVertex vertex{};
+                const MPoint& p = points[unsigned(triangleVertices[unsigned(k)])];
+                vertex.position[0] = float(p.x * flags.unitScale);
+                vertex.position[1] = float(p.y * flags.unitScale);
+                vertex.position[2] = float(p.z * flags.unitScale);
+                if (transform) transformPosition(*transform, vertex.position);
+                if (format & kVertexNormal) {
+                    const MFloatVector& n = normals[unsigned(polygons.normalIndex(local))];
+                    vertex.normal[0] = n.x, vertex.normal[1] = n.y, vertex.normal[2] = n.z;
+                    if (transform) transformNormal(*transform, vertex.normal);
+                }
+                for (unsigned s = 0; s < uvSets; ++s) {
+                    float2 uv = {0.0f, 0.0f};
+                    if (polygons.getUV(local, uv, &uvSetNames[s])) vertex.uv[s][0] = uv[0], vertex.uv[s][1] = uv[1];
+                }
+                if (useColors) {
+                    int colorIndex = -1;
+                    if (polygons.getColorIndex(local, colorIndex) && colorIndex >= 0 && unsigned(colorIndex) < colors.length()) {
+                        const MColor& c = colors[unsigned(colorIndex)];
+                        vertex.color[0] = c.r, vertex.color[1] = c.g, vertex.color[2] = c.b, vertex.color[3] = c.a;
+                    } else {
+                        vertex.color[3] = 1.0f;
+                        incompleteColors = true;
+                    }
+                }
+                triangle.indices[k] = std::uint32_t(buffer.vertices.size());
+                buffer.vertices.push_back(vertex);
+            }
+            buffer.triangles.push_back(triangle);
+        }
+    }
+    if (incompleteColors) {
+        MGlobal::displayWarning("q5xExport: Vertex colors are incompletely assigned. Defaulting to 0,0,0 (" + meshName(mesh) + ")");
+    }
+    buffer.vertexFormat = format;
+    return true;
+}
+
+std::unique_ptr<IndexedTriangleSet> buildTriangleSet(const MFnMesh& mesh, const MFloatMatrix* transform,
+                                                     const ExtractionFlags& flags) {
+    MeshBuildBuffer buffer;
+    if (!extractMeshTriangles(mesh, transform, nullptr, flags, buffer)) return nullptr;
+    if (buffer.vertexFormat & kVertexTangent) computeTangents(buffer);
+    weldVertices(buffer);
+    return createIndexedTriangleSet(buffer);
+}
+
+std::vector<std::string> collectMaterialSlotNames(const MFnMesh& mesh, const std::vector<std::uint32_t>* materialRemap) {
+    std::vector<std::string> slots;
+    MObjectArray shadingGroups;
+    MIntArray indices;
+    mesh.getConnectedShaders(0, shadingGroups, indices);
+    int highest = -1;
+    for (unsigned i = 0; i < indices.length(); ++i) highest = std::max(highest, indices[i]);
+    for (int k = 0; k <= highest && unsigned(k) < shadingGroups.length(); ++k) {
+        const MObject material = materialOf(shadingGroups[unsigned(k)]);
+        if (material.isNull()) continue;
+        MStatus status;
+        const MPlug slotName = MFnDependencyNode(material).findPlug("slotName", true, &status);
+        MString text;
+        if (!status || !slotName.getValue(text) || text.length() == 0) continue;
+        std::uint32_t slot = std::uint32_t(k);
+        if (materialRemap && slot < materialRemap->size()) slot = (*materialRemap)[slot];
+        if (slots.size() <= slot) slots.resize(std::size_t(slot) + 1);
+        slots[slot] = text.asChar();
+    }
+    return slots;
+}

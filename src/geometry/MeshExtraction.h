@@ -1,0 +1,36 @@
+#ifndef Q5X_GEOMETRY_MESHEXTRACTION_H
+#define Q5X_GEOMETRY_MESHEXTRACTION_H
+
+#include "IndexedTriangleSet.h"
+#include "MeshBuildBuffer.h"
+
+#include "model/ExportOptions.h"
+
+#include <maya/MFloatMatrix.h>
+#include <maya/MFnMesh.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// The attributes an extraction reads, from the run's options.
+struct ExtractionFlags {
+    bool normals = false;
+    bool textureCoords = false;
+    bool colors = false;
+    bool skinWeights = false;
+    bool verbose = false;
+    double unitScale = 1.0;
+};
+
+// One vertex record per triangle corner of the mesh, appended to `buffer`; `transform` (row
+// vectors) moves positions and normals, `materialRemap` replaces material indices.
+bool extractMeshTriangles(const MFnMesh& mesh, const MFloatMatrix* transform, const std::vector<std::uint32_t>* materialRemap,
+                          const ExtractionFlags& flags, MeshBuildBuffer& buffer);
+// Extraction, tangents (when the format asks for them), welding and set creation.
+std::unique_ptr<IndexedTriangleSet> buildTriangleSet(const MFnMesh& mesh, const MFloatMatrix* transform,
+                                                     const ExtractionFlags& flags);
+// The "slotName" strings of the mesh's materials by material index (empty where none).
+std::vector<std::string> collectMaterialSlotNames(const MFnMesh& mesh, const std::vector<std::uint32_t>* materialRemap);
+
+#endif
