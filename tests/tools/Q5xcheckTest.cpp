@@ -1,6 +1,6 @@
 // q5xcheck on exports of the test scenes and on documents and companion files built by hand,
 // sound and broken.
-#include "support/HostRunner.h"
+#include "support/Q5xcheck.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +9,8 @@
 
 namespace {
 
-// Runs q5xcheck; its standard error joins the output unless `errors` sends it elsewhere.
 HostRun check(const std::string& arguments, const std::string& errors = "2>&1") {
-    return runShell(std::string(Q5XCHECK_PATH) + " " + arguments + " " + errors);
+    return runQ5xcheck(arguments, errors);
 }
 
 // Little-endian building blocks of a companion shapes file.

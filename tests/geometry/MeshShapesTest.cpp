@@ -1,0 +1,115 @@
+// Meshes exported end to end: stored and history geometry, hard edges, UV and colour sets, the
+// XML Shapes section against the binary records of the same scene.
+#include "support/HostRunner.h"
+#include "support/Q5xcheck.h"
+#include "support/TempFolder.h"
+#include "support/WellFormed.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+struct Exported {
+    HostRun run;
+    std::string document;
+};
+
+Exported exportScene(const TempFolder& folder, const std::string& scene, const std::string& flags, const std::string& name) {
+    const std::string out = folder.file(name);
+    const HostRun run = runHost({scene, "-c", "Q5XExporter " + flags + " -f \"" + out + "\""});
+    const std::string document = readFile(out);
+    EXPECT_EQ(xmlProblem(document), "") << scene;
+    const HostRun check = runQ5xcheck(shellQuoted(out));
+    EXPECT_EQ(check.exitCode, 0) << scene << "\n" << check.output;
+    return {run, document};
+}
+
+std::string element(const std::string& document, const std::string& name) {
+    const std::size_t start = document.find("    <IndexedTriangleSet name=\"" + name + "\"");
+    const std::size_t end = document.find("    </IndexedTriangleSet>\n", start);
+    return start == std::string::npos || end == std::string::npos ? std::string() : document.substr(start, end - start);
+}
+
+std::string scenePath(const char* name) {
+    return std::string(Q5X_TEST_SCENES) + "/" + name;
+}
+
+}  // namespace
+
+TEST(MeshShapes, UvSetsColoursAndSeamsWeldAsDerived) {
+    TempFolder folder;
+    const Exported result = exportScene(folder, scenePath("mesh_shapes.ma"), "-shapes -normals -uvs -colors", "a.q5x");
+    ASSERT_EQ(result.run.exitCode, 0) << result.run.output;
+    // Two quads sharing the edge 1-4. The lightmap splits them there (0.5 against 0.6) and only
+    // the first face has colours: the second face's corners are new vertices, black.
+    EXPECT_EQ(element(result.document, "planeShape"),
+              "    <IndexedTriangleSet name=\"planeShape\" shapeId=\"4\" meshUsage=\"0\" bvCenter=\"1 0.5 0\" "
+              "bvRadius=\"1.11803\" isOptimized=\"true\">\n"
+              "      <Vertices count=\"8\" normal=\"true\" uv0=\"true\" uv1=\"true\" color=\"true\">\n"
+              "        <v p=\"0 0 0\" n=\"0 0 1\" t0=\"0 0\" t1=\"0 0\" c=\"1 0 0 1\"/>\n"
+              "        <v p=\"1 0 0\" n=\"0 0 1\" t0=\"0.5 0\" t1=\"0.5 0\" c=\"0 1 0 1\"/>\n"
+              "        <v p=\"1 1 0\" n=\"0 0 1\" t0=\"0.5 1\" t1=\"0.5 1\" c=\"0 0 1 1\"/>\n"
+              "        <v p=\"0 1 0\" n=\"0 0 1\" t0=\"0 1\" t1=\"0 1\" c=\"1 1 1 1\"/>\n"
+              "        <v p=\"1 0 0\" n=\"0 0 1\" t0=\"0.5 0\" t1=\"0.6 0\" c=\"0 0 0 1\"/>\n"
+              "        <v p=\"2 0 0\" n=\"0 0 1\" t0=\"1 0\" t1=\"1 0\" c=\"0 0 0 1\"/>\n"
+              "        <v p=\"2 1 0\" n=\"0 0 1\" t0=\"1 1\" t1=\"1 1\" c=\"0 0 0 1\"/>\n"
+              "        <v p=\"1 1 0\" n=\"0 0 1\" t0=\"0.5 1\" t1=\"0.6 1\" c=\"0 0 0 1\"/>\n"
+              "      </Vertices>\n"
+              "      <Triangles count=\"4\">\n"
+              "        <t vi=\"0 1 2\"/>\n"
+              "        <t vi=\"0 2 3\"/>\n"
+              "        <t vi=\"4 5 6\"/>\n"
+              "        <t vi=\"4 6 7\"/>\n"
+              "      </Triangles>\n"
+              "      <Subsets count=\"1\">\n"
+              "        <Subset firstVertex=\"0\" numVertices=\"8\" firstIndex=\"0\" numIndices=\"12\" uvDensity0=\"0.707107\" "
+              "uvDensity1=\"0.632456\"/>\n"
+              "      </Subsets>\n");
+    EXPECT_NE(result.run.output.find("// Warning: q5xExport: Vertex colors are incompletely assigned. Defaulting to "
+                                     "0,0,0 (planeShape) //"),
+              std::string::npos);
+}
+
+TEST(MeshShapes, HardEdgedCubesFromStorageAndFromHistoryAgree) {
+    TempFolder folder;
+    const Exported result = exportScene(folder, scenePath("mesh_shapes.ma"), "-shapes -normals -uvs", "a.q5x");
+    ASSERT_EQ(result.run.exitCode, 0) << result.run.output;
+    const std::string stored = element(result.document, "storedCubeShape");
+    const std::string history = element(result.document, "historyUnitCubeShape");
+    ASSERT_NE(stored.find("<Vertices count=\"24\" normal=\"true\" uv0=\"true\">"), std::string::npos) << stored;
+    ASSERT_NE(stored.find("<Triangles count=\"12\">"), std::string::npos);
+    // Everything but the name and the shape identifier: polyCube gives Maya's own cube.
+    EXPECT_EQ(stored.substr(stored.find(" meshUsage")), history.substr(history.find(" meshUsage")));
+    // The intermediate "Orig" shape beside the stored cube is no shape of its own.
+    EXPECT_EQ(result.document.find("storedCubeShapeOrig"), std::string::npos);
+    EXPECT_NE(element(result.document, "historyCubeShape").find("bvRadius=\"1.73205\""), std::string::npos);
+
+    // Without normals and UVs the corners of a point are one vertex.
+    const Exported bare = exportScene(folder, scenePath("mesh_shapes.ma"), "-shapes", "b.q5x");
+    EXPECT_NE(element(bare.document, "storedCubeShape").find("<Vertices count=\"8\">"), std::string::npos);
+}
+
+TEST(MeshShapes, BinaryRecordsHoldWhatTheXmlSectionHolds) {
+    TempFolder folder;
+    // A plane of 260 x 260 quads has 67,081 points: its records need 32-bit indices.
+    {
+        std::ofstream out(folder.file("big.ma"));
+        out << "//Maya ASCII 2016 scene\nrequires maya \"2016\";\ncreateNode transform -n \"ground\";\n"
+               "createNode mesh -n \"groundShape\" -p \"ground\";\ncreateNode polyPlane -n \"polyPlane1\";\n"
+               "\tsetAttr \".w\" 50;\n\tsetAttr \".h\" 50;\n\tsetAttr \".sw\" 260;\n\tsetAttr \".sh\" 260;\n"
+               "connectAttr \"polyPlane1.out\" \"groundShape.i\";\n// End of big.ma\n";
+    }
+    for (const std::string& scene : {scenePath("mesh_shapes.ma"), scenePath("per_face_materials.ma"), folder.file("big.ma")}) {
+        const Exported xml = exportScene(folder, scene, "-shapes -normals -uvs -colors", "x.q5x");
+        const Exported binary = exportScene(folder, scene, "-shapes -normals -uvs -colors -bin", "y.q5x");
+        ASSERT_EQ(binary.run.exitCode, 0) << binary.run.output;
+        EXPECT_NE(binary.document.find("<Shapes externalShapesFile=\"y.q5x.shapes\">"), std::string::npos);
+        const HostRun dump = runQ5xcheck("--dump " + shellQuoted(folder.file("y.q5x")), "2>/dev/null");
+        EXPECT_EQ(dump.output, shapesSectionBody(xml.document)) << scene;
+    }
+    // The per-face materials make two subsets, one per shading group.
+    const Exported faces = exportScene(folder, scenePath("per_face_materials.ma"), "-shapes", "z.q5x");
+    EXPECT_NE(element(faces.document, "wallShape").find("<Subsets count=\"2\">"), std::string::npos);
+}
