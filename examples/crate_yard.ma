@@ -34,6 +34,18 @@ createNode mesh -n "crateShape" -p "crate";
 		mu 0 4 1 10 11 3 
 		f 4 10 4 6 8 
 		mu 0 4 12 0 2 13 ;
+createNode transform -n "ground" -p "yard";
+createNode mesh -n "groundShape" -p "ground";
+	setAttr ".uvst[0].uvsn" -type "string" "map1";
+createNode transform -n "crate2" -p "yard";
+	setAttr ".t" -type "double3" -3 0.5 1.5 ;
+	setAttr ".r" -type "double3" 0 -15 0 ;
+parent -s -nc -r -add "|yard|crate|crateShape" "crate2";
+createNode polyPlane -n "groundPlane";
+	setAttr ".w" 20;
+	setAttr ".h" 20;
+	setAttr ".sw" 4;
+	setAttr ".sh" 4;
 createNode transform -n "sun";
 	setAttr ".r" -type "double3" -45 30 0 ;
 createNode directionalLight -n "sunShape" -p "sun";
@@ -42,5 +54,7 @@ createNode transform -n "yardCam";
 	setAttr ".t" -type "double3" 8 6 8 ;
 createNode camera -n "yardCamShape" -p "yardCam";
 	setAttr ".fl" 35;
+connectAttr "groundPlane.out" "groundShape.i";
 connectAttr "crateShape.iog" ":initialShadingGroup.dsm" -na;
+connectAttr "groundShape.iog" ":initialShadingGroup.dsm" -na;
 // End of crate_yard.ma
