@@ -1,6 +1,7 @@
-// Whole q5xhost runs (load, export, write) on generated levels that stress the size and shape of
-// the DAG: a flat million transforms, a 20,000-deep chain, many unnamed nodes, one name shared by
-// many nodes. Time and the child's peak memory are recorded.
+// Whole q5xhost runs (load, export, write) on generated levels: one mesh of a million triangles,
+// ten thousand small meshes, and DAGs that stress size and shape (a flat million transforms, a
+// 20,000-deep chain, many unnamed nodes, one name shared by many nodes). Time and the child's
+// peak memory are recorded.
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
@@ -27,10 +28,48 @@ std::string generatedLevel(const std::string& name, const LevelWriter& write) {
     return path;
 }
 
+// A grid mesh of `columns` x `rows` quads as Maya stores it: points, edges (hard), faces with UVs.
+void writeGridMesh(std::ofstream& out, const std::string& name, int columns, int rows) {
+    out << "createNode transform -n \"" << name << "\";\ncreateNode mesh -n \"" << name << "Shape\" -p \"" << name << "\";\n";
+    const int points = (columns + 1) * (rows + 1);
+    out << "\tsetAttr \".uvst[0].uvsn\" -type \"string\" \"map1\";\n\tsetAttr -s " << points << " \".uvst[0].uvsp[0:"
+        << points - 1 << "]\" -type \"float2\"";
+    for (int j = 0; j <= rows; ++j) {
+        for (int i = 0; i <= columns; ++i) out << ' ' << float(i) / columns << ' ' << float(j) / rows;
+        out << "\n\t\t";
+    }
+    out << ";\n\tsetAttr -s " << points << " \".vt[0:" << points - 1 << "]\"";
+    for (int j = 0; j <= rows; ++j) {
+        for (int i = 0; i <= columns; ++i) out << ' ' << i << ' ' << ((i * 7 + j * 3) % 5) * 0.1 << ' ' << j;
+        out << "\n\t\t";
+    }
+    // Edges: per row the horizontal ones, then the vertical ones.
+    const int horizontal = columns * (rows + 1), vertical = (columns + 1) * rows;
+    out << ";\n\tsetAttr -s " << horizontal + vertical << " \".ed[0:" << horizontal + vertical - 1 << "]\"";
+    for (int j = 0; j <= rows; ++j) {
+        for (int i = 0; i < columns; ++i) out << ' ' << j * (columns + 1) + i << ' ' << j * (columns + 1) + i + 1 << " 1";
+    }
+    for (int j = 0; j < rows; ++j) {
+        for (int i = 0; i <= columns; ++i) out << ' ' << j * (columns + 1) + i << ' ' << (j + 1) * (columns + 1) + i << " 1";
+        out << "\n\t\t";
+    }
+    out << ";\n\tsetAttr -s " << columns * rows << " \".fc[0:" << columns * rows - 1 << "]\" -type \"polyFaces\"";
+    for (int j = 0; j < rows; ++j) {
+        for (int i = 0; i < columns; ++i) {
+            const int bottom = j * columns + i, top = (j + 1) * columns + i;
+            const int left = horizontal + j * (columns + 1) + i, right = left + 1;
+            const int a = j * (columns + 1) + i;
+            out << "\n\t\tf 4 " << bottom << ' ' << right << ' ' << -(top + 1) << ' ' << -(left + 1) << " mu 0 4 " << a << ' '
+                << a + 1 << ' ' << a + columns + 2 << ' ' << a + columns + 1;
+        }
+    }
+    out << ";\n";
+}
+
 // Runs q5xhost on the level; false when it failed. `peakMegabytes` is the child's resident peak.
-bool exportLevel(const std::string& scene, double& peakMegabytes) {
+bool exportLevel(const std::string& scene, double& peakMegabytes, const std::string& flags = "-shapes") {
     const std::string output = (std::filesystem::temp_directory_path() / "q5x_bench_export.q5x").string();
-    const std::string command = "Q5XExporter -shapes -f \"" + output + "\"";
+    const std::string command = "Q5XExporter " + flags + " -f \"" + output + "\"";
     const pid_t child = fork();
     if (child == 0) {
         freopen("/dev/null", "w", stdout);
@@ -42,13 +81,14 @@ bool exportLevel(const std::string& scene, double& peakMegabytes) {
     if (child < 0 || wait4(child, &status, 0, &usage) != child) return false;
     peakMegabytes = double(usage.ru_maxrss) / 1024.0;
     std::filesystem::remove(output);
+    std::filesystem::remove(output + ".shapes");
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-void runExport(benchmark::State& state, const std::string& scene) {
+void runExport(benchmark::State& state, const std::string& scene, const std::string& flags = "-shapes") {
     double peak = 0.0;
     for (auto _ : state) {
-        if (!exportLevel(scene, peak)) state.SkipWithError("q5xhost failed");
+        if (!exportLevel(scene, peak, flags)) state.SkipWithError("q5xhost failed");
     }
     state.counters["file_MB"] = double(std::filesystem::file_size(scene)) / (1024.0 * 1024.0);
     state.counters["peak_MB"] = peak;
@@ -84,8 +124,38 @@ void OneName40000Times(benchmark::State& state) {
               }));
 }
 
+// One mesh of 1,003,520 triangles (784 x 640 quads) with normals and one UV set.
+std::string bigMeshLevel() {
+    return generatedLevel("big_mesh", [](std::ofstream& out) { writeGridMesh(out, "terrain", 784, 640); });
+}
+
+// 10,000 meshes of 100 triangles each.
+std::string manyMeshesLevel() {
+    return generatedLevel("many_meshes", [](std::ofstream& out) {
+        for (int m = 0; m < 10000; ++m) {
+            writeGridMesh(out, "rock" + std::to_string(m), 10, 5);
+            out << "connectAttr \"rock" << m << "Shape.iog\" \":initialShadingGroup.dsm\" -na;\n";
+        }
+    });
+}
+
+void BigMeshXml(benchmark::State& state) {
+    runExport(state, bigMeshLevel(), "-shapes -normals -uvs");
+}
+
+void BigMeshBinary(benchmark::State& state) {
+    runExport(state, bigMeshLevel(), "-shapes -normals -uvs -bin");
+}
+
+void ManyMeshesXml(benchmark::State& state) {
+    runExport(state, manyMeshesLevel(), "-shapes -normals -uvs");
+}
+
 }  // namespace
 
+BENCHMARK(BigMeshXml)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BigMeshBinary)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(ManyMeshesXml)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(FlatMillionTransforms)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(Chain20000Deep)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(UnnamedNodes40000)->Unit(benchmark::kMillisecond)->Iterations(1);

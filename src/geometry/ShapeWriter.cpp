@@ -54,8 +54,16 @@ public:
         std::memcpy(&bits, &value, sizeof bits);
         u32(bits);
     }
+    // Streams go out in one piece: the buffer grows once, not per byte.
     void floats(const std::vector<float>& values) {
-        for (const float value : values) f32(value);
+        const std::size_t at = bytes_.size();
+        bytes_.resize(at + 4 * values.size());
+        std::uint8_t* out = bytes_.data() + at;
+        for (const float value : values) {
+            std::uint32_t bits;
+            std::memcpy(&bits, &value, sizeof bits);
+            for (int shift = 0; shift < 32; shift += 8) *out++ = std::uint8_t(bits >> shift);
+        }
     }
     void text(const std::string& text) { bytes_.insert(bytes_.end(), text.begin(), text.end()); }
     void pad(std::size_t from, std::size_t multiple) {
@@ -150,6 +158,8 @@ bool serializeShapeRecord(const std::string& xmlName, std::uint32_t shapeId, con
     }
     record.kind = kCompanionRecordTriangleSet;
     record.bytes.clear();
+    record.bytes.reserve(xmlName.size() + 64 + set.subsets.size() * 64 + std::size_t(set.numIndices) * 4 +
+                         std::size_t(set.numVertices) * 4 * 32);
     RecordBytes out(record.bytes);
     out.u32(std::uint32_t(xmlName.size()));
     out.text(xmlName);

@@ -74,7 +74,7 @@ MStatus MItMeshPolygon::getVertices(MIntArray& vertices) const {
 }
 
 MStatus MItMeshPolygon::numTriangles(int& triangleCount) const {
-    triangleCount = isDone() ? 0 : int(mesh_->triangles(polygon_).size() / 3);
+    triangleCount = isDone() ? 0 : int(mesh_->triangleCount(polygon_));
     return statusFor(!isDone());
 }
 
@@ -83,11 +83,10 @@ MStatus MItMeshPolygon::getTriangle(int localTriangleIndex, MPointArray& points,
     points.clear();
     vertexList.clear();
     if (isDone()) return MStatus::kFailure;
-    const std::vector<std::uint32_t>& triangles = mesh_->triangles(polygon_);
-    if (localTriangleIndex < 0 || std::size_t(localTriangleIndex) * 3 + 3 > triangles.size()) return MStatus::kFailure;
+    if (localTriangleIndex < 0 || std::size_t(localTriangleIndex) >= mesh_->triangleCount(polygon_)) return MStatus::kFailure;
     const std::uint32_t first = mesh_->firstCorner(polygon_);
     for (int k = 0; k < 3; ++k) {
-        const int vertex = mesh_->cornerVertex[first + triangles[std::size_t(localTriangleIndex) * 3 + std::size_t(k)]];
+        const int vertex = mesh_->cornerVertex[first + mesh_->triangleCorner(polygon_, std::size_t(localTriangleIndex), unsigned(k))];
         const auto& p = mesh_->points[std::size_t(vertex)];
         points.append(MPoint(p[0], p[1], p[2]));
         vertexList.append(vertex);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
-#include <unordered_map>
 
 namespace mayahost {
 
@@ -52,9 +51,14 @@ void MeshData::addLoop(const std::vector<int>& vertices) {
     derived_ = false;
 }
 
-const std::vector<std::uint32_t>& MeshData::triangles(std::size_t polygon) const {
+std::size_t MeshData::triangleCount(std::size_t polygon) const {
     derive();
-    return triangles_[polygon];
+    return (triangleStart_[polygon + 1] - triangleStart_[polygon]) / 3;
+}
+
+std::uint32_t MeshData::triangleCorner(std::size_t polygon, std::size_t t, unsigned k) const {
+    derive();
+    return triangleCorners_[triangleStart_[polygon] + 3 * t + k];
 }
 
 const std::vector<std::array<float, 3>>& MeshData::cornerNormals() const {
@@ -62,35 +66,68 @@ const std::vector<std::array<float, 3>>& MeshData::cornerNormals() const {
     return normals_;
 }
 
-// Face normals from the outer loop (Newell), weighted per corner as the mesh's vertex-normal
-// method says, summed over the corners that smooth edges join around each vertex.
+namespace {
+
+// A quad whose corners all turn the same way around its normal: split from its first corner.
+bool isConvexQuad(const std::vector<Vector>& p, const Vector& normal) {
+    for (std::size_t i = 0; i < 4; ++i) {
+        const Vector a = subtract(p[(i + 1) % 4], p[i]);
+        const Vector b = subtract(p[(i + 2) % 4], p[(i + 1) % 4]);
+        const Vector turn = {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+        if (turn[0] * normal[0] + turn[1] * normal[1] + turn[2] * normal[2] <= 0) return false;
+    }
+    return true;
+}
+
+// The outer loop's normal (Newell), not normalised: its length is twice the area.
+Vector newellNormal(const std::vector<Vector>& p, std::size_t n) {
+    Vector normal{0, 0, 0};
+    for (std::size_t i = 0; i < n; ++i) {
+        const Vector& a = p[i];
+        const Vector& b = p[(i + 1) % n];
+        normal[0] += (a[1] - b[1]) * (a[2] + b[2]);
+        normal[1] += (a[2] - b[2]) * (a[0] + b[0]);
+        normal[2] += (a[0] - b[0]) * (a[1] + b[1]);
+    }
+    return normal;
+}
+
+}  // namespace
+
+// Triangles per polygon (triangles and convex quads directly, the rest by the triangulator) and
+// face normals weighted per corner as the mesh's vertex-normal method says.
 void MeshData::derive() const {
     if (derived_) return;
     derived_ = true;
     const std::size_t polygons = polygonCount();
-    triangles_.assign(polygons, {});
+    triangleStart_.assign(1, 0);
+    triangleCorners_.clear();
+    triangleCorners_.reserve(cornerVertex.size() * 3);
     std::vector<Vector> weighted(cornerVertex.size(), Vector{0, 0, 0});
     std::vector<Vector> loopPoints;
+    std::vector<std::uint32_t> loopStarts;
     for (std::size_t p = 0; p < polygons; ++p) {
         loopPoints.clear();
-        std::vector<std::uint32_t> loopStarts;
+        loopStarts.clear();
         for (std::uint32_t loop = polygonLoops[p]; loop < polygonLoops[p + 1]; ++loop) {
             loopStarts.push_back(static_cast<std::uint32_t>(loopPoints.size()));
             for (std::uint32_t c = loopCorners[loop]; c < loopCorners[loop + 1]; ++c) loopPoints.push_back(points[std::size_t(cornerVertex[c])]);
         }
         loopStarts.push_back(static_cast<std::uint32_t>(loopPoints.size()));
-        triangles_[p] = triangulatePolygon(loopPoints, loopStarts);
-
         const std::uint32_t first = loopCorners[polygonLoops[p]], end = loopCorners[polygonLoops[p] + 1];
         const std::uint32_t n = end - first;
-        Vector normal{0, 0, 0};
-        for (std::uint32_t i = 0; i < n; ++i) {
-            const Vector& a = loopPoints[i];
-            const Vector& b = loopPoints[(i + 1) % n];
-            normal[0] += (a[1] - b[1]) * (a[2] + b[2]);
-            normal[1] += (a[2] - b[2]) * (a[0] + b[0]);
-            normal[2] += (a[0] - b[0]) * (a[1] + b[1]);
+        Vector normal = newellNormal(loopPoints, n);
+        const bool single = loopStarts.size() == 2;
+        if (single && n == 3) {
+            triangleCorners_.insert(triangleCorners_.end(), {0, 1, 2});
+        } else if (single && n == 4 && isConvexQuad(loopPoints, normal)) {
+            triangleCorners_.insert(triangleCorners_.end(), {0, 1, 2, 0, 2, 3});
+        } else {
+            const std::vector<std::uint32_t> triangles = triangulatePolygon(loopPoints, loopStarts);
+            triangleCorners_.insert(triangleCorners_.end(), triangles.begin(), triangles.end());
         }
+        triangleStart_.push_back(static_cast<std::uint32_t>(triangleCorners_.size()));
+
         const double twiceArea = length(normal);
         if (twiceArea > 0) {
             for (double& component : normal) component /= twiceArea;
@@ -109,34 +146,37 @@ void MeshData::derive() const {
             weighted[c] = {normal[0] * weight, normal[1] * weight, normal[2] * weight};
         }
     }
+    deriveNormals(weighted);
+}
 
-    // Smooth edges join the corners of their two ends across the polygons that share them.
-    CornerGroups groups(cornerVertex.size());
-    std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> edgeSides;  // by vertex pair: corners starting a side
+// Smooth edges join the corners of their two ends across the polygons that share them; each
+// corner's normal is the normalised sum of its group.
+void MeshData::deriveNormals(const std::vector<Vector>& weighted) const {
+    std::vector<std::uint32_t> next(cornerVertex.size());
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> sides;  // (vertex pair, corner starting the side)
     for (std::size_t loop = 0; loop + 1 < loopCorners.size(); ++loop) {
         for (std::uint32_t c = loopCorners[loop]; c < loopCorners[loop + 1]; ++c) {
+            next[c] = c + 1 == loopCorners[loop + 1] ? loopCorners[loop] : c + 1;
             if (!cornerSmoothEdge[c]) continue;
-            const std::uint32_t next = c + 1 == loopCorners[loop + 1] ? loopCorners[loop] : c + 1;
-            const auto a = std::uint32_t(cornerVertex[c]), b = std::uint32_t(cornerVertex[next]);
-            const std::uint64_t key = std::uint64_t(std::min(a, b)) << 32 | std::max(a, b);
-            edgeSides[key].push_back(c);
+            const auto a = std::uint32_t(cornerVertex[c]), b = std::uint32_t(cornerVertex[next[c]]);
+            sides.emplace_back(std::uint64_t(std::min(a, b)) << 32 | std::max(a, b), c);
         }
     }
-    auto nextInLoop = [this](std::uint32_t c) {
-        std::size_t loop = std::size_t(std::upper_bound(loopCorners.begin(), loopCorners.end(), c) - loopCorners.begin()) - 1;
-        return c + 1 == loopCorners[loop + 1] ? loopCorners[loop] : c + 1;
-    };
-    for (const auto& entry : edgeSides) {
-        const std::vector<std::uint32_t>& sides = entry.second;
-        for (std::size_t i = 1; i < sides.size(); ++i) {
-            const std::uint32_t a0 = sides[0], a1 = nextInLoop(sides[0]);
-            const std::uint32_t b0 = sides[i], b1 = nextInLoop(sides[i]);
+    std::sort(sides.begin(), sides.end());
+    CornerGroups groups(cornerVertex.size());
+    for (std::size_t run = 0; run < sides.size();) {
+        std::size_t end = run + 1;
+        while (end < sides.size() && sides[end].first == sides[run].first) ++end;
+        const std::uint32_t a0 = sides[run].second, a1 = next[a0];
+        for (std::size_t i = run + 1; i < end; ++i) {
+            const std::uint32_t b0 = sides[i].second, b1 = next[b0];
             if (cornerVertex[a0] == cornerVertex[b0]) {
                 groups.join(a0, b0), groups.join(a1, b1);
             } else {
                 groups.join(a0, b1), groups.join(a1, b0);
             }
         }
+        run = end;
     }
     std::vector<Vector> sums(cornerVertex.size(), Vector{0, 0, 0});
     for (std::uint32_t c = 0; c < cornerVertex.size(); ++c) {

@@ -49,13 +49,17 @@ struct MeshData {
 
     // Derived on first use: each polygon's triangles (corner offsets inside the polygon, three per
     // triangle) and one normal per corner.
-    const std::vector<std::uint32_t>& triangles(std::size_t polygon) const;
+    std::size_t triangleCount(std::size_t polygon) const;
+    // Corner offset `k` (0 to 2) of triangle `t` of a polygon.
+    std::uint32_t triangleCorner(std::size_t polygon, std::size_t t, unsigned k) const;
     const std::vector<std::array<float, 3>>& cornerNormals() const;
 
 private:
     void derive() const;
+    void deriveNormals(const std::vector<std::array<double, 3>>& weighted) const;
     mutable bool derived_ = false;
-    mutable std::vector<std::vector<std::uint32_t>> triangles_;
+    mutable std::vector<std::uint32_t> triangleStart_;    // per polygon, into triangleCorners_; one extra at the end
+    mutable std::vector<std::uint32_t> triangleCorners_;  // three corner offsets per triangle
     mutable std::vector<std::array<float, 3>> normals_;
 };
 

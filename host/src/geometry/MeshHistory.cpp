@@ -44,14 +44,13 @@ std::unique_ptr<MeshData> triangulated(const MeshData& input) {
     for (std::size_t p = 0; p < input.polygonCount(); ++p) {
         const std::uint32_t first = input.firstCorner(p);
         const std::uint32_t count = input.cornerCount(p);
-        const std::vector<std::uint32_t>& triangles = input.triangles(p);
-        for (std::size_t t = 0; t + 2 < triangles.size(); t += 3) {
+        for (std::size_t t = 0; t < input.triangleCount(p); ++t) {
             std::vector<int> face;
-            for (int k = 0; k < 3; ++k) face.push_back(input.cornerVertex[first + triangles[t + std::size_t(k)]]);
+            for (unsigned k = 0; k < 3; ++k) face.push_back(input.cornerVertex[first + input.triangleCorner(p, t, k)]);
             mesh->addPolygon(face);
-            for (int k = 0; k < 3; ++k) {
-                const std::uint32_t corner = first + triangles[t + std::size_t(k)];
-                const std::uint32_t next = first + triangles[t + std::size_t((k + 1) % 3)];
+            for (unsigned k = 0; k < 3; ++k) {
+                const std::uint32_t corner = first + input.triangleCorner(p, t, k);
+                const std::uint32_t next = first + input.triangleCorner(p, t, (k + 1) % 3);
                 const bool outer = next == (corner + 1 - first) % count + first;
                 mesh->cornerSmoothEdge[mesh->cornerVertex.size() - 3 + std::size_t(k)] = outer ? input.cornerSmoothEdge[corner] : 1;
                 for (std::size_t s = 0; s < input.uvSets.size(); ++s) mesh->uvSets[s].cornerUv.push_back(input.uvSets[s].cornerUv[corner]);
