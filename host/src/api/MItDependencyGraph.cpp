@@ -19,11 +19,10 @@ MItDependencyGraph::MItDependencyGraph(MObject& rootNode, MFn::Type filter, Dire
         Node* node = traversal == kBreadthFirst ? pending.front() : pending.back();
         traversal == kBreadthFirst ? pending.pop_front() : pending.pop_back();
         if (node != root && (filter == MFn::kInvalid || node->hasFn(filter))) order_.push_back(objectOf(node));
-        for (const Connection* found : Scene::current().connectionsOf(*node)) {
-            const Connection& connection = *found;
-            Node* next = direction == kUpstream ? (connection.destination == node ? connection.source : nullptr)
-                                                : (connection.source == node ? connection.destination : nullptr);
-            if (next && seen.insert(next).second) pending.push_back(next);
+        const Scene& scene = Scene::current();
+        for (const Connection* connection : direction == kUpstream ? scene.incomingOf(*node) : scene.outgoingOf(*node)) {
+            Node* next = direction == kUpstream ? connection->source : connection->destination;
+            if (seen.insert(next).second) pending.push_back(next);
         }
     }
 }

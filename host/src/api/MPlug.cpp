@@ -350,19 +350,20 @@ bool MPlug::connectedTo(MPlugArray& array, bool asDst, bool asSrc, MStatus* Retu
     setStatus(ReturnStatus, node);
     if (!node) return false;
     const std::string key = plugKey(MPlugAccess::steps(*this), steps_.size());
-    for (const Connection* found : Scene::current().connectionsOf(*node)) {
-        const Connection& connection = *found;
-        Node* other = nullptr;
-        const std::string* otherKey = nullptr;
-        if (asDst && connection.destination == node && connection.destinationKey == key) {
-            other = connection.source;
-            otherKey = &connection.sourceKey;
-        } else if (asSrc && connection.source == node && connection.sourceKey == key) {
-            other = connection.destination;
-            otherKey = &connection.destinationKey;
+    Scene& scene = Scene::current();
+    std::vector<PlugStep> steps;
+    // A plug has one source, found by its key; its destinations are among the node's outgoing ones.
+    if (asDst) {
+        const Connection* connection = scene.incoming(*node, key);
+        if (connection && parsePlugSteps(*connection->source, connection->sourceKey, steps)) {
+            array.append(makePlug(connection->source, steps));
         }
-        std::vector<PlugStep> steps;
-        if (other && parsePlugSteps(*other, *otherKey, steps)) array.append(makePlug(other, steps));
+    }
+    if (asSrc) {
+        for (const Connection* connection : scene.outgoingOf(*node)) {
+            if (connection->sourceKey != key || !parsePlugSteps(*connection->destination, connection->destinationKey, steps)) continue;
+            array.append(makePlug(connection->destination, steps));
+        }
     }
     return array.length() > 0;
 }

@@ -81,8 +81,8 @@ public:
     std::unordered_map<std::string, std::vector<ElementRange>> elements;
     // Destination plug key to its incoming connection (an index into the scene's connections).
     std::unordered_map<std::string, std::size_t> incoming;
-    // Every connection this node takes part in, as source or destination (scene indices).
-    std::vector<std::size_t> connections;
+    // The connections this node is the source of (scene indices); those into it are `incoming`.
+    std::vector<std::size_t> outgoing;
     std::unique_ptr<MTransformationMatrix> restPosition;
     // DAG paths to this node counted up to two, valid while the scene's DAG generation is this one.
     std::uint64_t pathsCountedAt = 0;

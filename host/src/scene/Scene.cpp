@@ -261,6 +261,32 @@ std::int64_t Scene::nextAvailableElement(Node& destination, const std::string& a
     return index;
 }
 
+std::vector<const Connection*> Scene::outgoingOf(const Node& node) const {
+    std::vector<const Connection*> found;
+    found.reserve(node.outgoing.size());
+    for (const std::size_t index : node.outgoing) found.push_back(&connections_[index]);
+    return found;
+}
+
+std::vector<const Connection*> Scene::incomingOf(const Node& node) const {
+    std::vector<std::size_t> indices;
+    indices.reserve(node.incoming.size());
+    for (const auto& entry : node.incoming) indices.push_back(entry.second);
+    std::sort(indices.begin(), indices.end());
+    std::vector<const Connection*> found;
+    for (const std::size_t index : indices) found.push_back(&connections_[index]);
+    return found;
+}
+
+std::vector<const Connection*> Scene::connectionsOf(const Node& node) const {
+    std::vector<const Connection*> found = incomingOf(node);
+    for (const std::size_t index : node.outgoing) {
+        if (connections_[index].destination != &node) found.push_back(&connections_[index]);
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
 const Connection* Scene::incoming(const Node& destination, const std::string& key) const {
     if (destination.incoming.empty()) return nullptr;
     const auto found = destination.incoming.find(key);
@@ -272,20 +298,16 @@ void Scene::connect(Node& source, const std::string& sourceKey, Node& destinatio
     const auto found = destination.incoming.find(destinationKey);
     if (found != destination.incoming.end()) {
         const std::size_t index = found->second;
-        Node& previous = *connections_[index].source;
-        if (&previous != &destination) {
-            previous.connections.erase(std::remove(previous.connections.begin(), previous.connections.end(), index),
-                                       previous.connections.end());
-        }
+        std::vector<std::size_t>& previous = connections_[index].source->outgoing;
+        previous.erase(std::remove(previous.begin(), previous.end(), index), previous.end());
         connections_[index] = {&source, sourceKey, &destination, destinationKey};
-        if (&source != &destination) source.connections.push_back(index);
+        source.outgoing.insert(std::upper_bound(source.outgoing.begin(), source.outgoing.end(), index), index);
         return;
     }
     const std::size_t index = connections_.size();
     destination.incoming.emplace(destinationKey, index);
     connections_.push_back({&source, sourceKey, &destination, destinationKey});
-    destination.connections.push_back(index);
-    if (&source != &destination) source.connections.push_back(index);
+    source.outgoing.push_back(index);
 }
 
 }  // namespace mayahost

@@ -63,13 +63,11 @@ public:
 
     void connect(Node& source, const std::string& sourceKey, Node& destination, const std::string& destinationKey);
     const std::vector<Connection>& connections() const { return connections_; }
-    // The connections `node` takes part in, as source or destination, without a scan of them all.
-    std::vector<const Connection*> connectionsOf(const Node& node) const {
-        std::vector<const Connection*> found;
-        found.reserve(node.connections.size());
-        for (const std::size_t index : node.connections) found.push_back(&connections_[index]);
-        return found;
-    }
+    // The connections `node` takes part in, as source or destination, in the order they were made.
+    std::vector<const Connection*> connectionsOf(const Node& node) const;
+    // Those out of or into `node` alone.
+    std::vector<const Connection*> outgoingOf(const Node& node) const;
+    std::vector<const Connection*> incomingOf(const Node& node) const;
     // The first element of a destination multi attribute without an incoming connection.
     std::int64_t nextAvailableElement(Node& destination, const std::string& arrayKey);
     // The connection into a destination plug, if any.
