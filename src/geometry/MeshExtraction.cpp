@@ -8,6 +8,9 @@
 #include <maya/MDagPath.h>
 #include <maya/MFloatVectorArray.h>
 #include <maya/MGlobal.h>
+#include <maya/MDoubleArray.h>
+#include <maya/MItDependencyGraph.h>
+#include <maya/MItGeometry.h>
 #include <maya/MItMeshPolygon.h>
 #include <maya/MPlug.h>
 #include <maya/MPointArray.h>
@@ -70,10 +73,67 @@ void transformNormal(const MFloatMatrix& m, float (&n)[3]) {
     }
 }
 
+// The four largest influences of one vertex (largest first, equal weights by smaller index).
+struct VertexSkin {
+    float weights[4] = {0, 0, 0, 0};
+    std::uint8_t indices[4] = {0, 0, 0, 0};
+};
+
+// Per mesh vertex, its blend weights. Empty when the cluster does not feed this mesh (then it is
+// exported without skin data); false when an influence index does not fit a blend index.
+bool readSkinWeights(const MFnSkinCluster& skin, const MFnMesh& mesh, std::vector<VertexSkin>& skinning) {
+    MStatus status;
+    const unsigned output = skin.indexForOutputShape(mesh.object(), &status);
+    if (!status) return true;
+    MDagPath path;
+    if (!skin.getPathAtIndex(output, path)) return true;
+    skinning.assign(std::size_t(std::max(0, mesh.numVertices())), VertexSkin());
+    std::vector<std::pair<double, unsigned>> pairs;
+    for (MItGeometry vertices(path); !vertices.isDone(); vertices.next()) {
+        const int vertex = vertices.index();
+        MDoubleArray weights;
+        unsigned influences = 0;
+        skin.getWeights(path, vertices.currentItem(), weights, influences);
+        pairs.clear();
+        for (unsigned i = 0; i < weights.length(); ++i) {
+            if (weights[i] != 0.0) pairs.emplace_back(weights[i], i);
+        }
+        if (pairs.empty()) {
+            MGlobal::displayWarning("Found vertex with no skin weights. Assigning to first bone");
+            pairs.emplace_back(1.0, 0u);
+        }
+        std::sort(pairs.begin(), pairs.end(), [](const auto& a, const auto& b) {
+            return a.first != b.first ? a.first > b.first : a.second < b.second;
+        });
+        if (vertex < 0 || std::size_t(vertex) >= skinning.size()) continue;
+        for (std::size_t s = 0; s < pairs.size() && s < 4; ++s) {
+            if (pairs[s].second > 0xFF) {
+                MGlobal::displayError("q5xExport: Mesh " + meshName(mesh) + " has more skin influences than a blend index can name");
+                return false;
+            }
+            skinning[std::size_t(vertex)].weights[s] = float(pairs[s].first);
+            skinning[std::size_t(vertex)].indices[s] = std::uint8_t(pairs[s].second);
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
-bool extractMeshTriangles(const MFnMesh& mesh, const MFloatMatrix* transform, const std::vector<std::uint32_t>* materialRemap,
-                          const ExtractionFlags& flags, MeshBuildBuffer& buffer) {
+bool findSkinCluster(const MObject& mesh, MObject& cluster) {
+    MStatus status;
+    const MPlug inMesh = MFnDependencyNode(mesh).findPlug("inMesh", true, &status);
+    if (!status || sourceOf(inMesh).isNull()) return false;
+    MObject start = mesh;
+    MItDependencyGraph upstream(start, MFn::kSkinClusterFilter, MItDependencyGraph::kUpstream);
+    if (upstream.isDone()) return false;
+    cluster = upstream.currentItem();
+    return true;
+}
+
+bool extractMeshTriangles(const MFnMesh& mesh, const MFnSkinCluster* skin, const MFloatMatrix* transform,
+                          const std::vector<std::uint32_t>* materialRemap, const ExtractionFlags& flags,
+                          MeshBuildBuffer& buffer) {
     std::uint32_t format = buffer.vertexFormat;
     MItMeshPolygon polygons(mesh.object());
     int triangleCount = 0;
@@ -109,6 +169,12 @@ bool extractMeshTriangles(const MFnMesh& mesh, const MFloatMatrix* transform, co
         }
     }
 
+    std::vector<VertexSkin> skinning;
+    if (flags.skinWeights && skin) {
+        if (!readSkinWeights(*skin, mesh, skinning)) return false;
+        if (!skinning.empty()) format |= kVertexBlendWeights;
+    }
+
     bool incompleteColors = false;
     MIntArray polygonVertices;
     MPointArray trianglePoints;
@@ -142,6 +208,15 @@ bool extractMeshTriangles(const MFnMesh& mesh, const MFloatMatrix* transform, co
                     float2 uv = {0.0f, 0.0f};
                     if (polygons.getUV(local, uv, &uvSetNames[s])) vertex.uv[s][0] = uv[0], vertex.uv[s][1] = uv[1];
                 }
+                if (format & kVertexBlendWeights) {
+                    const VertexSkin& weights = skinning[std::size_t(triangleVertices[unsigned(k)])];
+                    for (int s = 0; s < 4; ++s) vertex.blendWeights[s] = weights.weights[s], vertex.blendIndices[s] = weights.indices[s];
+                    if (vertex.blendWeights[0] + vertex.blendWeights[1] + vertex.blendWeights[2] + vertex.blendWeights[3] == 0.0f) {
+                        MGlobal::displayWarning("Found vertex with no skin weights. Assigning to first bone");
+                        vertex.blendWeights[0] = 1.0f;
+                        vertex.blendIndices[0] = 0;
+                    }
+                }
                 if (useColors) {
                     int colorIndex = -1;
                     if (polygons.getColorIndex(local, colorIndex) && colorIndex >= 0 && unsigned(colorIndex) < colors.length()) {
@@ -165,10 +240,10 @@ bool extractMeshTriangles(const MFnMesh& mesh, const MFloatMatrix* transform, co
     return true;
 }
 
-std::unique_ptr<IndexedTriangleSet> buildTriangleSet(const MFnMesh& mesh, const MFloatMatrix* transform,
-                                                     const ExtractionFlags& flags) {
+std::unique_ptr<IndexedTriangleSet> buildTriangleSet(const MFnMesh& mesh, const MFnSkinCluster* skin,
+                                                     const MFloatMatrix* transform, const ExtractionFlags& flags) {
     MeshBuildBuffer buffer;
-    if (!extractMeshTriangles(mesh, transform, nullptr, flags, buffer)) return nullptr;
+    if (!extractMeshTriangles(mesh, skin, transform, nullptr, flags, buffer)) return nullptr;
     if (buffer.vertexFormat & kVertexTangent) computeTangents(buffer);
     weldVertices(buffer);
     return createIndexedTriangleSet(buffer);

@@ -8,6 +8,7 @@
 
 #include <maya/MFloatMatrix.h>
 #include <maya/MFnMesh.h>
+#include <maya/MFnSkinCluster.h>
 
 #include <memory>
 #include <string>
@@ -24,12 +25,17 @@ struct ExtractionFlags {
 };
 
 // One vertex record per triangle corner of the mesh, appended to `buffer`; `transform` (row
-// vectors) moves positions and normals, `materialRemap` replaces material indices.
-bool extractMeshTriangles(const MFnMesh& mesh, const MFloatMatrix* transform, const std::vector<std::uint32_t>* materialRemap,
-                          const ExtractionFlags& flags, MeshBuildBuffer& buffer);
+// vectors) moves positions and normals, `materialRemap` replaces material indices, `skin` (when
+// given) adds up to four blend weights per vertex. False, with a message naming the mesh, when
+// the mesh cannot be written whole.
+bool extractMeshTriangles(const MFnMesh& mesh, const MFnSkinCluster* skin, const MFloatMatrix* transform,
+                          const std::vector<std::uint32_t>* materialRemap, const ExtractionFlags& flags,
+                          MeshBuildBuffer& buffer);
 // Extraction, tangents (when the format asks for them), welding and set creation.
-std::unique_ptr<IndexedTriangleSet> buildTriangleSet(const MFnMesh& mesh, const MFloatMatrix* transform,
-                                                     const ExtractionFlags& flags);
+std::unique_ptr<IndexedTriangleSet> buildTriangleSet(const MFnMesh& mesh, const MFnSkinCluster* skin,
+                                                     const MFloatMatrix* transform, const ExtractionFlags& flags);
+// The skin cluster upstream of the mesh's "inMesh", if any.
+bool findSkinCluster(const MObject& mesh, MObject& cluster);
 // The "slotName" strings of the mesh's materials by material index (empty where none).
 std::vector<std::string> collectMaterialSlotNames(const MFnMesh& mesh, const std::vector<std::uint32_t>* materialRemap);
 

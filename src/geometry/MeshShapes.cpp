@@ -8,6 +8,7 @@
 
 #include <maya/MDagPath.h>
 #include <maya/MGlobal.h>
+#include <maya/MPlug.h>
 
 namespace {
 
@@ -43,7 +44,7 @@ BoundingSphere boundingSphereOf(const ShapeExportOptions& options, const ExportM
                                 const IndexedTriangleSet& set) {
     const auto volume = model.boundingVolumes.find(key);
     if (volume != model.boundingVolumes.end()) {
-        const auto hull = buildTriangleSet(MFnMesh(volume->second.mesh), nullptr, extractionFlags(options));
+        const auto hull = buildTriangleSet(MFnMesh(volume->second.mesh), nullptr, nullptr, extractionFlags(options));
         auto sphere = computeBoundingSphere(hull ? hull->positions.data() : nullptr, hull ? hull->numVertices : 0);
         float matrix[16];
         for (int r = 0; r < 4; ++r) {
@@ -61,8 +62,20 @@ bool exportMeshShape(const ShapeExportOptions& options, const ExportModel& model
     const std::string xmlName = pathNameOf(record.shape);
     const std::string nodeName = mesh.name().asChar();
     if (options.verbose) MGlobal::displayInfo(MString("IndexedTriangleSet: ") + nodeName.c_str());
-    std::unique_ptr<IndexedTriangleSet> set = buildTriangleSet(mesh, nullptr, extractionFlags(options));
-    if (!set) return true;
+    // Skinned meshes are read in their bind shape: the cluster's envelope is off meanwhile.
+    MObject cluster;
+    const bool skinned = options.skinWeights && findSkinCluster(record.shape, cluster);
+    MPlug envelope;
+    double envelopeValue = 1.0;
+    if (skinned) {
+        MStatus status;
+        envelope = MFnDependencyNode(cluster).findPlug("envelope", true, &status);
+        if (status && envelope.getValue(envelopeValue)) envelope.setValue(0.0);
+    }
+    const MFnSkinCluster skin(cluster);
+    std::unique_ptr<IndexedTriangleSet> set = buildTriangleSet(mesh, skinned ? &skin : nullptr, nullptr, extractionFlags(options));
+    if (skinned && !envelope.isNull()) envelope.setValue(envelopeValue);
+    if (!set) return false;
     if (!checkVertexCompressionRange(*set, record.vertexCompressionRange)) {
         MGlobal::displayWarning(MString("Mesh ") + nodeName.c_str() + " has a vertex compression range set which is smaller than its extent.");
     }

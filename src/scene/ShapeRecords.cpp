@@ -3,11 +3,12 @@
 #include "AttributeReaders.h"
 #include "Classification.h"
 
+#include "geometry/MeshExtraction.h"
+
 #include "saveutil/TextUtils.h"
 
 #include <maya/MFnMesh.h>
 #include <maya/MGlobal.h>
-#include <maya/MItDependencyGraph.h>
 #include <maya/MObjectArray.h>
 #include <maya/MPlug.h>
 
@@ -49,10 +50,7 @@ std::vector<std::uint32_t> collectMaterialIds(const MObject& mesh, MaterialTable
 }
 
 bool findSkinBinding(const MObject& mesh, SkinBinding& binding) {
-    MObject start = mesh;
-    MItDependencyGraph upstream(start, MFn::kSkinClusterFilter, MItDependencyGraph::kUpstream);
-    if (upstream.isDone()) return false;
-    binding.skinCluster = upstream.currentItem();
+    if (!findSkinCluster(mesh, binding.skinCluster)) return false;
     MStatus status;
     const MPlug matrices = MFnDependencyNode(binding.skinCluster).findPlug("matrix", true, &status);
     if (!status) return true;

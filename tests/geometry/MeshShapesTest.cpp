@@ -91,6 +91,28 @@ TEST(MeshShapes, HardEdgedCubesFromStorageAndFromHistoryAgree) {
     EXPECT_NE(element(bare.document, "storedCubeShape").find("<Vertices count=\"8\">"), std::string::npos);
 }
 
+TEST(MeshShapes, SkinWeightsAreSortedCappedAtFourAndNormalised) {
+    TempFolder folder;
+    const Exported result = exportScene(folder, scenePath("skinned_strip.ma"), "-shapes -skinWeights -ignoreBindPoses", "a.q5x");
+    ASSERT_EQ(result.run.exitCode, 0) << result.run.output;
+    // Point 4 has five influences: 0.3 (j1), 0.3 (j4), 0.2 (j3), 0.1 (j0) and 0.1 (j2); the first four
+    // stay (equal weights by the smaller index) and are scaled to sum 1. Point 5 has none.
+    EXPECT_NE(result.document.find("      <Vertices count=\"6\" blendweights=\"true\">\n"
+                                    "        <v p=\"0 0 0\" bw=\"1 0 0 0\" bi=\"0 0 0 0\"/>\n"
+                                    "        <v p=\"1 0 0\" bw=\"1 0 0 0\" bi=\"0 0 0 0\"/>\n"
+                                    "        <v p=\"1 1 0\" bw=\"0.5 0.5 0 0\" bi=\"0 1 0 0\"/>\n"
+                                    "        <v p=\"0 1 0\" bw=\"0.5 0.5 0 0\" bi=\"0 1 0 0\"/>\n"
+                                    "        <v p=\"1 2 0\" bw=\"1 0 0 0\" bi=\"0 0 0 0\"/>\n"
+                                    "        <v p=\"0 2 0\" bw=\"0.333333 0.333333 0.222222 0.111111\" bi=\"1 4 3 0\"/>\n"),
+              std::string::npos)
+        << result.document;
+    EXPECT_NE(result.document.find("skinBindNodeIds=\"1 2 3 4 5\" nodeId=\"6\""), std::string::npos);
+    EXPECT_NE(result.run.output.find("// Warning: Found vertex with no skin weights. Assigning to first bone //"),
+              std::string::npos);
+    // The intermediate Orig shape feeding the cluster is no shape of its own.
+    EXPECT_EQ(result.document.find("stripShapeOrig"), std::string::npos);
+}
+
 TEST(MeshShapes, BinaryRecordsHoldWhatTheXmlSectionHolds) {
     TempFolder folder;
     // A plane of 260 x 260 quads has 67,081 points: its records need 32-bit indices.
@@ -101,9 +123,11 @@ TEST(MeshShapes, BinaryRecordsHoldWhatTheXmlSectionHolds) {
                "\tsetAttr \".w\" 50;\n\tsetAttr \".h\" 50;\n\tsetAttr \".sw\" 260;\n\tsetAttr \".sh\" 260;\n"
                "connectAttr \"polyPlane1.out\" \"groundShape.i\";\n// End of big.ma\n";
     }
-    for (const std::string& scene : {scenePath("mesh_shapes.ma"), scenePath("per_face_materials.ma"), folder.file("big.ma")}) {
-        const Exported xml = exportScene(folder, scene, "-shapes -normals -uvs -colors", "x.q5x");
-        const Exported binary = exportScene(folder, scene, "-shapes -normals -uvs -colors -bin", "y.q5x");
+    for (const std::string& scene : {scenePath("mesh_shapes.ma"), scenePath("per_face_materials.ma"),
+                                     scenePath("skinned_strip.ma"), folder.file("big.ma")}) {
+        const std::string flags = "-shapes -normals -uvs -colors -skinWeights -ignoreBindPoses";
+        const Exported xml = exportScene(folder, scene, flags, "x.q5x");
+        const Exported binary = exportScene(folder, scene, flags + " -bin", "y.q5x");
         ASSERT_EQ(binary.run.exitCode, 0) << binary.run.output;
         EXPECT_NE(binary.document.find("<Shapes externalShapesFile=\"y.q5x.shapes\">"), std::string::npos);
         const HostRun dump = runQ5xcheck("--dump " + shellQuoted(folder.file("y.q5x")), "2>/dev/null");

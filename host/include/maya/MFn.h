@@ -47,6 +47,8 @@ public:
         kFileTexture = 493,
         kPlace2dTexture = 452,
         kGeometryFilt = 334,
+        kComponent = 524,
+        kMeshVertComponent = 31,
         kSkinClusterFilter = 682,
         kDagPose = 683,
         kCharacter = 681,

@@ -3,10 +3,16 @@
 #include "MeshAttributes.h"
 #include "NodeValues.h"
 #include "PolyCreators.h"
+#include "SkinWeights.h"
+
+#include <maya/MDagPath.h>
+#include <maya/MMatrix.h>
 
 #include "ScriptEditor.h"
 #include "scene/Scene.h"
 
+#include <algorithm>
+#include <array>
 #include <set>
 
 namespace mayahost {
@@ -61,6 +67,63 @@ std::unique_ptr<MeshData> triangulated(const MeshData& input) {
         }
     }
     return mesh;
+}
+
+// A matrix value (16 numbers, row vectors) of an element, or the identity.
+std::array<double, 16> matrixElement(const Node& node, std::initializer_list<const char*> keys, long index) {
+    std::array<double, 16> m{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    for (const char* key : keys) {
+        std::size_t count = 0;
+        const std::vector<double> values = denseElements(node, key, 16, count);
+        if (index >= 0 && std::size_t(index) < count) {
+            std::copy(values.begin() + index * 16, values.begin() + index * 16 + 16, m.begin());
+            return m;
+        }
+    }
+    return m;
+}
+
+std::array<double, 16> multiply(const std::array<double, 16>& a, const std::array<double, 16>& b) {
+    std::array<double, 16> r{};
+    for (int i = 0; i < 4; ++i) {
+        for (int j = 0; j < 4; ++j) {
+            for (int k = 0; k < 4; ++k) r[std::size_t(4 * i + j)] += a[std::size_t(4 * i + k)] * b[std::size_t(4 * k + j)];
+        }
+    }
+    return r;
+}
+
+// Linear blend skinning: each point moves with its influences' world matrices from their bind
+// (the inverse "bindPreMatrix"), weighted, and the envelope blends between bind and skinned.
+void deform(const Node& cluster, MeshData& mesh) {
+    const double envelope = numberValue(cluster, {"envelope", "en"}, 1.0);
+    if (envelope == 0.0) return;
+    std::vector<std::array<double, 16>> skinning;
+    const std::vector<long> influences = influenceIndices(cluster);
+    for (const long index : influences) {
+        const Connection* joint = Scene::current().incoming(cluster, "matrix[" + std::to_string(index) + "]");
+        MDagPath path;
+        std::array<double, 16> world{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+        if (joint && MDagPath::getAPathTo(ObjectData::wrap(joint->source), path)) {
+            double values[4][4];
+            path.inclusiveMatrix().get(values);
+            for (int i = 0; i < 16; ++i) world[std::size_t(i)] = values[i / 4][i % 4];
+        }
+        skinning.push_back(multiply(matrixElement(cluster, {"bindPreMatrix", "pm"}, index), world));
+    }
+    for (std::size_t v = 0; v < mesh.points.size(); ++v) {
+        const auto p = mesh.points[v];
+        std::array<double, 3> moved{0, 0, 0};
+        for (std::size_t i = 0; i < influences.size(); ++i) {
+            const double w = skinWeight(cluster, int(v), influences[i]);
+            if (w == 0.0) continue;
+            const auto& m = skinning[i];
+            for (int c = 0; c < 3; ++c) {
+                moved[std::size_t(c)] += w * (p[0] * m[std::size_t(c)] + p[1] * m[std::size_t(4 + c)] + p[2] * m[std::size_t(8 + c)] + m[std::size_t(12 + c)]);
+            }
+        }
+        for (int c = 0; c < 3; ++c) mesh.points[v][std::size_t(c)] = p[std::size_t(c)] + envelope * (moved[std::size_t(c)] - p[std::size_t(c)]);
+    }
 }
 
 class HistoryEvaluator {
@@ -131,10 +194,9 @@ std::unique_ptr<MeshData> HistoryEvaluator::output(Node& node, int depth) {
     }
     if (type == "skinCluster") {
         Node* input = inputOf(node, {"input[0].inputGeometry", "ip[0].ig", "input[0].ig"});
-        if (numberValue(node, {"envelope", "en"}, 1.0) != 0.0) {
-            problem("skinCluster " + node.name + " is not evaluated; the mesh shows its bind shape");
-        }
-        return input ? output(*input, depth + 1) : nullptr;
+        auto data = input ? output(*input, depth + 1) : nullptr;
+        if (data) deform(node, *data);
+        return data;
     }
     Node* input = inputOf(node, {"inputPolymesh", "ip", "inputGeometry", "ig", "input[0].inputGeometry", "ip[0].ig", "inMesh", "i"});
     ScriptEditor& editor = ScriptEditor::instance();

@@ -240,6 +240,7 @@ private:
 
     void defineDependencyTypes(NodeType& dependNode) {
         NodeType& geometryFilter = define("geometryFilter", MFn::kGeometryFilt, &dependNode);
+        geometryFilter.add(makeNumeric("envelope", "en", N::kFloat, 1));
         define("skinCluster", MFn::kSkinClusterFilter, &geometryFilter).add(makeTyped("matrix", "ma", D::kMatrix)).array = true;
         NodeType& dagPose = define("dagPose", MFn::kDagPose, &dependNode);
         dagPose.add(makeTyped("xformMatrix", "xm", D::kMatrix)).array = true;
