@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
 
 namespace {
@@ -89,6 +91,54 @@ TEST(MeshShapes, HardEdgedCubesFromStorageAndFromHistoryAgree) {
     // Without normals and UVs the corners of a point are one vertex.
     const Exported bare = exportScene(folder, scenePath("mesh_shapes.ma"), "-shapes", "b.q5x");
     EXPECT_NE(element(bare.document, "storedCubeShape").find("<Vertices count=\"8\">"), std::string::npos);
+}
+
+// Vertex and triangle counts and the box of the positions of one IndexedTriangleSet element.
+struct ShapeFigures {
+    unsigned vertices = 0, triangles = 0;
+    float low[3] = {1e30f, 1e30f, 1e30f}, high[3] = {-1e30f, -1e30f, -1e30f};
+};
+
+ShapeFigures figuresOf(const std::string& element) {
+    ShapeFigures figures;
+    std::sscanf(element.c_str() + element.find("<Vertices count=\""), "<Vertices count=\"%u", &figures.vertices);
+    std::sscanf(element.c_str() + element.find("<Triangles count=\""), "<Triangles count=\"%u", &figures.triangles);
+    for (std::size_t at = element.find(" p=\""); at != std::string::npos; at = element.find(" p=\"", at + 1)) {
+        float p[3];
+        std::sscanf(element.c_str() + at, " p=\"%f %f %f", &p[0], &p[1], &p[2]);
+        for (int k = 0; k < 3; ++k) figures.low[k] = std::min(figures.low[k], p[k]), figures.high[k] = std::max(figures.high[k], p[k]);
+    }
+    return figures;
+}
+
+TEST(MeshShapes, HistoryCreatorsMakeWhatTheirOptionsSay) {
+    TempFolder folder;
+    const Exported result = exportScene(folder, scenePath("history_creators.ma"), "-shapes -normals", "a.q5x");
+    ASSERT_EQ(result.run.exitCode, 0) << result.run.output;
+    struct Expected {
+        const char* shape;
+        unsigned vertices, triangles;
+        float low[3], high[3];
+    };
+    // Sphere r 2, 8 x 4: 3 rings of 8 and 2 poles, 16 quads and 16 fan triangles, smooth.
+    // Cylinder r 1, h 4, 8 x 2: 3 smooth rings, two octagon caps with their own normals.
+    // Cone r 1, h 2, 8 sides: a ring, the apex and the cap. Torus 1 / 0.25, 8 x 6: 48 quads; its
+    // six sections reach 0.25 sin 60 degrees up and down.
+    const Expected expected[] = {
+        {"sphereShape", 26, 48, {-2, -2, -2}, {2, 2, 2}},
+        {"cylinderShape", 40, 44, {-1, -2, -1}, {1, 2, 1}},
+        {"coneShape", 17, 14, {-1, -1, -1}, {1, 1, 1}},
+        {"torusShape", 48, 96, {-1.25f, -0.216506f, -1.25f}, {1.25f, 0.216506f, 1.25f}},
+    };
+    for (const Expected& shape : expected) {
+        const ShapeFigures figures = figuresOf(element(result.document, shape.shape));
+        EXPECT_EQ(figures.vertices, shape.vertices) << shape.shape;
+        EXPECT_EQ(figures.triangles, shape.triangles) << shape.shape;
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_NEAR(figures.low[k], shape.low[k], 0.02f) << shape.shape << " axis " << k;
+            EXPECT_NEAR(figures.high[k], shape.high[k], 0.02f) << shape.shape << " axis " << k;
+        }
+    }
 }
 
 TEST(MeshShapes, SkinWeightsAreSortedCappedAtFourAndNormalised) {

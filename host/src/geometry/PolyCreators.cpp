@@ -2,6 +2,7 @@
 
 #include "NodeValues.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace mayahost {
@@ -85,12 +86,149 @@ std::unique_ptr<MeshData> polyPlane(const Node& node) {
     return mesh;
 }
 
+constexpr double kPi = 3.14159265358979323846;
+
+int subdivisions(const Node& node, std::initializer_list<const char*> names, double fallback, int minimum) {
+    return std::max(minimum, int(numberValue(node, names, fallback)));
+}
+
+// A ring of `count` points around the Y axis, counter-clockwise seen from above, starting at +X.
+void addRing(MeshData& mesh, int count, double radius, double y) {
+    for (int i = 0; i < count; ++i) {
+        const double angle = 2 * kPi * i / count;
+        mesh.points.push_back({radius * std::cos(angle), y, -radius * std::sin(angle)});
+    }
+}
+
+// A polygon whose edges are all soft: the surface is smooth across them.
+void addSmoothPolygon(MeshData& mesh, const std::vector<int>& vertices) {
+    mesh.addPolygon(vertices);
+    std::fill(mesh.cornerSmoothEdge.end() - std::ptrdiff_t(vertices.size()), mesh.cornerSmoothEdge.end(), 1);
+}
+
+// Smooth quads between consecutive rings of `count` points, the first ring starting at point `first`.
+void addBand(MeshData& mesh, int first, int count, int rings) {
+    for (int j = 0; j + 1 < rings; ++j) {
+        for (int i = 0; i < count; ++i) {
+            const int a = first + j * count + i, b = first + j * count + (i + 1) % count;
+            addSmoothPolygon(mesh, {a, b, b + count, a + count});
+        }
+    }
+}
+
+// Faces whose winding turns them towards the inside (the point `insideOf` gives for the face's
+// middle) are turned over, so that every face of a closed primitive faces out.
+template <typename Inside>
+void faceOutwards(MeshData& mesh, Inside insideOf) {
+    for (std::size_t p = 0; p < mesh.polygonCount(); ++p) {
+        const std::uint32_t first = mesh.firstCorner(p), count = mesh.cornerCount(p);
+        std::array<double, 3> normal{0, 0, 0}, middle{0, 0, 0};
+        for (std::uint32_t i = 0; i < count; ++i) {
+            const auto& a = mesh.points[std::size_t(mesh.cornerVertex[first + i])];
+            const auto& b = mesh.points[std::size_t(mesh.cornerVertex[first + (i + 1) % count])];
+            normal[0] += (a[1] - b[1]) * (a[2] + b[2]);
+            normal[1] += (a[2] - b[2]) * (a[0] + b[0]);
+            normal[2] += (a[0] - b[0]) * (a[1] + b[1]);
+            for (int k = 0; k < 3; ++k) middle[std::size_t(k)] += a[std::size_t(k)] / count;
+        }
+        const std::array<double, 3> centre = insideOf(middle);
+        double facing = 0;
+        for (int k = 0; k < 3; ++k) facing += normal[std::size_t(k)] * (middle[std::size_t(k)] - centre[std::size_t(k)]);
+        if (facing < 0) std::reverse(mesh.cornerVertex.begin() + first, mesh.cornerVertex.begin() + first + count);
+    }
+}
+
+std::array<double, 3> origin(const std::array<double, 3>&) {
+    return {0, 0, 0};
+}
+
+// polySphere: rings from the bottom up, then the bottom and the top pole; quads, then the fans.
+std::unique_ptr<MeshData> polySphere(const Node& node) {
+    const double r = numberValue(node, {"radius", "r"}, 1.0);
+    const int sa = subdivisions(node, {"subdivisionsAxis", "sa"}, 20, 3), sh = subdivisions(node, {"subdivisionsHeight", "sh"}, 20, 2);
+    auto mesh = std::make_unique<MeshData>();
+    for (int j = 1; j < sh; ++j) {
+        const double latitude = -kPi / 2 + kPi * j / sh;
+        addRing(*mesh, sa, r * std::cos(latitude), r * std::sin(latitude));
+    }
+    const int bottom = int(mesh->points.size());
+    mesh->points.push_back({0, -r, 0});
+    mesh->points.push_back({0, r, 0});
+    addBand(*mesh, 0, sa, sh - 1);
+    for (int i = 0; i < sa; ++i) addSmoothPolygon(*mesh, {bottom, (i + 1) % sa, i});
+    const int top = (sh - 2) * sa;
+    for (int i = 0; i < sa; ++i) addSmoothPolygon(*mesh, {top + i, top + (i + 1) % sa, bottom + 1});
+    faceOutwards(*mesh, origin);
+    return mesh;
+}
+
+// polyCylinder and polyCone: rings from the bottom up (a cone's top ring is its apex), closed by
+// a polygon at each end.
+std::unique_ptr<MeshData> polyTube(const Node& node, bool cone) {
+    const double r = numberValue(node, {"radius", "r"}, 1.0), h = numberValue(node, {"height", "h"}, 2.0);
+    const int sa = subdivisions(node, {"subdivisionsAxis", "sa"}, 20, 3);
+    const int sh = subdivisions(node, {"subdivisionsHeight", "sh"}, 1, 1);
+    auto mesh = std::make_unique<MeshData>();
+    const int rings = cone ? sh : sh + 1;
+    for (int j = 0; j < rings; ++j) addRing(*mesh, sa, r * (cone ? 1.0 - double(j) / sh : 1.0), -h / 2 + h * j / sh);
+    addBand(*mesh, 0, sa, rings);
+    std::vector<int> bottomCap;
+    for (int i = sa - 1; i >= 0; --i) bottomCap.push_back(i);
+    mesh->addPolygon(bottomCap);
+    if (cone) {
+        const int apex = int(mesh->points.size());
+        mesh->points.push_back({0, h / 2, 0});
+        const int last = (rings - 1) * sa;
+        for (int i = 0; i < sa; ++i) addSmoothPolygon(*mesh, {last + i, last + (i + 1) % sa, apex});
+    } else {
+        std::vector<int> topCap;
+        for (int i = 0; i < sa; ++i) topCap.push_back(sh * sa + i);
+        mesh->addPolygon(topCap);
+    }
+    faceOutwards(*mesh, origin);
+    return mesh;
+}
+
+// polyTorus: rings around the tube, one per step around the axis; quads between them.
+std::unique_ptr<MeshData> polyTorus(const Node& node) {
+    const double r = numberValue(node, {"radius", "r"}, 1.0), sr = numberValue(node, {"sectionRadius", "sr"}, 0.5);
+    const int sa = subdivisions(node, {"subdivisionsAxis", "sa"}, 20, 3), sh = subdivisions(node, {"subdivisionsHeight", "sh"}, 20, 3);
+    auto mesh = std::make_unique<MeshData>();
+    for (int j = 0; j < sh; ++j) {
+        const double tube = 2 * kPi * j / sh;
+        for (int i = 0; i < sa; ++i) {
+            const double around = 2 * kPi * i / sa;
+            const double distance = r + sr * std::cos(tube);
+            mesh->points.push_back({distance * std::cos(around), sr * std::sin(tube), -distance * std::sin(around)});
+        }
+    }
+    for (int j = 0; j < sh; ++j) {
+        for (int i = 0; i < sa; ++i) {
+            const int a = j * sa + i, b = j * sa + (i + 1) % sa, c = ((j + 1) % sh) * sa + (i + 1) % sa, d = ((j + 1) % sh) * sa + i;
+            addSmoothPolygon(*mesh, {a, b, c, d});
+        }
+    }
+    // Faces out from the tube: the centre of each face's own tube section lies inside.
+    faceOutwards(*mesh, [r](const std::array<double, 3>& middle) {
+        const double around = std::atan2(-middle[2], middle[0]);
+        return std::array<double, 3>{r * std::cos(around), 0, -r * std::sin(around)};
+    });
+    return mesh;
+}
+
 }  // namespace
 
 std::unique_ptr<MeshData> createPolyPrimitive(const Node& creator) {
-    if (creator.typeName() == "polyCube") return polyCube(creator);
-    if (creator.typeName() == "polyPlane") return polyPlane(creator);
-    return nullptr;
+    std::unique_ptr<MeshData> mesh;
+    const std::string& type = creator.typeName();
+    if (type == "polyCube") return polyCube(creator);
+    if (type == "polyPlane") return polyPlane(creator);
+    if (type == "polySphere") mesh = polySphere(creator);
+    if (type == "polyCylinder") mesh = polyTube(creator, false);
+    if (type == "polyCone") mesh = polyTube(creator, true);
+    if (type == "polyTorus") mesh = polyTorus(creator);
+    if (mesh) orientToAxis(creator, *mesh);
+    return mesh;
 }
 
 }  // namespace mayahost

@@ -265,7 +265,7 @@ private:
         for (const char* name :
              {"unitConversion", "materialInfo", "displayLayer", "displayLayerManager", "renderLayer",
               "renderLayerManager", "lightLinker", "groupParts", "polyCube", "polyPlane", "polySphere",
-              "polyCylinder", "polyTriangulate", "polyMapCut", "polyTweak", "polySoftEdge", "polyNormal",
+              "polyCylinder", "polyCone", "polyTorus", "polyTriangulate", "polyMapCut", "polyTweak", "polySoftEdge", "polyNormal",
               "tweak", "partition", "creaseSet", "bump2d", "shapeEditorManager", "poseInterpolatorManager",
               "nodeGraphEditorInfo", "hyperGraphInfo", "hyperLayout", "hyperView", "renderGlobals",
               "renderGlobalsList", "defaultRenderUtilityList", "defaultShaderList", "defaultTextureList",
