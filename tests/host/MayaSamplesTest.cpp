@@ -1,7 +1,7 @@
 // Scenes saved by Maya itself, when the shared samples are at hand.
 #include "SceneFixture.h"
 
-#include "support/HostRunner.h"
+#include "support/Q5xcheck.h"
 #include "support/TempFolder.h"
 
 #include <tinyxml2.h>
@@ -19,7 +19,7 @@ TEST(MayaSamples, EveryRealSceneLoadsAndExports) {
         ++scenes;
         const std::string output = folder.file(entry.path().stem().string() + ".q5x");
         const HostRun run = runHost({entry.path().string(), "-c",
-                                     "Q5XExporter -shapes -normals -uvs -l -cams -nc -f \"" + output + "\""});
+                                     "Q5XExporter -shapes -normals -uvs -colors -skinWeights -l -cams -f \"" + output + "\""});
         EXPECT_EQ(run.exitCode, 0) << entry.path() << "\n" << run.output;
         // At most one warning for each unsupported node type or command.
         std::map<std::string, int> repeats;
@@ -36,6 +36,9 @@ TEST(MayaSamples, EveryRealSceneLoadsAndExports) {
         for (const auto& repeat : repeats) EXPECT_EQ(repeat.second, 1) << entry.path() << repeat.first;
         tinyxml2::XMLDocument document;
         EXPECT_EQ(document.LoadFile(output.c_str()), tinyxml2::XML_SUCCESS) << output;
+        // Every Shape node's shape is in the Shapes section, and every shape is sound.
+        const HostRun check = runQ5xcheck(shellQuoted(output));
+        EXPECT_EQ(check.exitCode, 0) << entry.path() << "\n" << check.output;
     }
     EXPECT_GT(scenes, 0u);
 }
