@@ -32,27 +32,50 @@ struct Bytes {
     }
 };
 
-// One triangle (0,0,0) (1,0,0) (0,1,0) with normals +z and one UV set, one subset with slot "wood".
-std::string triangleRecord(std::uint32_t thirdIndex = 2, std::uint32_t vertexCount = 3) {
-    Bytes record;
-    record.u32(3).data += std::string("tri\0", 4);
-    record.u32(7).f32(0.5f).f32(0.5f).f32(0.0f).f32(0.75f);
-    record.u32(3).u32(1).u32(vertexCount).u32(0x1 | 0x2).f32(0.0f);  // indices, subsets, vertices, normal+uv0
-    record.u32(0).u32(3).u32(0).u32(3).f32(1.0f);                    // subset with its UV density
-    record.u16(4).data += "wood";
-    record.data += std::string(2, '\0');                               // 20 + 6 bytes: pad to 28
-    record.u16(0).u16(1).u16(std::uint16_t(thirdIndex)).u16(0);       // odd index count: one zero after
-    for (const float p : {0.f, 0.f, 0.f, 1.f, 0.f, 0.f, 0.f, 1.f, 0.f}) record.f32(p);
-    for (int v = 0; v < 3; ++v) record.f32(0).f32(0).f32(1);
-    for (const float t : {0.f, 0.f, 1.f, 0.f, 0.f, 1.f}) record.f32(t);
-    record.u32(0);  // no collision records
-    return record.data;
+// The set of one triangle (0,0,0) (1,0,0) (0,1,0) with normals +z and one UV set, one subset,
+// with the slot name "wood" or none.
+std::string triangleBody(std::uint32_t thirdIndex, std::uint32_t vertexCount, bool slotName) {
+    Bytes body;
+    body.u32(3).u32(1).u32(vertexCount).u32(0x1 | 0x2).f32(0.0f);  // indices, subsets, vertices, normal+uv0
+    body.u32(0).u32(3).u32(0).u32(3).f32(1.0f);                    // subset with its UV density
+    if (slotName) {
+        body.u16(4).data += "wood";
+        body.data += std::string(2, '\0');  // 20 + 6 bytes: pad to 28
+    } else {
+        body.u16(0).data += std::string(2, '\0');  // 20 + 2 bytes: pad to 24
+    }
+    body.u16(0).u16(1).u16(std::uint16_t(thirdIndex)).u16(0);  // odd index count: one zero after
+    for (const float p : {0.f, 0.f, 0.f, 1.f, 0.f, 0.f, 0.f, 1.f, 0.f}) body.f32(p);
+    for (int v = 0; v < 3; ++v) body.f32(0).f32(0).f32(1);
+    for (const float t : {0.f, 0.f, 1.f, 0.f, 0.f, 1.f}) body.f32(t);
+    return body.data;
+}
+
+std::string nameAndId(const std::string& name, std::uint32_t shapeId) {
+    Bytes bytes;
+    bytes.u32(std::uint32_t(name.size())).data += name + std::string((4 - name.size() % 4) % 4, '\0');
+    return bytes.u32(shapeId).data;
+}
+
+std::string sphere() {
+    return Bytes().f32(0.5f).f32(0.5f).f32(0.0f).f32(0.75f).data;
+}
+
+// Kind 1 with `collisions` already serialised (count first).
+std::string triangleRecord(std::uint32_t thirdIndex = 2, std::uint32_t vertexCount = 3,
+                           const std::string& collisions = std::string(4, '\0')) {
+    return nameAndId("tri", 7) + sphere() + triangleBody(thirdIndex, vertexCount, true) + collisions;
+}
+
+std::string shapesFile(const std::vector<std::pair<std::uint32_t, std::string>>& records) {
+    Bytes file;
+    file.u32(10).u32(std::uint32_t(records.size()));
+    for (const auto& record : records) file.u32(record.first).u32(std::uint32_t(record.second.size())).data += record.second;
+    return file.data;
 }
 
 std::string shapesFile(const std::string& record) {
-    Bytes file;
-    file.u32(10).u32(1).u32(1).u32(std::uint32_t(record.size()));
-    return file.data + record;
+    return shapesFile({{1u, record}});
 }
 
 std::string document(const std::string& shapes, const std::string& scene) {
@@ -106,6 +129,63 @@ TEST(Q5xcheck, ASoundBinaryShapeAndItsDump) {
 
     const HostRun json = check("--json " + shellQuoted(folder.file("t.q5x")));
     EXPECT_EQ(json.output.rfind("{\"problems\":[{\"severity\":\"warning\"", 0), 0u) << json.output;
+}
+
+TEST(Q5xcheck, EveryRecordKindAndTheAnimationBlockAreReadByTheirLayout) {
+    TempFolder folder;
+    // A convex hull: 4 points, margin, volume, centre, inertia.
+    Bytes hull;
+    hull.u32(290147).u32(4).f32(0.04f).f32(0.1667f);
+    for (int i = 0; i < 12; ++i) hull.f32(i % 4 == 0 ? 0.1f : 0.0f);
+    for (const float p : {0.f, 0.f, 0.f, 1.f, 0.f, 0.f, 0.f, 1.f, 0.f, 0.f, 0.f, 1.f}) hull.f32(p);
+    const std::string collisions = Bytes().u32(1).u32(2).u32(std::uint32_t(hull.data.size())).data + hull.data;
+    // A curve of two points; a split shape with a 3-vertex, 1-face table and one empty hull; the
+    // attachments of one face.
+    const std::string curve = nameAndId("rail", 8) + Bytes().u32(0).u32(2).f32(0).f32(0).f32(0).f32(1).f32(2).f32(3).u32(0).data;
+    Bytes brep;
+    brep.u16(3).u16(0).u32(1).data += std::string(36 + 18 + 2, '\0');
+    brep.u32(1).u16(0).u16(0).u32(0);
+    const std::string split = nameAndId("cliff", 9) + sphere() + triangleBody(2, 3, false) + std::string(4, '\0') + brep.data;
+    Bytes placement;
+    placement.u16(1).u16(0);
+    for (int i = 0; i < 13; ++i) placement.f32(i == 12 ? 0.5f : 0.0f);
+    const std::string attachments = nameAndId("cliff_attachments", 10) + triangleBody(2, 3, false) + placement.data;
+    writeFile(folder.file("t.q5x.shapes"), shapesFile({{1u, triangleRecord(2, 3, collisions)}, {2u, curve}, {4u, split}, {5u, attachments}}));
+
+    Bytes animation;
+    animation.u32(10).u32(1).u32(4).data += "hero";
+    animation.u32(1).u32(3).data += std::string("run\0", 4);
+    animation.f32(1000.0f).u32(1).u32(1).u32(2);  // duration, one track for node 1, two keys
+    animation.f32(0.0f).u32(1).f32(0).f32(0).f32(0).f32(500.0f).u32(1).f32(1).f32(2).f32(3);
+    writeFile(folder.file("t.q5x.anim"), animation.data);
+    writeFile(folder.file("t.q5x"),
+              document(kBinaryShapes, kShapeNode + "    <Shape name=\"r\" shapeId=\"8\" nodeId=\"2\"/>\n"
+                                                   "    <Shape name=\"c\" shapeId=\"9\" nodeId=\"3\"/>\n") +
+                  "");
+    std::string withAnimation = readFile(folder.file("t.q5x"));
+    withAnimation.replace(withAnimation.find("</q5X>"), 6, "\n  <Animation externalAnimFile=\"t.q5x.anim\" />\n</q5X>");
+    writeFile(folder.file("t.q5x"), withAnimation);
+    const HostRun run = check(shellQuoted(folder.file("t.q5x")));
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("attachments=1 "), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("clips=1 collision_blobs=1 curves=1 keyframes=2 "), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("physics_hulls=1 records=4 shapes=4 "), std::string::npos) << run.output;
+    const HostRun dump = check("--dump " + shellQuoted(folder.file("t.q5x")), "2>/dev/null");
+    EXPECT_NE(dump.output.find("    <!-- collision convex hull: 4 points"), std::string::npos) << dump.output;
+    EXPECT_NE(dump.output.find("    <NurbsCurve name=\"rail\" shapeId=\"8\">\n          <cv c=\"0 0 0\"/>\n"
+                               "          <cv c=\"1 2 3\"/>\n    </NurbsCurve>\n"),
+              std::string::npos)
+        << dump.output;
+    EXPECT_NE(dump.output.find("<!-- split shape: 3 vertices, 0 edges, 1 faces -->"), std::string::npos);
+    EXPECT_NE(dump.output.find("name=\"cliff_attachments\" shapeId=\"10\" meshUsage=\"0\" isOptimized=\"true\" "
+                               "isAttachment=\"true\">"),
+              std::string::npos);
+
+    // A track that names no node.
+    animation.data.replace(animation.data.size() - 48, 4, Bytes().u32(42).data);  // the track's node id
+    writeFile(folder.file("t.q5x.anim"), animation.data);
+    EXPECT_NE(check(shellQuoted(folder.file("t.q5x"))).output.find("track 0 names node 42, which the Scene lacks"),
+              std::string::npos);
 }
 
 TEST(Q5xcheck, BrokenFilesGiveOneLineEachAndNeverCrash) {

@@ -1,5 +1,6 @@
 #include "DocumentCheck.h"
 
+#include "AnimationFile.h"
 #include "ShapesFile.h"
 #include "XmlShapes.h"
 
@@ -84,7 +85,7 @@ private:
     bool checkShapes(const XMLElement* shapes, std::string& dumped);
     void checkSceneReferences(const XMLElement* scene);
     void checkFileReference(const XMLElement* element, const char* attribute);
-    bool checkAnimationFile(const XMLElement* animation);
+    bool readAnimationFile(const XMLElement* animation);
 
     std::string path_;
     CheckOptions options_;
@@ -218,7 +219,7 @@ void DocumentChecker::checkSceneReferences(const XMLElement* scene) {
     }
 }
 
-bool DocumentChecker::checkAnimationFile(const XMLElement* animation) {
+bool DocumentChecker::readAnimationFile(const XMLElement* animation) {
     const char* external = animation->Attribute("externalAnimFile");
     if (!external) return true;
     const std::string file = folderOf(path_) + external;
@@ -227,10 +228,7 @@ bool DocumentChecker::checkAnimationFile(const XMLElement* animation) {
         report_.error(file, "file", "the companion animation file cannot be read");
         return false;
     }
-    report_.count("bytes_anim_file", bytes.size());
-    if (bytes.size() <= 4) report_.error(file, "byte 0", "the file holds no animation block");
-    if (bytes.size() >= 4 && (bytes[0] != 10 || bytes[1] || bytes[2] || bytes[3])) report_.error(file, "byte 0", "the format word is not 10");
-    report_.warning(file, "byte 4", "the animation block is not read by this version");
+    checkAnimationFile(bytes, file, nodeIds_, report_);
     return true;
 }
 
@@ -252,8 +250,9 @@ bool DocumentChecker::run(std::string& dumped) {
     bool readable = true;
     if (const XMLElement* shapes = root->FirstChildElement("Shapes")) readable = checkShapes(shapes, dumped) && readable;
     if (const XMLElement* scene = root->FirstChildElement("Scene")) checkSceneReferences(scene);
+    // Animation tracks name Scene nodes: read after the Scene.
     if (const XMLElement* animation = root->FirstChildElement("Animation")) {
-        readable = checkAnimationFile(animation) && readable;
+        readable = readAnimationFile(animation) && readable;
         for (const XMLElement* element : elementsBelow(animation)) {
             if (element->Attribute("nodeId") && !nodeIds_.count(element->UnsignedAttribute("nodeId"))) {
                 report_.error(path_, placeOf(element), "the track's nodeId names no node");

@@ -23,14 +23,6 @@ bool readFloats(ByteReader& in, std::uint64_t count, std::vector<float>& out) {
     return true;
 }
 
-bool readName(ByteReader& in, std::string& name) {
-    std::uint32_t length = 0;
-    const std::uint8_t* bytes = nullptr;
-    if (!in.u32(length) || !in.bytes(length, bytes)) return false;
-    name.assign(reinterpret_cast<const char*>(bytes), length);
-    return in.skip((4 - length % 4) % 4);
-}
-
 bool readSubsets(ByteReader& in, std::uint32_t count, unsigned uvSets, TriangleSetRecord& record) {
     if (!in.canHold(count, 16 + 4 * uvSets)) return false;
     record.subsets.resize(count);
@@ -89,10 +81,14 @@ bool readStreams(ByteReader& in, TriangleSetRecord& record) {
 }
 
 bool readCollisions(ByteReader& in, TriangleSetRecord& record) {
-    if (!in.u32(record.collisionRecords)) return false;
-    for (std::uint32_t i = 0; i < record.collisionRecords; ++i) {
-        std::uint32_t kind = 0, bytes = 0;
-        if (!in.u32(kind) || ((kind & 0x4) && !in.skip(12)) || !in.u32(bytes) || !in.skip(bytes)) return false;
+    std::uint32_t count = 0;
+    if (!in.u32(count)) return false;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        TriangleSetRecord::Collision collision{0, nullptr, 0, 0};
+        if (!in.u32(collision.kind) || ((collision.kind & 0x4) && !in.skip(12)) || !in.u32(collision.size)) return false;
+        collision.offset = in.offset();
+        if (!in.bytes(collision.size, collision.bytes)) return false;
+        record.collisions.push_back(collision);
     }
     return true;
 }
@@ -112,16 +108,34 @@ unsigned TriangleSetRecord::uvSets() const {
     return count;
 }
 
+bool readPaddedName(ByteReader& in, std::string& name) {
+    std::uint32_t length = 0;
+    const std::uint8_t* bytes = nullptr;
+    if (!in.u32(length) || !in.bytes(length, bytes)) return false;
+    name.assign(reinterpret_cast<const char*>(bytes), length);
+    return in.skip((4 - length % 4) % 4);
+}
+
 bool readTriangleSetRecord(ByteReader& in, const std::string& file, Report& report, TriangleSetRecord& record) {
     auto broken = [&](const char* what) {
         report.error(file, at(in), std::string("the record ends inside its ") + what);
         return false;
     };
-    if (!readName(in, record.name)) return broken("name");
+    if (!readPaddedName(in, record.name)) return broken("name");
     if (!in.u32(record.shapeId) || !in.f32(record.center[0]) || !in.f32(record.center[1]) || !in.f32(record.center[2]) ||
         !in.f32(record.radius)) {
         return broken("bounding sphere");
     }
+    if (!readTriangleSetBody(in, file, report, record)) return false;
+    if (!readCollisions(in, record)) return broken("collision records");
+    return true;
+}
+
+bool readTriangleSetBody(ByteReader& in, const std::string& file, Report& report, TriangleSetRecord& record) {
+    auto broken = [&](const char* what) {
+        report.error(file, at(in), std::string("the record ends inside its ") + what);
+        return false;
+    };
     std::uint32_t numSubsets = 0, flags = 0;
     if (!in.u32(record.numIndices) || !in.u32(numSubsets) || !in.u32(record.numVertices) || !in.u32(flags) ||
         !in.f32(record.vertexCompressionRange)) {
@@ -133,7 +147,6 @@ bool readTriangleSetRecord(ByteReader& in, const std::string& file, Report& repo
     if (!readSubsets(in, numSubsets, record.uvSets(), record)) return broken("subsets");
     if (!readIndices(in, record)) return broken("index buffer");
     if (!readStreams(in, record)) return broken("vertex streams");
-    if (!readCollisions(in, record)) return broken("collision records");
     return true;
 }
 
@@ -181,7 +194,7 @@ void checkTriangleSet(const TriangleSetRecord& record, const std::string& file, 
     }
 }
 
-std::string triangleSetXml(const TriangleSetRecord& record) {
+std::string triangleSetXml(const TriangleSetRecord& record, bool isAttachment) {
     using Q5XSaveUtil::XmlWriter;
     std::string text;
     XmlWriter out(text);
@@ -199,6 +212,7 @@ std::string triangleSetXml(const TriangleSetRecord& record) {
     // Every written set went through the vertex-cache pass; the record does not say so itself.
     out.attribute("isOptimized", true);
     if (record.noBindPose) out.attribute("noBindPose", true);
+    if (isAttachment) out.attribute("isAttachment", true);
     out.endStartTag();
 
     out.startTag(3, "Vertices");

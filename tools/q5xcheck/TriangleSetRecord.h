@@ -30,19 +30,29 @@ struct TriangleSetRecord {
     std::vector<std::uint32_t> indices;
     std::vector<float> positions, normals, tangents, uv[4], colors, blendWeights, generic;
     std::vector<std::uint8_t> blendIndices;
-    std::uint32_t collisionRecords = 0;
+    // Collision records: kind and payload (pointing into the file's bytes).
+    struct Collision {
+        std::uint32_t kind;
+        const std::uint8_t* bytes;
+        std::uint32_t size;
+        std::size_t offset;
+    };
+    std::vector<Collision> collisions;
 
     unsigned uvSets() const;
     bool has(std::uint32_t bits) const { return (vertexFormat & bits) != 0; }
 };
 
-// Reads one record's payload; false (with an error naming the byte offset) when the bytes do not
-// hold what the counts claim.
+// Reads one kind-1 payload (name, shape id, bounding sphere, set, collision records); false (with
+// an error naming the byte offset) when the bytes do not hold what the counts claim.
 bool readTriangleSetRecord(ByteReader& in, const std::string& file, Report& report, TriangleSetRecord& record);
+// The parts other record kinds share: the padded name, and the set from its header to its streams.
+bool readPaddedName(ByteReader& in, std::string& name);
+bool readTriangleSetBody(ByteReader& in, const std::string& file, Report& report, TriangleSetRecord& record);
 // Checks what ties the set together: indices, subset ranges, finite numbers, unit normals, the
 // bounding sphere.
 void checkTriangleSet(const TriangleSetRecord& record, const std::string& file, const std::string& place, Report& report);
 // The set as the exporter's XML element (what the Shapes section holds without binary files).
-std::string triangleSetXml(const TriangleSetRecord& record);
+std::string triangleSetXml(const TriangleSetRecord& record, bool isAttachment = false);
 
 #endif

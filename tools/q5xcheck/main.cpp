@@ -13,8 +13,10 @@ const char* const kHelp =
     "Checks a Q5X document and the companion files it names (externalShapesFile, externalAnimFile):\n"
     "  - the declaration, the root element q5X with version 1.6, the sections and their order\n"
     "    (Files, Materials, Shapes, Dynamics, Scene, Animation, UserAttributes);\n"
-    "  - the shapes file container (format word 10, record count, records) and each kind-1 triangle set\n"
-    "    record by its layout; records of kinds 2, 4 and 5 are reported as not read by this version;\n"
+    "  - the shapes file container (format word 10, record count, records) and every record by its layout:\n"
+    "    kind 1 triangle sets with their cooked collision blobs (triangle mesh, convex hull), kind 2 curves,\n"
+    "    kind 4 split shapes with their boundary representation and physics hulls, kind 5 attachments;\n"
+    "  - the animation file: characters, clips, tracks and keyframes;\n"
     "  - references: every Scene shapeId names a shape and no two shapes share one, nodeIds are unique\n"
     "    and start at 1, skinBindNodeIds name nodes, fileId, customShaderId, projTextureId and referenceId\n"
     "    name Files, animation tracks name nodes;\n"
@@ -30,6 +32,9 @@ const char* const kHelp =
     "           -binaryfiles, for diff against the Shapes section of an XML export. The record does not\n"
     "           say whether the set was optimised; every written set is, so isOptimized=\"true\" is\n"
     "           printed. Tangent values are in the record but not in XML (which only announces them).\n"
+    "           Curves print without degree and form (the record has only a closed flag); collision blobs,\n"
+    "           split-shape tables, physics hulls and attachment placements, which have no XML form, print\n"
+    "           as <!-- --> comment lines.\n"
     "\n"
     "Exit status: 0 sound, 1 problems found, 2 a file cannot be read.\n";
 
