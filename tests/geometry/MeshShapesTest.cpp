@@ -141,6 +141,16 @@ TEST(MeshShapes, HistoryCreatorsMakeWhatTheirOptionsSay) {
     }
 }
 
+TEST(MeshShapes, ABoundingVolumeMeshGivesTheSphereOfItsTarget) {
+    TempFolder folder;
+    const Exported result = exportScene(folder, scenePath("bounding_volumes.ma"), "-shapes", "a.q5x");
+    ASSERT_EQ(result.run.exitCode, 0) << result.run.output;
+    // The hull is a 4-unit cube at the origin; the rock stands 10 along x: in the rock's space the
+    // hull's smallest sphere is centred at -10 with radius 2 sqrt 3.
+    EXPECT_NE(element(result.document, "rockShape").find("bvCenter=\"-10 0 0\" bvRadius=\"3.4641\""), std::string::npos)
+        << element(result.document, "rockShape");
+}
+
 TEST(MeshShapes, SkinWeightsAreSortedCappedAtFourAndNormalised) {
     TempFolder folder;
     const Exported result = exportScene(folder, scenePath("skinned_strip.ma"), "-shapes -skinWeights -ignoreBindPoses", "a.q5x");

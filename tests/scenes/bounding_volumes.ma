@@ -25,4 +25,9 @@ createNode transform -n "mergedHull";
 	addAttr -ci true -sn "q5X_boundingVolume" -ln "q5X_boundingVolume" -dt "string";
 	setAttr ".q5X_boundingVolume" -type "string" "MERGEGROUP_3";
 createNode mesh -n "mergedHullShape" -p "mergedHull";
+createNode polyCube -n "hullCube";
+	setAttr ".w" 4;
+	setAttr ".h" 4;
+	setAttr ".d" 4;
+connectAttr "hullCube.out" "rockHullShape.i";
 // End of bounding_volumes.ma

@@ -220,6 +220,14 @@ TEST(Q5xcheck, BrokenFilesGiveOneLineEachAndNeverCrash) {
     EXPECT_NE(references.output.find("warning: referenceId 1 names no File (the document has no Files section)"),
               std::string::npos);
 
+    // A particle system whose emitter is no Dynamic node.
+    std::string dynamics = document("", "    <Dynamic name=\"fountain\" dynamicId=\"1\" nodeId=\"1\"/>\n");
+    dynamics.replace(dynamics.find("  <Scene>"), 0, "  <Dynamics>\n    <ParticleSystem name=\"spray\" dynamicId=\"2\"/>\n  </Dynamics>\n\n");
+    writeFile(folder.file("t.q5x"), dynamics);
+    EXPECT_NE(check(path).output.find("ParticleSystem \"spray\" (line 5): error: dynamicId 2 names no Dynamic node"),
+              std::string::npos)
+        << check(path).output;
+
     writeFile(folder.file("t.q5x"), "<q5X><Scene>");
     EXPECT_NE(check(path).output.find("error: not well-formed XML"), std::string::npos);
     EXPECT_EQ(check(shellQuoted(folder.file("missing.q5x"))).exitCode, 2);

@@ -91,7 +91,7 @@ private:
     CheckOptions options_;
     Report& report_;
     bool hasFiles_ = false;
-    std::set<std::uint32_t> fileIds_, materialIds_, shapeIds_, nodeIds_;
+    std::set<std::uint32_t> fileIds_, materialIds_, shapeIds_, nodeIds_, dynamicIds_;
 };
 
 void DocumentChecker::checkStructure(const std::string& text, const XMLElement* root) {
@@ -216,6 +216,7 @@ void DocumentChecker::checkSceneReferences(const XMLElement* scene) {
             }
         }
         for (const char* attribute : {"fileId", "customShaderId", "projTextureId", "referenceId"}) checkFileReference(node, attribute);
+        if (std::string(node->Name()) == "Dynamic" && node->Attribute("dynamicId")) dynamicIds_.insert(node->UnsignedAttribute("dynamicId"));
     }
 }
 
@@ -250,6 +251,13 @@ bool DocumentChecker::run(std::string& dumped) {
     bool readable = true;
     if (const XMLElement* shapes = root->FirstChildElement("Shapes")) readable = checkShapes(shapes, dumped) && readable;
     if (const XMLElement* scene = root->FirstChildElement("Scene")) checkSceneReferences(scene);
+    if (const XMLElement* dynamics = root->FirstChildElement("Dynamics")) {
+        for (const XMLElement* element : elementsBelow(dynamics)) {
+            if (element->Attribute("dynamicId") && !dynamicIds_.count(element->UnsignedAttribute("dynamicId"))) {
+                report_.error(path_, placeOf(element), "dynamicId " + std::string(element->Attribute("dynamicId")) + " names no Dynamic node");
+            }
+        }
+    }
     // Animation tracks name Scene nodes: read after the Scene.
     if (const XMLElement* animation = root->FirstChildElement("Animation")) {
         readable = readAnimationFile(animation) && readable;

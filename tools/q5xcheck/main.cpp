@@ -19,7 +19,7 @@ const char* const kHelp =
     "  - the animation file: characters, clips, tracks and keyframes;\n"
     "  - references: every Scene shapeId names a shape and no two shapes share one, nodeIds are unique\n"
     "    and start at 1, skinBindNodeIds name nodes, fileId, customShaderId, projTextureId and referenceId\n"
-    "    name Files, animation tracks name nodes;\n"
+    "    name Files, every dynamicId of the Dynamics section names a Dynamic node, animation tracks name nodes;\n"
     "  - inside shapes: counts against the data, indices below the vertex count, subset ranges, no NaN or\n"
     "    infinity, unit normals, every vertex inside the bounding sphere.\n"
     "\n"
