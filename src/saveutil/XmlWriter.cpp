@@ -3,6 +3,7 @@
 #include "TextUtils.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace Q5XSaveUtil {
@@ -54,6 +55,13 @@ void appendCharacterReference(std::string& out, std::uint32_t codePoint) {
 
 void appendStreamNumber(std::string& out, double value) {
     char buffer[32];
+    // Whole numbers below a million print as integers in the "%g" form: the common case (grid
+    // positions, axis-aligned normals) skips the general formatter.
+    if (value > -1e6 && value < 1e6 && value == double(std::int32_t(value)) && !(value == 0.0 && std::signbit(value))) {
+        const auto printed = std::to_chars(buffer, buffer + sizeof buffer, std::int32_t(value));
+        out.append(buffer, printed.ptr);
+        return;
+    }
     const auto printed = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
     out.append(buffer, printed.ptr);
 }

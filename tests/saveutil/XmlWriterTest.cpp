@@ -61,16 +61,20 @@ std::string latin1ToUtf8(const std::string& text) {
 TEST(XmlWriter, StreamNumbersAreTheStreamsOwnText) {
     const double fixed[] = {0.0, -0.0, 1.0, 0.5, 1e-05, 100000.0, 1e+06, 1.23456789, 999999.5, 9999995.0,
                             0.00001234565, 123456.5, -2.5e-300, 1e300, FLT_MIN, FLT_MAX, double(FLT_TRUE_MIN),
-                            std::numeric_limits<double>::denorm_min(), 0.000099999995, 99999.95, 0.1, 1.0 / 3.0};
+                            std::numeric_limits<double>::denorm_min(), 0.000099999995, 99999.95, 0.1, 1.0 / 3.0,
+                            999999.0, -999999.0, 1000000.0, -1000000.0, 123456.0, -7.0, 2147483648.0, -2147483649.0};
     for (const double value : fixed) EXPECT_EQ(ourText(value), streamText(value)) << value;
     std::mt19937 random(7);
     std::uniform_int_distribution<std::uint32_t> bits;
+    for (int i = -1000; i <= 1000; ++i) ASSERT_EQ(ourText(i), streamText(i)) << i;
     for (int i = 0; i < 200000; ++i) {
         const std::uint32_t word = bits(random);
         float value;
         std::memcpy(&value, &word, sizeof value);
         if (std::isnan(value)) continue;
         ASSERT_EQ(ourText(value), streamText(value)) << word;
+        const double whole = std::trunc(double(value) / 1e32);  // whole numbers of every size
+        ASSERT_EQ(ourText(whole), streamText(whole)) << word;
     }
 }
 
