@@ -108,13 +108,9 @@ bool readBrep(ByteReader& in, std::string& description) {
     return true;
 }
 
+// The kind-1 layout, then the splittable mesh's tables and its physics hulls.
 bool readSplitShape(ByteReader& in, RecordContext& context) {
-    TriangleSetRecord record;
-    if (!readTriangleSetRecord(in, context.file, context.report, record)) return false;
-    checkTriangleSet(record, context.file, context.place + " (" + record.name + ")", context.report);
-    countShape(record, context);
-    if (context.dump) context.content.dump += triangleSetXml(record);
-    checkCollisions(record, context);
+    if (!readTriangleSet(in, context)) return false;
     std::string brep;
     std::uint32_t hulls = 0;
     if (!readBrep(in, brep) || !in.u32(hulls)) {

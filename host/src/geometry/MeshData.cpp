@@ -79,19 +79,6 @@ bool isConvexQuad(const std::vector<Vector>& p, const Vector& normal) {
     return true;
 }
 
-// The outer loop's normal (Newell), not normalised: its length is twice the area.
-Vector newellNormal(const std::vector<Vector>& p, std::size_t n) {
-    Vector normal{0, 0, 0};
-    for (std::size_t i = 0; i < n; ++i) {
-        const Vector& a = p[i];
-        const Vector& b = p[(i + 1) % n];
-        normal[0] += (a[1] - b[1]) * (a[2] + b[2]);
-        normal[1] += (a[2] - b[2]) * (a[0] + b[0]);
-        normal[2] += (a[0] - b[0]) * (a[1] + b[1]);
-    }
-    return normal;
-}
-
 }  // namespace
 
 // Triangles per polygon (triangles and convex quads directly, the rest by the triangulator) and
@@ -116,7 +103,7 @@ void MeshData::derive() const {
         loopStarts.push_back(static_cast<std::uint32_t>(loopPoints.size()));
         const std::uint32_t first = loopCorners[polygonLoops[p]], end = loopCorners[polygonLoops[p] + 1];
         const std::uint32_t n = end - first;
-        Vector normal = newellNormal(loopPoints, n);
+        Vector normal = newellNormal([&](std::size_t i) -> const Vector& { return loopPoints[i]; }, n);
         const bool single = loopStarts.size() == 2;
         if (single && n == 3) {
             triangleCorners_.insert(triangleCorners_.end(), {0, 1, 2});

@@ -67,6 +67,21 @@ private:
 // with the node's tweaks applied. Null when there is nothing to be had (warned about once).
 const MeshData* meshDataOf(Node& mesh);
 
+// The normal of the closed loop of `count` points (Newell's method), not normalised: its length is
+// twice the loop's area. `at(i)` gives point i.
+template <typename Points>
+std::array<double, 3> newellNormal(const Points& at, std::size_t count) {
+    std::array<double, 3> normal{0, 0, 0};
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::array<double, 3>& a = at(i);
+        const std::array<double, 3>& b = at((i + 1) % count);
+        normal[0] += (a[1] - b[1]) * (a[2] + b[2]);
+        normal[1] += (a[2] - b[2]) * (a[0] + b[0]);
+        normal[2] += (a[0] - b[0]) * (a[1] + b[1]);
+    }
+    return normal;
+}
+
 // Triangulates one polygon given as loops of points (outer first, then holes); triangles are
 // triples of positions in the concatenated loops.
 std::vector<std::uint32_t> triangulatePolygon(const std::vector<std::array<double, 3>>& points,

@@ -122,14 +122,11 @@ template <typename Inside>
 void faceOutwards(MeshData& mesh, Inside insideOf) {
     for (std::size_t p = 0; p < mesh.polygonCount(); ++p) {
         const std::uint32_t first = mesh.firstCorner(p), count = mesh.cornerCount(p);
-        std::array<double, 3> normal{0, 0, 0}, middle{0, 0, 0};
+        auto point = [&](std::size_t i) -> const std::array<double, 3>& { return mesh.points[std::size_t(mesh.cornerVertex[first + i])]; };
+        const std::array<double, 3> normal = newellNormal(point, count);
+        std::array<double, 3> middle{0, 0, 0};
         for (std::uint32_t i = 0; i < count; ++i) {
-            const auto& a = mesh.points[std::size_t(mesh.cornerVertex[first + i])];
-            const auto& b = mesh.points[std::size_t(mesh.cornerVertex[first + (i + 1) % count])];
-            normal[0] += (a[1] - b[1]) * (a[2] + b[2]);
-            normal[1] += (a[2] - b[2]) * (a[0] + b[0]);
-            normal[2] += (a[0] - b[0]) * (a[1] + b[1]);
-            for (int k = 0; k < 3; ++k) middle[std::size_t(k)] += a[std::size_t(k)] / count;
+            for (int k = 0; k < 3; ++k) middle[std::size_t(k)] += point(i)[std::size_t(k)] / count;
         }
         const std::array<double, 3> centre = insideOf(middle);
         double facing = 0;

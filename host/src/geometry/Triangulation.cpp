@@ -28,14 +28,7 @@ bool segmentsCross(const Point2& a, const Point2& b, const Point2& c, const Poin
 // The points in the plane of the polygon: the axis its normal points along most is dropped, and
 // the result mirrored where needed so that the outer loop runs counter-clockwise.
 std::vector<Point2> projected(const std::vector<std::array<double, 3>>& points, std::uint32_t outerEnd) {
-    double normal[3] = {0, 0, 0};
-    for (std::uint32_t i = 0; i < outerEnd; ++i) {
-        const auto& a = points[i];
-        const auto& b = points[(i + 1) % outerEnd];
-        normal[0] += (a[1] - b[1]) * (a[2] + b[2]);
-        normal[1] += (a[2] - b[2]) * (a[0] + b[0]);
-        normal[2] += (a[0] - b[0]) * (a[1] + b[1]);
-    }
+    const std::array<double, 3> normal = newellNormal([&](std::size_t i) -> const std::array<double, 3>& { return points[i]; }, outerEnd);
     int drop = 2;
     if (std::fabs(normal[0]) >= std::fabs(normal[1]) && std::fabs(normal[0]) >= std::fabs(normal[2])) drop = 0;
     else if (std::fabs(normal[1]) >= std::fabs(normal[2])) drop = 1;
