@@ -151,6 +151,29 @@ TEST(MeshShapes, ABoundingVolumeMeshGivesTheSphereOfItsTarget) {
         << element(result.document, "rockShape");
 }
 
+TEST(MeshShapes, UsageFlagsTangentsSlotNamesAndTheChecksOfASet) {
+    TempFolder folder;
+    const Exported result = exportScene(folder, scenePath("mesh_usage.ma"), "-shapes -normals -uvs", "a.q5x");
+    ASSERT_EQ(result.run.exitCode, 0) << result.run.output;
+    // q5X_cpuMesh and q5X_oc give usage 0x100 | 0x200; a bump into the material's normal input asks
+    // for tangents; the material's slotName names the subset.
+    EXPECT_NE(result.document.find("<IndexedTriangleSet name=\"decalShape\" shapeId=\"1\" meshUsage=\"768\" "
+                                   "bvCenter=\"0.5 0.5 0\" bvRadius=\"0.707107\" vertexCompressionRange=\"0.5\" "
+                                   "isOptimized=\"true\">\n      <Vertices count=\"4\" normal=\"true\" uv0=\"true\" "
+                                   "tangent=\"true\">"),
+              std::string::npos)
+        << result.document;
+    EXPECT_NE(result.document.find("uvDensity0=\"0\" materialSlotName=\"decal_slot\"/>"), std::string::npos);
+    // The range 0.5 is smaller than the unit quad; all its UVs sit on one point.
+    EXPECT_NE(result.run.output.find("// Warning: Mesh decalShape has a vertex compression range set which is smaller "
+                                     "than its extent. //\nMesh 'decalShape' has uv density issue: squashed uvs\n"),
+              std::string::npos)
+        << result.run.output;
+    // Without normals no tangents, whatever the material.
+    const Exported flat = exportScene(folder, scenePath("mesh_usage.ma"), "-shapes -uvs", "b.q5x");
+    EXPECT_EQ(flat.document.find("tangent="), std::string::npos);
+}
+
 TEST(MeshShapes, SkinWeightsAreSortedCappedAtFourAndNormalised) {
     TempFolder folder;
     const Exported result = exportScene(folder, scenePath("skinned_strip.ma"), "-shapes -skinWeights -ignoreBindPoses", "a.q5x");
