@@ -123,8 +123,10 @@ TEST(MeshShapes, HistoryCreatorsMakeWhatTheirOptionsSay) {
     // Sphere r 2, 8 x 4: 3 rings of 8 and 2 poles, 16 quads and 16 fan triangles, smooth.
     // Cylinder r 1, h 4, 8 x 2: 3 smooth rings, two octagon caps with their own normals.
     // Cone r 1, h 2, 8 sides: a ring, the apex and the cap. Torus 1 / 0.25, 8 x 6: 48 quads; its
-    // six sections reach 0.25 sin 60 degrees up and down.
+    // six sections reach 0.25 sin 60 degrees up and down. A cube 2 x 3 x 4 in as many subdivisions:
+    // 52 quads; its hard edges give each face its own (a + 1)(b + 1) points: 2 x 12 + 2 x 15 + 2 x 20.
     const Expected expected[] = {
+        {"boxShape", 94, 104, {-1, -1.5f, -2}, {1, 1.5f, 2}},
         {"sphereShape", 26, 48, {-2, -2, -2}, {2, 2, 2}},
         {"cylinderShape", 40, 44, {-1, -2, -1}, {1, 2, 1}},
         {"coneShape", 17, 14, {-1, -1, -1}, {1, 1, 1}},

@@ -40,24 +40,6 @@ void addUvSet(MeshData& mesh, std::vector<float> u, std::vector<float> v, std::v
     mesh.uvSets.push_back({"map1", std::move(u), std::move(v), std::move(cornerUv)});
 }
 
-// polyCube with one subdivision each way: Maya's 8 points, 6 faces and the 14-point cross of UVs.
-std::unique_ptr<MeshData> polyCube(const Node& node) {
-    const double w = numberValue(node, {"width", "w"}, 1.0), h = numberValue(node, {"height", "h"}, 1.0),
-                 d = numberValue(node, {"depth", "d"}, 1.0);
-    auto mesh = std::make_unique<MeshData>();
-    const int corners[8][3] = {{-1, -1, 1}, {1, -1, 1}, {-1, 1, 1}, {1, 1, 1}, {-1, 1, -1}, {1, 1, -1}, {-1, -1, -1}, {1, -1, -1}};
-    for (const auto& c : corners) mesh->points.push_back({c[0] * w / 2, c[1] * h / 2, c[2] * d / 2});
-    const std::vector<std::vector<int>> faces = {{0, 1, 3, 2}, {2, 3, 5, 4}, {4, 5, 7, 6}, {6, 7, 1, 0}, {1, 7, 5, 3}, {6, 0, 2, 4}};
-    for (const auto& face : faces) mesh->addPolygon(face);
-    if (numberValue(node, {"createUVs", "cuv"}, 1.0) != 0.0) {
-        addUvSet(*mesh, {0.375f, 0.625f, 0.375f, 0.625f, 0.375f, 0.625f, 0.375f, 0.625f, 0.375f, 0.625f, 0.875f, 0.875f, 0.125f, 0.125f},
-                 {0.f, 0.f, 0.25f, 0.25f, 0.5f, 0.5f, 0.75f, 0.75f, 1.f, 1.f, 0.f, 0.25f, 0.f, 0.25f},
-                 {0, 1, 3, 2, 2, 3, 5, 4, 4, 5, 7, 6, 6, 7, 9, 8, 1, 10, 11, 3, 12, 0, 2, 13});
-    }
-    orientToAxis(node, *mesh);
-    return mesh;
-}
-
 // polyPlane: rows of points from +Z to -Z, each from -X to +X; UVs on the same grid.
 std::unique_ptr<MeshData> polyPlane(const Node& node) {
     const double w = numberValue(node, {"width", "w"}, 1.0), h = numberValue(node, {"height", "h"}, 1.0);
@@ -137,6 +119,90 @@ void faceOutwards(MeshData& mesh, Inside insideOf) {
 
 std::array<double, 3> origin(const std::array<double, 3>&) {
     return {0, 0, 0};
+}
+
+// polyCube. A belt of rows along X runs around the X axis (front up, top back, back down, bottom
+// forward); the two sides close it, their inner points after the belt's. One subdivision each way
+// gives Maya's 8 points, 6 faces and 14-point cross of UVs exactly; with more subdivisions each
+// face's UVs fill its square of the same cross.
+std::unique_ptr<MeshData> polyCube(const Node& node) {
+    const double w = numberValue(node, {"width", "w"}, 1.0), h = numberValue(node, {"height", "h"}, 1.0),
+                 d = numberValue(node, {"depth", "d"}, 1.0);
+    const int sx = subdivisions(node, {"subdivisionsWidth", "sw", "subdivisionsX", "sx"}, 1, 1);
+    const int sy = subdivisions(node, {"subdivisionsHeight", "sh", "subdivisionsY", "sy"}, 1, 1);
+    const int sz = subdivisions(node, {"subdivisionsDepth", "sd", "subdivisionsZ", "sz"}, 1, 1);
+    const bool uvs = numberValue(node, {"createUVs", "cuv"}, 1.0) != 0.0;
+    auto mesh = std::make_unique<MeshData>();
+    const int loop = 2 * (sy + sz);
+    auto beltPoint = [&](int l) -> std::pair<double, double> {  // (y, z) of belt position l
+        if (l <= sy) return {-h / 2 + h * l / sy, d / 2};
+        if (l <= sy + sz) return {h / 2, d / 2 - d * (l - sy) / sz};
+        if (l <= 2 * sy + sz) return {h / 2 - h * (l - sy - sz) / sy, -d / 2};
+        return {-h / 2, -d / 2 + d * (l - 2 * sy - sz) / sz};
+    };
+    for (int l = 0; l < loop; ++l) {
+        const auto yz = beltPoint(l);
+        for (int i = 0; i <= sx; ++i) mesh->points.push_back({-w / 2 + w * i / sx, yz.first, yz.second});
+    }
+    std::vector<int> faces;  // per polygon, which face of the cube: 0 front, 1 top, 2 back, 3 bottom, 4 +x, 5 -x
+    for (int l = 0; l < loop; ++l) {
+        const int next = (l + 1) % loop;
+        const int face = l < sy ? 0 : l < sy + sz ? 1 : l < 2 * sy + sz ? 2 : 3;
+        for (int i = 0; i < sx; ++i) {
+            mesh->addPolygon({l * (sx + 1) + i, l * (sx + 1) + i + 1, next * (sx + 1) + i + 1, next * (sx + 1) + i});
+            faces.push_back(face);
+        }
+    }
+    // The sides: a (sy x sz) grid whose rim is the belt's end points.
+    for (const int side : {sx, 0}) {
+        std::vector<int> inner((sy + 1) * (sz + 1), -1);
+        auto vertex = [&](int b, int a) {
+            int l = -1;
+            if (a == 0) l = b;
+            else if (b == sy) l = sy + a;
+            else if (a == sz) l = sy + sz + (sy - b);
+            else if (b == 0) l = (2 * sy + sz + (sz - a)) % loop;
+            if (l >= 0) return l * (sx + 1) + side;
+            int& index = inner[std::size_t(b * (sz + 1) + a)];
+            if (index < 0) {
+                index = int(mesh->points.size());
+                mesh->points.push_back({side == 0 ? -w / 2 : w / 2, -h / 2 + h * b / sy, d / 2 - d * a / sz});
+            }
+            return index;
+        };
+        for (int b = 0; b < sy; ++b) {
+            for (int a = 0; a < sz; ++a) {
+                mesh->addPolygon({vertex(b, a), vertex(b, a + 1), vertex(b + 1, a + 1), vertex(b + 1, a)});
+                faces.push_back(side == 0 ? 5 : 4);
+            }
+        }
+    }
+    faceOutwards(*mesh, origin);
+    if (uvs && sx == 1 && sy == 1 && sz == 1) {
+        // Maya's own winding of the -X side starts at its back corner.
+        std::rotate(mesh->cornerVertex.begin() + 20, mesh->cornerVertex.begin() + 22, mesh->cornerVertex.end());
+        addUvSet(*mesh, {0.375f, 0.625f, 0.375f, 0.625f, 0.375f, 0.625f, 0.375f, 0.625f, 0.375f, 0.625f, 0.875f, 0.875f, 0.125f, 0.125f},
+                 {0.f, 0.f, 0.25f, 0.25f, 0.5f, 0.5f, 0.75f, 0.75f, 1.f, 1.f, 0.f, 0.25f, 0.f, 0.25f},
+                 {0, 1, 3, 2, 2, 3, 5, 4, 4, 5, 7, 6, 6, 7, 9, 8, 1, 10, 11, 3, 12, 0, 2, 13});
+    } else if (uvs) {
+        std::vector<float> u, v;
+        std::vector<int> cornerUv;
+        for (std::size_t p = 0; p < mesh->polygonCount(); ++p) {
+            for (std::uint32_t c = mesh->firstCorner(p); c < mesh->firstCorner(p) + mesh->cornerCount(p); ++c) {
+                const auto& q = mesh->points[std::size_t(mesh->cornerVertex[c])];
+                const float x = float((q[0] + w / 2) / w), y = float((q[1] + h / 2) / h), z = float((q[2] + d / 2) / d);
+                const float square[6][2] = {{x, y}, {x, 1 - z}, {x, 1 - y}, {x, z}, {1 - z, y}, {z, y}};
+                const float origin[6][2] = {{0.375f, 0.f}, {0.375f, 0.25f}, {0.375f, 0.5f}, {0.375f, 0.75f}, {0.625f, 0.f}, {0.125f, 0.f}};
+                const int f = faces[p];
+                cornerUv.push_back(int(u.size()));
+                u.push_back(origin[f][0] + 0.25f * square[f][0]);
+                v.push_back(origin[f][1] + 0.25f * square[f][1]);
+            }
+        }
+        addUvSet(*mesh, std::move(u), std::move(v), std::move(cornerUv));
+    }
+    orientToAxis(node, *mesh);
+    return mesh;
 }
 
 // polySphere: rings from the bottom up, then the bottom and the top pole; quads, then the fans.
