@@ -3,7 +3,10 @@
 
 #include <maya/MFnMesh.h>
 #include <maya/MItMeshPolygon.h>
+#include <maya/MFloatVectorArray.h>
 #include <maya/MPointArray.h>
+
+#include <cmath>
 
 namespace {
 
@@ -48,4 +51,66 @@ TEST_F(SceneTest, ConcavePolygonsAndHolesBecomeTrianglesThatCoverThemExactly) {
     }
     EXPECT_EQ(MFnMesh(path("shapesShape").node()).numPolygons(), 2);
     EXPECT_TRUE(warnings().empty());
+}
+
+TEST_F(SceneTest, HistoryNodesAndTweaksChangeWhatTheShapeShows) {
+    // A unit cube through polyTriangulate and transformGeometry (moved 5 along x), with a tweak on
+    // the shape that lifts point 3 by 1.
+    const std::string text = kHeader +
+        "createNode transform -n \"cube\";\ncreateNode mesh -n \"cubeShape\" -p \"cube\";\n"
+        "\tsetAttr -s 4 \".pt\";\n\tsetAttr \".pt[3]\" -type \"float3\" 0 1 0 ;\n"
+        "createNode polyCube -n \"polyCube1\";\n"
+        "createNode polyTriangulate -n \"polyTriangulate1\";\n"
+        "createNode transformGeometry -n \"transformGeometry1\";\n"
+        "\tsetAttr \".txf\" -type \"matrix\" 1 0 0 0 0 1 0 0 0 0 1 0 5 0 0 1;\n"
+        "connectAttr \"polyCube1.out\" \"polyTriangulate1.ip\";\n"
+        "connectAttr \"polyTriangulate1.out\" \"transformGeometry1.ig\";\n"
+        "connectAttr \"transformGeometry1.og\" \"cubeShape.i\";\n"
+        "// End of history.ma\n";
+    std::string error;
+    ASSERT_TRUE(mayahost::loadMayaAsciiText(text, "history.ma", mayahost::Scene::current(), error)) << error;
+    const MFnMesh mesh(path("cubeShape").node());
+    EXPECT_EQ(mesh.numPolygons(), 12);
+    EXPECT_EQ(mesh.numVertices(), 8);
+    MPointArray points;
+    mesh.getPoints(points);
+    EXPECT_EQ(points[0].x, 4.5);
+    EXPECT_EQ(points[3].y, 1.5);  // (0.5, 0.5, 0.5) moved, then lifted
+    // The diagonals polyTriangulate adds are soft and the cube's edges stay hard: both triangles of
+    // the front face share the face normal; point 1's corners on the front and on the +X side differ.
+    MFloatVectorArray normals;
+    mesh.getNormals(normals);
+    MItMeshPolygon polygons(path("cubeShape").node());
+    const MFloatVector& front = normals[unsigned(polygons.normalIndex(0))];
+    EXPECT_FLOAT_EQ(front.z, 1.0f);
+    polygons.next();
+    EXPECT_FLOAT_EQ(normals[unsigned(polygons.normalIndex(0))].z, 1.0f);
+    EXPECT_TRUE(warnings().empty());
+}
+
+TEST_F(SceneTest, SoftEdgesAverageNormalsAsTheWeightingSays) {
+    // Two faces meeting at a soft edge along Y at x = 0: a unit square in the XY plane (normal +Z)
+    // and a 2 x 1 rectangle folded up to face +X. The shared corners' normal is their weighted sum.
+    auto sharedNormal = [&](int method) {
+        const std::string text = kHeader +
+            "createNode transform -n \"fold\";\ncreateNode mesh -n \"foldShape\" -p \"fold\";\n"
+            "\tsetAttr \".vnm\" " + std::to_string(method) + ";\n"
+            "\tsetAttr -s 6 \".vt[0:5]\"  -1 0 0 0 0 0 0 1 0 -1 1 0 0 0 -2 0 1 -2;\n"
+            "\tsetAttr -s 7 \".ed[0:6]\"  0 1 0 1 2 1 2 3 0 3 0 0 1 4 0 4 5 0 5 2 0;\n"
+            "\tsetAttr -s 2 \".fc[0:1]\" -type \"polyFaces\" f 4 0 1 2 3 f 4 4 5 6 -2;\n"
+            "// End of fold.ma\n";
+        std::string error;
+        EXPECT_TRUE(mayahost::loadMayaAsciiText(text, "fold.ma", mayahost::Scene::current(), error)) << error;
+        MFloatVectorArray normals;
+        MFnMesh(path("foldShape").node()).getNormals(normals);
+        return normals[1];  // the first face's corner at point 1, on the soft edge
+    };
+    // Unweighted: halfway between +Z and +X. By area (1 against 2) the larger face leans the normal
+    // its way: (2, 0, 1) / sqrt 5.
+    const MFloatVector unweighted = sharedNormal(0);
+    EXPECT_NEAR(unweighted.x, 0.70710678f, 1e-6f);
+    EXPECT_NEAR(unweighted.z, 0.70710678f, 1e-6f);
+    const MFloatVector byArea = sharedNormal(2);
+    EXPECT_NEAR(byArea.x, 2.0f / std::sqrt(5.0f), 1e-6f);
+    EXPECT_NEAR(byArea.z, 1.0f / std::sqrt(5.0f), 1e-6f);
 }
