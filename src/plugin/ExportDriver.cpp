@@ -16,7 +16,6 @@
 
 #include <maya/MDistance.h>
 #include <maya/MGlobal.h>
-#include <maya/MItDag.h>
 
 #include <memory>
 
@@ -26,14 +25,6 @@ std::string querySceneFileName(bool verbose) {
     MString result;
     if (!MGlobal::executeCommand("file -q -sceneName", result, verbose, false)) return std::string();
     return std::string(result.asChar(), result.length());
-}
-
-// The section exists only when the DAG can be walked for particle nodes.
-void writeDynamicsSection(DocumentSections& sections) {
-    MStatus status;
-    MItDag particles(MItDag::kDepthFirst, MFn::kParticle, &status);
-    if (!status) return;
-    sections.dynamics += "  <Dynamics>\n  </Dynamics>\n";
 }
 
 // With binary files the shapes go to the companion file's records and the section has no frame.
@@ -77,7 +68,8 @@ MStatus runExport(const MArgList& args) {
     }
     resolveBoundingVolumes(context, model);
 
-    if (options.particleSystems) writeDynamicsSection(sections);
+    // Particle systems come with their own writer; until then the section is its frame.
+    if (options.particleSystems) sections.dynamics = "  <Dynamics>\n  </Dynamics>\n";
     if (options.shapes && !writeShapesSection(context, model, sections)) return MStatus::kFailure;
 
     bool replacedControlCharacters = false;
