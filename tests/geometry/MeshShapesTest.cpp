@@ -208,8 +208,10 @@ TEST(MeshShapes, BinaryRecordsHoldWhatTheXmlSectionHolds) {
                "\tsetAttr \".w\" 50;\n\tsetAttr \".h\" 50;\n\tsetAttr \".sw\" 260;\n\tsetAttr \".sh\" 260;\n"
                "connectAttr \"polyPlane1.out\" \"groundShape.i\";\n// End of big.ma\n";
     }
-    for (const std::string& scene : {scenePath("mesh_shapes.ma"), scenePath("per_face_materials.ma"),
-                                     scenePath("skinned_strip.ma"), folder.file("big.ma")}) {
+    for (const std::string& scene :
+         {scenePath("mesh_shapes.ma"), scenePath("per_face_materials.ma"), scenePath("skinned_strip.ma"),
+          scenePath("history_creators.ma"), scenePath("mesh_usage.ma"), scenePath("bounding_volumes.ma"),
+          scenePath("scene_basics.ma"), scenePath("skin_bind_list.ma"), folder.file("big.ma")}) {
         const std::string flags = "-shapes -normals -uvs -colors -skinWeights -ignoreBindPoses";
         const Exported xml = exportScene(folder, scene, flags, "x.q5x");
         const Exported binary = exportScene(folder, scene, flags + " -bin", "y.q5x");
