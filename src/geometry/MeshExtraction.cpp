@@ -199,8 +199,9 @@ bool extractMeshTriangles(const MFnMesh& mesh, const MFnSkinCluster* skin, const
                 vertex.position[1] = float(p.y * flags.unitScale);
                 vertex.position[2] = float(p.z * flags.unitScale);
                 if (transform) transformPosition(*transform, vertex.position);
-                if (format & kVertexNormal) {
-                    const MFloatVector& n = normals[unsigned(polygons.normalIndex(local))];
+                const int normal = (format & kVertexNormal) ? polygons.normalIndex(local) : -1;
+                if (normal >= 0 && unsigned(normal) < normals.length()) {
+                    const MFloatVector& n = normals[unsigned(normal)];
                     vertex.normal[0] = n.x, vertex.normal[1] = n.y, vertex.normal[2] = n.z;
                     if (transform) transformNormal(*transform, vertex.normal);
                 }
