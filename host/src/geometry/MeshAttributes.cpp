@@ -12,6 +12,9 @@ namespace mayahost {
 
 namespace {
 
+// Indices in a file beyond this are taken as this, which names nothing.
+constexpr int kMaxIndex = 0x7FFFFFFE;
+
 struct Edge {
     int from, to;
     bool smooth;
@@ -53,7 +56,8 @@ bool FaceReader::loopFromEdges(const std::vector<double>& numbers, std::size_t a
                                std::vector<int>& vertices, std::vector<std::uint8_t>& smooth) const {
     for (std::size_t i = 0; i < count; ++i) {
         const double value = numbers[at + i];
-        const long long edge = value >= 0 ? static_cast<long long>(value) : -static_cast<long long>(value) - 1;
+        const int stored = clampedInt(value, -kMaxIndex, kMaxIndex);
+        const long long edge = stored >= 0 ? stored : -static_cast<long long>(stored) - 1;
         if (edge < 0 || std::size_t(edge) >= edges_.size()) return false;
         const Edge& e = edges_[std::size_t(edge)];
         const int vertex = value >= 0 ? e.from : e.to;
@@ -122,18 +126,18 @@ void FaceReader::read(const PlugData& data) {
         const std::size_t end = w + 1 < data.words.size() ? data.words[w + 1].first : numbers.size();
         if (word == "f" || word == "h") {
             if (word == "f") flush();
-            const std::size_t count = at < end ? std::size_t(numbers[at]) : 0;
+            const std::size_t count = at < end ? std::size_t(clampedInt(numbers[at], 0, kMaxIndex)) : 0;
             std::vector<int> vertices;
             std::vector<std::uint8_t> smooth;
             if (at + 1 + count > end || !loopFromEdges(numbers, at + 1, count, vertices, smooth)) broken_ = true;
             loops_.push_back(std::move(vertices));
             smooth_.push_back(std::move(smooth));
         } else if ((word == "mu" || word == "mc") && at + 1 < end && !loops_.empty()) {
-            const int set = int(numbers[at]);
-            const std::size_t count = std::size_t(numbers[at + 1]);
+            const int set = clampedInt(numbers[at], -1, kMaxIndex);
+            const std::size_t count = std::size_t(clampedInt(numbers[at + 1], 0, kMaxIndex));
             auto& byLoop = (word == "mu" ? uvs_ : colors_)[set];
             byLoop.resize(loops_.size());
-            for (std::size_t i = 0; i < count && at + 2 + i < end; ++i) byLoop.back().push_back(int(numbers[at + 2 + i]));
+            for (std::size_t i = 0; i < count && at + 2 + i < end; ++i) byLoop.back().push_back(clampedInt(numbers[at + 2 + i], -2, kMaxIndex));
         }
     }
 }
@@ -210,7 +214,7 @@ void applySetValues(const Node& node, const SetValues& sets, MeshData& mesh) {
         mesh.lockedNormals.push_back({float(normals[3 * c]), float(normals[3 * c + 1]), float(normals[3 * c + 2])});
     }
     if (!mesh.lockedNormals.empty()) mesh.lockedNormals.resize(mesh.cornerVertex.size(), {1e20f, 1e20f, 1e20f});
-    mesh.vertexNormalMethod = int(numberValue(node, {"vertexNormalMethod", "vnm"}, 3.0));
+    mesh.vertexNormalMethod = clampedInt(numberValue(node, {"vertexNormalMethod", "vnm"}, 3.0), 0, 3);
 }
 
 }  // namespace
@@ -241,7 +245,8 @@ std::unique_ptr<MeshData> meshFromAttributes(const Node& node, std::vector<std::
     const std::vector<double> edgeValues = denseElements(node, "edge", 3, count);
     std::vector<Edge> edges;
     for (std::size_t e = 0; e < count; ++e) {
-        edges.push_back({int(edgeValues[3 * e]), int(edgeValues[3 * e + 1]), edgeValues[3 * e + 2] != 0.0});
+        edges.push_back({clampedInt(edgeValues[3 * e], -1, kMaxIndex), clampedInt(edgeValues[3 * e + 1], -1, kMaxIndex),
+                         edgeValues[3 * e + 2] != 0.0});
     }
     const SetValues sets = readSetValues(node);
     FaceReader faces(edges, mesh->points.size(), sets.uvCounts, sets.colorCounts, *mesh, problems);

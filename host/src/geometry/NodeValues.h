@@ -12,6 +12,13 @@ namespace mayahost {
 // Values as a file set them on a node, found by any of the names a file may use (history nodes
 // keep the names of the file: long or short).
 double numberValue(const Node& node, std::initializer_list<const char*> names, double fallback);
+// A number from a file as an integer in [low, high]: out-of-range values are clamped, never
+// converted with undefined results.
+inline int clampedInt(double value, int low, int high) {
+    if (!(value > low)) return low;
+    if (value >= high) return high;
+    return int(value);
+}
 std::string textValue(const Node& node, std::initializer_list<const char*> names);
 // The numbers of the first value of `names` that the file set (a matrix, a tuple); empty without one.
 std::vector<double> numbersValue(const Node& node, std::initializer_list<const char*> names);

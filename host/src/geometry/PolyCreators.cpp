@@ -9,6 +9,15 @@ namespace mayahost {
 
 namespace {
 
+constexpr double kPi = 3.14159265358979323846;
+// More subdivisions than this each way are taken as this: a file cannot ask for more points than
+// memory holds (4096 x 4096 is 16 million points).
+constexpr int kMaxSubdivisions = 4096;
+
+int subdivisions(const Node& node, std::initializer_list<const char*> names, double fallback, int minimum) {
+    return clampedInt(numberValue(node, names, fallback), minimum, kMaxSubdivisions);
+}
+
 using Point = std::array<double, 3>;
 
 // Turns the creator's +Y up axis to the node's "axis" option.
@@ -43,8 +52,8 @@ void addUvSet(MeshData& mesh, std::vector<float> u, std::vector<float> v, std::v
 // polyPlane: rows of points from +Z to -Z, each from -X to +X; UVs on the same grid.
 std::unique_ptr<MeshData> polyPlane(const Node& node) {
     const double w = numberValue(node, {"width", "w"}, 1.0), h = numberValue(node, {"height", "h"}, 1.0);
-    const int sw = std::max(1, int(numberValue(node, {"subdivisionsWidth", "sw"}, 10.0)));
-    const int sh = std::max(1, int(numberValue(node, {"subdivisionsHeight", "sh"}, 10.0)));
+    const int sw = subdivisions(node, {"subdivisionsWidth", "sw"}, 10, 1);
+    const int sh = subdivisions(node, {"subdivisionsHeight", "sh"}, 10, 1);
     auto mesh = std::make_unique<MeshData>();
     std::vector<float> u, v;
     for (int j = 0; j <= sh; ++j) {
@@ -66,12 +75,6 @@ std::unique_ptr<MeshData> polyPlane(const Node& node) {
     if (numberValue(node, {"createUVs", "cuv"}, 1.0) != 0.0) addUvSet(*mesh, std::move(u), std::move(v), std::move(cornerUv));
     orientToAxis(node, *mesh);
     return mesh;
-}
-
-constexpr double kPi = 3.14159265358979323846;
-
-int subdivisions(const Node& node, std::initializer_list<const char*> names, double fallback, int minimum) {
-    return std::max(minimum, int(numberValue(node, names, fallback)));
 }
 
 // A ring of `count` points around the Y axis, counter-clockwise seen from above, starting at +X.
