@@ -13,6 +13,8 @@
 #include <filesystem>
 #include <unistd.h>
 
+#include <limits>
+
 namespace {
 
 const std::string kHeader = "//Maya ASCII 2016 scene\nrequires maya \"2016\";\n";
@@ -115,4 +117,22 @@ TEST(SceneFileText, AFileThatShrinksAfterReadingChangesNothingRead) {
     EXPECT_EQ(sum, std::size_t('x') << 20);
     EXPECT_FALSE(text.read(folder.root(), error));
     EXPECT_EQ(error, folder.root() + ": cannot be opened");
+}
+
+TEST_F(SceneTest, NumbersBeyondATypesRangeReadAsItsNearestValue) {
+    std::string error;
+    ASSERT_TRUE(loadText(kHeader +
+                             "createNode transform -n \"t\";\n"
+                             "\taddAttr -ci true -sn \"q5X_mergeGroup\" -ln \"q5X_mergeGroup\" -at \"long\";\n"
+                             "\tsetAttr \".q5X_mergeGroup\" 1e300;\n" + kEnd,
+                         error))
+        << error;
+    const MPlug plug = MFnDependencyNode(path("t").node()).findPlug("q5X_mergeGroup", true);
+    int asInt = 0;
+    short asShort = 0;
+    float asFloat = 0;
+    ASSERT_TRUE(plug.getValue(asInt) && plug.getValue(asShort) && plug.getValue(asFloat));
+    EXPECT_EQ(asInt, std::numeric_limits<int>::max());
+    EXPECT_EQ(asShort, std::numeric_limits<short>::max());
+    EXPECT_EQ(asFloat, std::numeric_limits<float>::max());
 }

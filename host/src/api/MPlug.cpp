@@ -8,6 +8,7 @@
 #include <maya/MTime.h>
 
 #include <algorithm>
+#include <limits>
 #include <charconv>
 #include <cstdlib>
 #include <set>
@@ -381,7 +382,10 @@ template <typename T>
 MStatus convertedValue(const MPlug& plug, T& value) {
     double number = 0.0;
     const MStatus status = plug.getValue(number);
-    if (status) value = static_cast<T>(number);
+    if (!status) return status;
+    // A number a file set beyond the type's range reads as the nearest value the type holds.
+    const double lowest = double(std::numeric_limits<T>::lowest()), highest = double(std::numeric_limits<T>::max());
+    value = number <= lowest ? std::numeric_limits<T>::lowest() : number >= highest ? std::numeric_limits<T>::max() : static_cast<T>(number);
     return status;
 }
 
