@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <vector>
 #include <random>
 
 namespace Q5XSaveUtil {
@@ -19,6 +21,30 @@ namespace {
 constexpr std::size_t kMaxWriteChunk = 1u << 30;
 // Fresh names to try when one is taken (which only a hostile neighbour can arrange).
 constexpr int kCreateAttempts = 8;
+
+// Staging files of `target` that a killed run left behind: "<target>.<pid>-<hex>.q5xtmp" whose
+// process is gone. Files of running processes (this one included) and other names stay.
+void removeStaleStagingFiles(const std::string& folder, const std::string& target) {
+    std::vector<std::string> names;
+    if (!platform::listDirectory(folder, names)) return;
+    const std::string prefix = target + ".";
+    const std::string suffix = StagedFile::kTemporarySuffix;
+    for (const std::string& name : names) {
+        if (name.size() <= prefix.size() + suffix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+            continue;
+        }
+        const std::string middle = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+        const std::size_t dash = middle.find('-');
+        if (dash == 0 || dash == std::string::npos || middle.size() - dash - 1 != 16 ||
+            middle.find_first_not_of("0123456789") != dash || middle.find_first_not_of("0123456789abcdef", dash + 1) != std::string::npos) {
+            continue;
+        }
+        const unsigned long owner = std::strtoul(middle.c_str(), nullptr, 10);
+        if (owner > 0xFFFFFFFFul || platform::processIsRunning(std::uint32_t(owner))) continue;
+        platform::deleteFile(folder + name);
+    }
+}
 
 // Opens a new temporary file for `target` with `create`, trying fresh names while they are taken.
 template <typename Create>
@@ -39,6 +65,11 @@ bool StagedFile::begin(File* file, const std::string& target) {
     file_.reset(file);
     getFileName(normalizeSlashes(target), targetFileName_, true);
     failed_ = !file_ || targetFileName_.empty();
+    if (const auto* native = dynamic_cast<const NativeFile*>(file_.get()); native && !failed_) {
+        std::string folder;
+        getDirectory(native->name(), folder);
+        removeStaleStagingFiles(folder, targetFileName_);
+    }
     return !failed_;
 }
 

@@ -18,7 +18,8 @@ class FileSystem;
 //
 // The temporary file is "<target>.<process id>-<random>.q5xtmp", created exclusively: nothing
 // planted beside the target (a link to another file) can be followed, two runs writing the same
-// target never share one, and a file left by a killed run says whose it was.
+// target never share one, and a file left by a killed run says whose it was: a later run to the
+// same target removes it once that process is gone.
 class StagedFile {
 public:
     static constexpr const char* kTemporarySuffix = ".q5xtmp";

@@ -74,6 +74,19 @@ TEST(StagedOutput, ConcurrentRunsToOneTargetLeaveOneWholeDocument) {
               (std::vector<std::string>{"first.ma", "first.q5x", "level.q5x", "second.ma", "second.q5x"}));
 }
 
+TEST(StagedOutput, StagingFilesOfKilledRunsAreRemovedByTheNextRun) {
+    TempFolder folder;
+    // A process id no process has (above Linux's largest), this test's own (running), another
+    // target's, and a name that only looks alike.
+    const std::string stale = "level.q5x.4294967295-0123456789abcdef.q5xtmp";
+    const std::string live = "level.q5x." + std::to_string(getpid()) + "-0123456789abcdef.q5xtmp";
+    const std::string other = "other.q5x.4294967295-0123456789abcdef.q5xtmp";
+    const std::string alike = "level.q5x.backup.q5xtmp";
+    for (const std::string& name : {stale, live, other, alike}) writeFile(folder.file(name), "left behind");
+    ASSERT_EQ(runHost({"-c", exportCommand(folder.file("level.q5x"))}).exitCode, 0);
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"level.q5x", live, alike, other}));
+}
+
 TEST(StagedOutput, ATargetIsTheExactNameGiven) {
     TempFolder folder;
     writeFile(folder.file("Notes.Q5X"), "someone else's file");

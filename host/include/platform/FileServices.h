@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -57,7 +58,11 @@ bool getLastWriteTime(const std::string& path, std::int64_t& secondsSince1970);
 bool moveFileReplacing(const std::string& from, const std::string& to);
 bool deleteFile(const std::string& path);
 bool getCurrentDirectory(std::string& folder);
+// The names of a folder's entries (no "." or ".."); false when it cannot be read.
+bool listDirectory(const std::string& folder, std::vector<std::string>& names);
 std::uint32_t currentProcessId();
+// Whether a process of that id is running (false only when it surely is not).
+bool processIsRunning(std::uint32_t processId);
 
 }  // namespace platform
 

@@ -3,6 +3,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -292,8 +293,25 @@ bool getCurrentDirectory(std::string& folder) {
     return succeed();
 }
 
+bool listDirectory(const std::string& folder, std::vector<std::string>& names) {
+    names.clear();
+    DIR* directory = opendir(folder.empty() ? "." : withForwardSlashes(folder).c_str());
+    if (!directory) return failWith(errno);
+    while (dirent* entry = readdir(directory)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    closedir(directory);
+    return succeed();
+}
+
 std::uint32_t currentProcessId() {
     return static_cast<std::uint32_t>(getpid());
+}
+
+bool processIsRunning(std::uint32_t processId) {
+    if (processId == 0 || processId > std::uint32_t(INT_MAX)) return false;
+    return kill(static_cast<pid_t>(processId), 0) == 0 || errno != ESRCH;
 }
 
 std::uint64_t filesPutInPlace() {
