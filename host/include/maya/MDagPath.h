@@ -2,6 +2,7 @@
 #define MAYA_MDAGPATH_H
 
 #include <maya/MFn.h>
+#include <maya/MHostArray.h>
 #include <maya/MMatrix.h>
 #include <maya/MObject.h>
 #include <maya/MStatus.h>
@@ -50,22 +51,9 @@ private:
     std::vector<mayahost::ObjectData*> nodes_;  // from the top-level node down; empty for the world
 };
 
-class MDagPathArray {
+class MDagPathArray : public MHostArray<MDagPath> {
 public:
-    unsigned int length() const { return static_cast<unsigned int>(paths_.size()); }
-    MStatus append(const MDagPath& path) {
-        paths_.push_back(path);
-        return MStatus::kSuccess;
-    }
-    MStatus clear() {
-        paths_.clear();
-        return MStatus::kSuccess;
-    }
-    const MDagPath& operator[](unsigned int index) const { return paths_[index]; }
-    MDagPath& operator[](unsigned int index) { return paths_[index]; }
-
-private:
-    std::vector<MDagPath> paths_;
+    using MHostArray<MDagPath>::MHostArray;
 };
 
 #endif

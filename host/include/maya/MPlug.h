@@ -2,6 +2,7 @@
 #define MAYA_MPLUG_H
 
 #include <maya/MObject.h>
+#include <maya/MHostArray.h>
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 
@@ -83,22 +84,9 @@ private:
     std::vector<std::pair<mayahost::ObjectData*, std::int64_t>> steps_;
 };
 
-class MPlugArray {
+class MPlugArray : public MHostArray<MPlug> {
 public:
-    unsigned int length() const { return static_cast<unsigned int>(plugs_.size()); }
-    MStatus append(const MPlug& plug) {
-        plugs_.push_back(plug);
-        return MStatus::kSuccess;
-    }
-    MStatus clear() {
-        plugs_.clear();
-        return MStatus::kSuccess;
-    }
-    const MPlug& operator[](unsigned int index) const { return plugs_[index]; }
-    MPlug& operator[](unsigned int index) { return plugs_[index]; }
-
-private:
-    std::vector<MPlug> plugs_;
+    using MHostArray<MPlug>::MHostArray;
 };
 
 #endif
