@@ -7,6 +7,7 @@
 
 #include <maya/MDagPath.h>
 #include <maya/MMatrix.h>
+#include <maya/MPoint.h>
 
 #include "ScriptEditor.h"
 #include "scene/Scene.h"
@@ -69,28 +70,26 @@ std::unique_ptr<MeshData> triangulated(const MeshData& input) {
     return mesh;
 }
 
-// A matrix value (16 numbers, row vectors) of an element, or the identity.
-std::array<double, 16> matrixElement(const Node& node, std::initializer_list<const char*> keys, long index) {
-    std::array<double, 16> m{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    for (const char* key : keys) {
-        std::size_t count = 0;
-        const std::vector<double> values = denseElements(node, key, 16, count);
-        if (index >= 0 && std::size_t(index) < count) {
-            std::copy(values.begin() + index * 16, values.begin() + index * 16 + 16, m.begin());
-            return m;
-        }
-    }
+// Sixteen numbers as Maya saves a matrix: row after row.
+MMatrix matrixFrom(const double* values) {
+    MMatrix m;
+    for (unsigned i = 0; i < 16; ++i) m[i / 4][i % 4] = values[i];
     return m;
 }
 
-std::array<double, 16> multiply(const std::array<double, 16>& a, const std::array<double, 16>& b) {
-    std::array<double, 16> r{};
-    for (int i = 0; i < 4; ++i) {
-        for (int j = 0; j < 4; ++j) {
-            for (int k = 0; k < 4; ++k) r[std::size_t(4 * i + j)] += a[std::size_t(4 * i + k)] * b[std::size_t(4 * k + j)];
-        }
+// A matrix value of an element, or the identity.
+MMatrix matrixElement(const Node& node, std::initializer_list<const char*> keys, long index) {
+    for (const char* key : keys) {
+        std::size_t count = 0;
+        const std::vector<double> values = denseElements(node, key, 16, count);
+        if (index >= 0 && std::size_t(index) < count) return matrixFrom(&values[std::size_t(index) * 16]);
     }
-    return r;
+    return MMatrix();
+}
+
+std::array<double, 3> transformed(const std::array<double, 3>& p, const MMatrix& m) {
+    const MPoint moved = MPoint(p[0], p[1], p[2]) * m;
+    return {moved.x, moved.y, moved.z};
 }
 
 // Linear blend skinning: each point moves with its influences' world matrices from their bind
@@ -98,18 +97,14 @@ std::array<double, 16> multiply(const std::array<double, 16>& a, const std::arra
 void deform(const Node& cluster, MeshData& mesh) {
     const double envelope = numberValue(cluster, {"envelope", "en"}, 1.0);
     if (envelope == 0.0) return;
-    std::vector<std::array<double, 16>> skinning;
+    std::vector<MMatrix> skinning;
     const std::vector<long> influences = influenceIndices(cluster);
     for (const long index : influences) {
         const Connection* joint = Scene::current().incoming(cluster, "matrix[" + std::to_string(index) + "]");
         MDagPath path;
-        std::array<double, 16> world{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-        if (joint && MDagPath::getAPathTo(ObjectData::wrap(joint->source), path)) {
-            double values[4][4];
-            path.inclusiveMatrix().get(values);
-            for (int i = 0; i < 16; ++i) world[std::size_t(i)] = values[i / 4][i % 4];
-        }
-        skinning.push_back(multiply(matrixElement(cluster, {"bindPreMatrix", "pm"}, index), world));
+        MMatrix world;
+        if (joint && MDagPath::getAPathTo(ObjectData::wrap(joint->source), path)) world = path.inclusiveMatrix();
+        skinning.push_back(matrixElement(cluster, {"bindPreMatrix", "pm"}, index) * world);
     }
     for (std::size_t v = 0; v < mesh.points.size(); ++v) {
         const auto p = mesh.points[v];
@@ -117,12 +112,10 @@ void deform(const Node& cluster, MeshData& mesh) {
         for (std::size_t i = 0; i < influences.size(); ++i) {
             const double w = skinWeight(cluster, int(v), influences[i]);
             if (w == 0.0) continue;
-            const auto& m = skinning[i];
-            for (int c = 0; c < 3; ++c) {
-                moved[std::size_t(c)] += w * (p[0] * m[std::size_t(c)] + p[1] * m[std::size_t(4 + c)] + p[2] * m[std::size_t(8 + c)] + m[std::size_t(12 + c)]);
-            }
+            const std::array<double, 3> q = transformed(p, skinning[i]);
+            for (std::size_t c = 0; c < 3; ++c) moved[c] += w * q[c];
         }
-        for (int c = 0; c < 3; ++c) mesh.points[v][std::size_t(c)] = p[std::size_t(c)] + envelope * (moved[std::size_t(c)] - p[std::size_t(c)]);
+        for (std::size_t c = 0; c < 3; ++c) mesh.points[v][c] = p[c] + envelope * (moved[c] - p[c]);
     }
 }
 
@@ -178,12 +171,10 @@ std::unique_ptr<MeshData> HistoryEvaluator::output(Node& node, int depth) {
     if (type == "transformGeometry") {
         Node* input = inputOf(node, {"inputGeometry", "ig"});
         auto data = input ? output(*input, depth + 1) : nullptr;
-        const std::vector<double> m = numbersValue(node, {"transform", "txf"});
-        if (data && m.size() == 16) {
-            for (auto& p : data->points) {
-                p = {p[0] * m[0] + p[1] * m[4] + p[2] * m[8] + m[12], p[0] * m[1] + p[1] * m[5] + p[2] * m[9] + m[13],
-                     p[0] * m[2] + p[1] * m[6] + p[2] * m[10] + m[14]};
-            }
+        const std::vector<double> values = numbersValue(node, {"transform", "txf"});
+        if (data && values.size() == 16) {
+            const MMatrix m = matrixFrom(values.data());
+            for (auto& p : data->points) p = transformed(p, m);
         }
         return data;
     }
