@@ -114,3 +114,49 @@ TEST_F(SceneTest, SoftEdgesAverageNormalsAsTheWeightingSays) {
     EXPECT_NEAR(byArea.x, 2.0f / std::sqrt(5.0f), 1e-6f);
     EXPECT_NEAR(byArea.z, 1.0f / std::sqrt(5.0f), 1e-6f);
 }
+
+TEST_F(SceneTest, SkinClustersBlendTheirInfluencesFromTheBindPose) {
+    // A triangle bound to two joints: "a" turned 90 degrees about Z and bound where it stands at
+    // the origin; "b" bound at z 3 and now at z 5. Point 0 follows a, point 2 follows b, point 1
+    // half each: a takes (1, 1, 0) to (-1, 1, 0), b lifts it by 2, their mean is (0, 1, 1).
+    auto skinnedPoints = [&](const char* envelope) {
+        const std::string text = kHeader +
+            "createNode joint -n \"a\";\n\tsetAttr \".r\" -type \"double3\" 0 0 90;\n"
+            "createNode joint -n \"b\";\n\tsetAttr \".t\" -type \"double3\" 0 0 5;\n"
+            "createNode transform -n \"tri\";\ncreateNode mesh -n \"triShape\" -p \"tri\";\n"
+            "createNode mesh -n \"triShapeOrig\" -p \"tri\";\n\tsetAttr \".io\" yes;\n"
+            "\tsetAttr -s 3 \".vt[0:2]\"  1 0 0 1 1 0 0 1 0;\n"
+            "\tsetAttr -s 3 \".ed[0:2]\"  0 1 0 1 2 0 2 0 0;\n"
+            "\tsetAttr \".fc[0]\" -type \"polyFaces\" f 3 0 1 2;\n"
+            "createNode skinCluster -n \"skinCluster1\";\n"
+            "\tsetAttr \".en\" " + std::string(envelope) + ";\n"
+            "\tsetAttr -s 3 \".wl\";\n\tsetAttr \".wl[0:2].w\"  1 0 1  2 0 0.5 1 0.5  1 1 1;\n"
+            "\tsetAttr -s 2 \".pm\";\n"
+            "\tsetAttr \".pm[0]\" -type \"matrix\" 1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 1;\n"
+            "\tsetAttr \".pm[1]\" -type \"matrix\" 1 0 0 0 0 1 0 0 0 0 1 0 0 0 -3 1;\n"
+            "connectAttr \"a.wm\" \"skinCluster1.ma[0]\";\nconnectAttr \"b.wm\" \"skinCluster1.ma[1]\";\n"
+            "connectAttr \"triShapeOrig.w\" \"skinCluster1.ip[0].ig\";\n"
+            "connectAttr \"skinCluster1.og[0]\" \"triShape.i\";\n// End of skin.ma\n";
+        std::string error;
+        EXPECT_TRUE(mayahost::loadMayaAsciiText(text, "skin.ma", mayahost::Scene::current(), error)) << error;
+        MPointArray points;
+        MFnMesh(path("triShape").node()).getPoints(points);
+        return points;
+    };
+    auto expectPoint = [](const MPoint& point, double x, double y, double z) {
+        EXPECT_NEAR(point.x, x, 1e-12);
+        EXPECT_NEAR(point.y, y, 1e-12);
+        EXPECT_NEAR(point.z, z, 1e-12);
+    };
+    const MPointArray full = skinnedPoints("1");
+    ASSERT_EQ(full.length(), 3u);
+    expectPoint(full[0], 0, 1, 0);
+    expectPoint(full[1], 0, 1, 1);
+    expectPoint(full[2], 0, 1, 2);
+    // Half the envelope stops halfway between where the points were bound and where they go.
+    const MPointArray half = skinnedPoints("0.5");
+    expectPoint(half[0], 0.5, 0.5, 0);
+    expectPoint(half[1], 0.5, 1, 0.5);
+    expectPoint(half[2], 0, 1, 1);
+    EXPECT_TRUE(warnings().empty());
+}
