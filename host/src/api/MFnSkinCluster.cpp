@@ -141,6 +141,8 @@ MStatus MFnSkinCluster::getWeights(const MDagPath&, const MObject& components, M
     if (!node || !vertex) return MStatus::kFailure;
     const std::vector<long> influences = influenceIndices(*node);
     influenceCount = unsigned(influences.size());
-    for (const long influence : influences) weights.append(skinWeight(*node, vertex->vertex, influence));
+    std::vector<double> values;
+    vertexWeights(*node, vertex->vertex, influences, values);
+    for (const double value : values) weights.append(value);
     return MStatus::kSuccess;
 }

@@ -106,14 +106,15 @@ void deform(const Node& cluster, MeshData& mesh) {
         if (joint && MDagPath::getAPathTo(ObjectData::wrap(joint->source), path)) world = path.inclusiveMatrix();
         skinning.push_back(matrixElement(cluster, {"bindPreMatrix", "pm"}, index) * world);
     }
+    std::vector<double> weights;
     for (std::size_t v = 0; v < mesh.points.size(); ++v) {
         const auto p = mesh.points[v];
+        vertexWeights(cluster, int(v), influences, weights);
         std::array<double, 3> moved{0, 0, 0};
         for (std::size_t i = 0; i < influences.size(); ++i) {
-            const double w = skinWeight(cluster, int(v), influences[i]);
-            if (w == 0.0) continue;
+            if (weights[i] == 0.0) continue;
             const std::array<double, 3> q = transformed(p, skinning[i]);
-            for (std::size_t c = 0; c < 3; ++c) moved[c] += w * q[c];
+            for (std::size_t c = 0; c < 3; ++c) moved[c] += weights[i] * q[c];
         }
         for (std::size_t c = 0; c < 3; ++c) mesh.points[v][c] = p[c] + envelope * (moved[c] - p[c]);
     }

@@ -16,19 +16,21 @@ std::vector<long> influenceIndices(const Node& cluster) {
     return indices;
 }
 
-double skinWeight(const Node& cluster, int vertex, long influence) {
+void vertexWeights(const Node& cluster, int vertex, const std::vector<long>& influences, std::vector<double>& weights) {
+    weights.assign(influences.size(), 0.0);
     for (const std::string& key : {"weightList[" + std::to_string(vertex) + "].weights", "wl[" + std::to_string(vertex) + "].w"}) {
         const auto found = cluster.elements.find(key);
         if (found == cluster.elements.end()) continue;
-        double weight = 0.0;
         for (const ElementRange& range : found->second) {
-            if (influence >= long(range.first) && influence < long(range.first + range.count) && range.data.count() > 0) {
-                weight = range.data.number(std::size_t(influence - long(range.first)));
+            if (range.data.count() == 0) continue;
+            for (std::size_t i = 0; i < influences.size(); ++i) {
+                if (influences[i] >= long(range.first) && influences[i] < long(range.first + range.count)) {
+                    weights[i] = range.data.number(std::size_t(influences[i] - long(range.first)));
+                }
             }
         }
-        return weight;
+        return;
     }
-    return 0.0;
 }
 
 }  // namespace mayahost

@@ -9,8 +9,9 @@ namespace mayahost {
 
 // Logical indices of a skin cluster's "matrix" elements that have a connection, in element order.
 std::vector<long> influenceIndices(const Node& cluster);
-// The weight of one influence (by logical index) on one vertex; 0 where the file sets none.
-double skinWeight(const Node& cluster, int vertex, long influence);
+// The weights of `influences` (logical indices) on one vertex, in their order; 0 where the file
+// sets none. `weights` is reused so that a pass over many vertices allocates once.
+void vertexWeights(const Node& cluster, int vertex, const std::vector<long>& influences, std::vector<double>& weights);
 
 }  // namespace mayahost
 
