@@ -89,9 +89,9 @@ bool readSkinWeights(const MFnSkinCluster& skin, const MFnMesh& mesh, std::vecto
     if (!skin.getPathAtIndex(output, path)) return true;
     skinning.assign(std::size_t(std::max(0, mesh.numVertices())), VertexSkin());
     std::vector<std::pair<double, unsigned>> pairs;
+    MDoubleArray weights;
     for (MItGeometry vertices(path); !vertices.isDone(); vertices.next()) {
         const int vertex = vertices.index();
-        MDoubleArray weights;
         unsigned influences = 0;
         skin.getWeights(path, vertices.currentItem(), weights, influences);
         pairs.clear();

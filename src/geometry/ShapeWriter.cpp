@@ -1,8 +1,8 @@
 #include "ShapeWriter.h"
 
-#include <maya/MGlobal.h>
+#include "saveutil/LittleEndianBytes.h"
 
-#include <cstring>
+#include <maya/MGlobal.h>
 
 using Q5XSaveUtil::XmlWriter;
 
@@ -37,43 +37,6 @@ void writeVertexAttributes(const IndexedTriangleSet& set, std::uint32_t v, XmlWr
     }
     if (set.has(kVertexGeneric)) values("g", set.generic, 1);
 }
-
-// Little-endian record bytes.
-class RecordBytes {
-public:
-    explicit RecordBytes(std::vector<std::uint8_t>& bytes) : bytes_(bytes) {}
-    void u32(std::uint32_t value) {
-        for (int shift = 0; shift < 32; shift += 8) bytes_.push_back(std::uint8_t(value >> shift));
-    }
-    void u16(std::uint16_t value) {
-        bytes_.push_back(std::uint8_t(value));
-        bytes_.push_back(std::uint8_t(value >> 8));
-    }
-    void f32(float value) {
-        std::uint32_t bits;
-        std::memcpy(&bits, &value, sizeof bits);
-        u32(bits);
-    }
-    // Streams go out in one piece: the buffer grows once, not per byte.
-    void floats(const std::vector<float>& values) {
-        const std::size_t at = bytes_.size();
-        bytes_.resize(at + 4 * values.size());
-        std::uint8_t* out = bytes_.data() + at;
-        for (const float value : values) {
-            std::uint32_t bits;
-            std::memcpy(&bits, &value, sizeof bits);
-            for (int shift = 0; shift < 32; shift += 8) *out++ = std::uint8_t(bits >> shift);
-        }
-    }
-    void text(const std::string& text) { bytes_.insert(bytes_.end(), text.begin(), text.end()); }
-    void pad(std::size_t from, std::size_t multiple) {
-        while ((bytes_.size() - from) % multiple != 0) bytes_.push_back(0);
-    }
-    std::size_t size() const { return bytes_.size(); }
-
-private:
-    std::vector<std::uint8_t>& bytes_;
-};
 
 }  // namespace
 
@@ -160,7 +123,7 @@ bool serializeShapeRecord(const std::string& xmlName, std::uint32_t shapeId, con
     record.bytes.clear();
     record.bytes.reserve(xmlName.size() + 64 + set.subsets.size() * 64 + std::size_t(set.numIndices) * 4 +
                          std::size_t(set.numVertices) * 4 * 32);
-    RecordBytes out(record.bytes);
+    Q5XSaveUtil::LittleEndianBytes out(record.bytes);
     out.u32(std::uint32_t(xmlName.size()));
     out.text(xmlName);
     out.pad(0, 4);

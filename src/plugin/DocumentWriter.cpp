@@ -1,6 +1,7 @@
 #include "DocumentSections.h"
 
 #include "saveutil/FileSystem.h"
+#include "saveutil/LittleEndianBytes.h"
 #include "saveutil/PathUtils.h"
 #include "saveutil/StagedFile.h"
 #include "saveutil/XmlWriter.h"
@@ -17,10 +18,6 @@ constexpr const char* kSchemaLocation = "http://www.q5x-format.org/schema/q5x-1.
 // Animation buffers of this size or less hold no clip.
 constexpr std::size_t kEmptyAnimationBufferSize = 4;
 
-void appendWord(std::vector<std::uint8_t>& bytes, std::uint32_t word) {
-    for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<std::uint8_t>(word >> shift));
-}
-
 // Companions are opened through the file system: an absolute path as it is, otherwise by file
 // name below the run's loader, which is rooted at the output folder.
 bool stageCompanion(StagedFile& file, const std::string& outputPath, const char* extension) {
@@ -32,13 +29,15 @@ bool stageCompanion(StagedFile& file, const std::string& outputPath, const char*
 
 bool writeShapeRecords(StagedFile& file, CompanionRecordList& records) {
     std::vector<std::uint8_t> header;
-    appendWord(header, kCompanionFormatWord);
-    appendWord(header, static_cast<std::uint32_t>(records.size()));
+    Q5XSaveUtil::LittleEndianBytes headerBytes(header);
+    headerBytes.u32(kCompanionFormatWord);
+    headerBytes.u32(static_cast<std::uint32_t>(records.size()));
     bool written = file.write(header.data(), header.size());
     for (CompanionRecord& record : records) {
         std::vector<std::uint8_t> recordHeader;
-        appendWord(recordHeader, record.kind);
-        appendWord(recordHeader, static_cast<std::uint32_t>(record.bytes.size()));
+        Q5XSaveUtil::LittleEndianBytes recordHeaderBytes(recordHeader);
+        recordHeaderBytes.u32(record.kind);
+        recordHeaderBytes.u32(static_cast<std::uint32_t>(record.bytes.size()));
         written = written && file.write(recordHeader.data(), recordHeader.size()) &&
                   file.write(record.bytes.data(), record.bytes.size());
         std::vector<std::uint8_t>().swap(record.bytes);
@@ -48,7 +47,7 @@ bool writeShapeRecords(StagedFile& file, CompanionRecordList& records) {
 
 bool writeAnimationFile(StagedFile& file, const std::vector<std::uint8_t>& buffer) {
     std::vector<std::uint8_t> header;
-    appendWord(header, kCompanionFormatWord);
+    Q5XSaveUtil::LittleEndianBytes(header).u32(kCompanionFormatWord);
     return file.write(header.data(), header.size()) && file.write(buffer.data(), buffer.size());
 }
 

@@ -1,5 +1,7 @@
 #include "DdsFormat.h"
 
+#include "saveutil/LittleEndianBytes.h"
+
 #include <cstring>
 
 namespace {
@@ -36,20 +38,6 @@ FormatCodes formatCodes(DdsStorage storage, std::uint32_t channels) {
     }
     return {0, 0};
 }
-
-class Preamble {
-public:
-    void word(std::uint32_t value) {
-        for (int shift = 0; shift < 32; shift += 8) bytes_.push_back(static_cast<std::uint8_t>(value >> shift));
-    }
-    void words(std::uint32_t value, int count) {
-        for (int i = 0; i < count; ++i) word(value);
-    }
-    std::vector<std::uint8_t> take() { return std::move(bytes_); }
-
-private:
-    std::vector<std::uint8_t> bytes_;
-};
 
 }  // namespace
 
@@ -88,38 +76,39 @@ std::vector<std::uint8_t> buildDdsPreamble(const DdsDescription& description) {
     const FormatCodes codes = formatCodes(description.storage, description.channels);
     const bool rgba8 = !extended && description.storage == DdsStorage::Unorm;
 
-    Preamble out;
-    out.word(kMagic);
-    out.word(kHeaderSize);
-    out.word(kHeaderFlags);
-    out.word(description.height);
-    out.word(description.width);
-    out.word(0);  // pitch or linear size
-    out.word(0);  // depth
-    out.word(1);  // mip-map count
-    out.word(small ? kSmallTextureMarker : 0);
-    out.word(0);
-    out.word(small ? kSmallTextureValue : 0);
-    out.words(0, 8);  // reserved words 3 to 10
+    std::vector<std::uint8_t> bytes;
+    Q5XSaveUtil::LittleEndianBytes out(bytes);
+    out.u32(kMagic);
+    out.u32(kHeaderSize);
+    out.u32(kHeaderFlags);
+    out.u32(description.height);
+    out.u32(description.width);
+    out.u32(0);  // pitch or linear size
+    out.u32(0);  // depth
+    out.u32(1);  // mip-map count
+    out.u32(small ? kSmallTextureMarker : 0);
+    out.u32(0);
+    out.u32(small ? kSmallTextureValue : 0);
+    for (int reserved = 3; reserved <= 10; ++reserved) out.u32(0);
 
-    out.word(kPixelFormatSize);
-    out.word(rgba8 ? kPixelFormatRgbAlpha : kPixelFormatFourCC);
-    out.word(extended ? kFourCCDx10 : codes.legacyFourCC);
-    out.word(rgba8 ? 32 : 0);
-    out.word(rgba8 ? 0x000000FF : 0);
-    out.word(rgba8 ? 0x0000FF00 : 0);
-    out.word(rgba8 ? 0x00FF0000 : 0);
-    out.word(rgba8 ? 0xFF000000 : 0);
+    out.u32(kPixelFormatSize);
+    out.u32(rgba8 ? kPixelFormatRgbAlpha : kPixelFormatFourCC);
+    out.u32(extended ? kFourCCDx10 : codes.legacyFourCC);
+    out.u32(rgba8 ? 32 : 0);
+    out.u32(rgba8 ? 0x000000FF : 0);
+    out.u32(rgba8 ? 0x0000FF00 : 0);
+    out.u32(rgba8 ? 0x00FF0000 : 0);
+    out.u32(rgba8 ? 0xFF000000 : 0);
 
-    out.word(kCapsTexture);
-    out.words(0, 4);  // caps 2, caps 3, caps 4, reserved
+    out.u32(kCapsTexture);
+    for (int word = 0; word < 4; ++word) out.u32(0);  // caps 2, caps 3, caps 4, reserved
 
     if (extended) {
-        out.word(codes.dxgiFormat);
-        out.word(kDimensionTexture2D);
-        out.word(0);
-        out.word(description.arraySize);
-        out.word(0);
+        out.u32(codes.dxgiFormat);
+        out.u32(kDimensionTexture2D);
+        out.u32(0);
+        out.u32(description.arraySize);
+        out.u32(0);
     }
-    return out.take();
+    return bytes;
 }
