@@ -20,20 +20,23 @@ double triangleArea(const MPointArray& p) {
 }  // namespace
 
 TEST_F(SceneTest, ConcavePolygonsAndHolesBecomeTrianglesThatCoverThemExactly) {
-    // An L of six corners (area 3) and a 4 x 4 square with a 2 x 2 hole (area 12), both facing +Z.
+    // An L of six corners (area 3), a 4 x 4 square with a 2 x 2 hole (area 12), and a 2 x 2 square
+    // whose sides are halved by points on them (area 4, no triangle may lie flat along a side),
+    // all facing +Z.
     const std::string text = kHeader +
         "createNode transform -n \"shapes\";\ncreateNode mesh -n \"shapesShape\" -p \"shapes\";\n"
-        "\tsetAttr -s 14 \".vt[0:13]\"  0 0 0 2 0 0 2 1 0 1 1 0 1 2 0 0 2 0  10 0 0 14 0 0 14 4 0 10 4 0"
-        "  11 1 0 11 3 0 13 3 0 13 1 0;\n"
-        "\tsetAttr -s 14 \".ed[0:13]\"  0 1 0 1 2 0 2 3 0 3 4 0 4 5 0 5 0 0  6 7 0 7 8 0 8 9 0 9 6 0"
-        "  10 11 0 11 12 0 12 13 0 13 10 0;\n"
-        "\tsetAttr -s 2 \".fc[0:1]\" -type \"polyFaces\" f 6 0 1 2 3 4 5 f 4 6 7 8 9 h 4 10 11 12 13;\n"
+        "\tsetAttr -s 22 \".vt[0:21]\"  0 0 0 2 0 0 2 1 0 1 1 0 1 2 0 0 2 0  10 0 0 14 0 0 14 4 0 10 4 0"
+        "  11 1 0 11 3 0 13 3 0 13 1 0  20 0 0 21 0 0 22 0 0 22 1 0 22 2 0 21 2 0 20 2 0 20 1 0;\n"
+        "\tsetAttr -s 22 \".ed[0:21]\"  0 1 0 1 2 0 2 3 0 3 4 0 4 5 0 5 0 0  6 7 0 7 8 0 8 9 0 9 6 0"
+        "  10 11 0 11 12 0 12 13 0 13 10 0  14 15 0 15 16 0 16 17 0 17 18 0 18 19 0 19 20 0 20 21 0 21 14 0;\n"
+        "\tsetAttr -s 3 \".fc[0:2]\" -type \"polyFaces\" f 6 0 1 2 3 4 5 f 4 6 7 8 9 h 4 10 11 12 13"
+        " f 8 14 15 16 17 18 19 20 21;\n"
         "// End of shapes.ma\n";
     std::string error;
     ASSERT_TRUE(mayahost::loadMayaAsciiText(text, "shapes.ma", mayahost::Scene::current(), error)) << error;
     MItMeshPolygon polygons(path("shapesShape").node());
-    const int expectedTriangles[] = {4, 8};
-    const double expectedArea[] = {3.0, 12.0};
+    const int expectedTriangles[] = {4, 8, 6};
+    const double expectedArea[] = {3.0, 12.0, 4.0};
     for (unsigned p = 0; !polygons.isDone(); polygons.next(), ++p) {
         int count = 0;
         polygons.numTriangles(count);
@@ -49,7 +52,7 @@ TEST_F(SceneTest, ConcavePolygonsAndHolesBecomeTrianglesThatCoverThemExactly) {
         }
         EXPECT_NEAR(area, expectedArea[p], 1e-9) << "polygon " << p;
     }
-    EXPECT_EQ(MFnMesh(path("shapesShape").node()).numPolygons(), 2);
+    EXPECT_EQ(MFnMesh(path("shapesShape").node()).numPolygons(), 3);
     EXPECT_TRUE(warnings().empty());
 }
 
