@@ -43,11 +43,17 @@ bool needsEscaping(std::string_view text) {
     return false;
 }
 
+// An integer's decimal digits, printed into `digits`.
+template <typename Integer>
+std::string_view decimalText(char (&digits)[16], Integer value) {
+    const auto printed = std::to_chars(digits, digits + sizeof digits, value);
+    return std::string_view(digits, std::size_t(printed.ptr - digits));
+}
+
 void appendCharacterReference(std::string& out, std::uint32_t codePoint) {
     char digits[16];
-    const auto printed = std::to_chars(digits, digits + sizeof digits, codePoint);
     out += "&#";
-    out.append(digits, printed.ptr);
+    out += decimalText(digits, codePoint);
     out += ';';
 }
 
@@ -109,14 +115,12 @@ void XmlWriter::attribute(std::string_view name, std::string_view text) {
 
 void XmlWriter::attribute(std::string_view name, std::uint32_t value) {
     char digits[16];
-    const auto printed = std::to_chars(digits, digits + sizeof digits, value);
-    attribute(name, std::string_view(digits, std::size_t(printed.ptr - digits)));
+    attribute(name, decimalText(digits, value));
 }
 
 void XmlWriter::attribute(std::string_view name, std::int32_t value) {
     char digits[16];
-    const auto printed = std::to_chars(digits, digits + sizeof digits, value);
-    attribute(name, std::string_view(digits, std::size_t(printed.ptr - digits)));
+    attribute(name, decimalText(digits, value));
 }
 
 void XmlWriter::attribute(std::string_view name, float value) {
@@ -151,8 +155,7 @@ void XmlWriter::streamValue(double value) {
 void XmlWriter::unsignedValue(std::uint32_t value) {
     separateValue();
     char digits[16];
-    const auto printed = std::to_chars(digits, digits + sizeof digits, value);
-    out_.append(digits, printed.ptr);
+    out_ += decimalText(digits, value);
 }
 
 void XmlWriter::fixedValue(float value) {
