@@ -73,7 +73,6 @@ std::unique_ptr<MeshData> polyPlane(const Node& node) {
         }
     }
     if (numberValue(node, {"createUVs", "cuv"}, 1.0) != 0.0) addUvSet(*mesh, std::move(u), std::move(v), std::move(cornerUv));
-    orientToAxis(node, *mesh);
     return mesh;
 }
 
@@ -204,7 +203,6 @@ std::unique_ptr<MeshData> polyCube(const Node& node) {
         }
         addUvSet(*mesh, std::move(u), std::move(v), std::move(cornerUv));
     }
-    orientToAxis(node, *mesh);
     return mesh;
 }
 
@@ -285,14 +283,14 @@ std::unique_ptr<MeshData> polyTorus(const Node& node) {
 }  // namespace
 
 std::unique_ptr<MeshData> createPolyPrimitive(const Node& creator) {
-    std::unique_ptr<MeshData> mesh;
     const std::string& type = creator.typeName();
-    if (type == "polyCube") return polyCube(creator);
-    if (type == "polyPlane") return polyPlane(creator);
-    if (type == "polySphere") mesh = polySphere(creator);
-    if (type == "polyCylinder") mesh = polyTube(creator, false);
-    if (type == "polyCone") mesh = polyTube(creator, true);
-    if (type == "polyTorus") mesh = polyTorus(creator);
+    std::unique_ptr<MeshData> mesh;
+    if (type == "polyCube") mesh = polyCube(creator);
+    else if (type == "polyPlane") mesh = polyPlane(creator);
+    else if (type == "polySphere") mesh = polySphere(creator);
+    else if (type == "polyCylinder") mesh = polyTube(creator, false);
+    else if (type == "polyCone") mesh = polyTube(creator, true);
+    else if (type == "polyTorus") mesh = polyTorus(creator);
     if (mesh) orientToAxis(creator, *mesh);
     return mesh;
 }
