@@ -20,6 +20,19 @@ struct Edge {
     bool smooth;
 };
 
+// The per-corner indices of a UV or colour set while faces are read, by the set's logical index:
+// the set is named "#<index>" until its values give it its name.
+template <typename Set>
+std::vector<int>& setCorners(std::vector<Set>& sets, std::vector<int> Set::*corners, int logicalIndex) {
+    const std::string name = "#" + std::to_string(logicalIndex);
+    for (Set& set : sets) {
+        if (set.name == name) return set.*corners;
+    }
+    sets.emplace_back();
+    sets.back().name = name;
+    return sets.back().*corners;
+}
+
 // Reads the polyFaces payload of every ".fc" range in element order.
 class FaceReader {
 public:
@@ -106,8 +119,10 @@ void FaceReader::flush() {
                 }
             }
         };
-        append(uvs_, [&](int set) -> std::vector<int>& { return uvSetCorners(mesh_, set); });
-        append(colors_, [&](int set) -> std::vector<int>& { return colorSetCorners(mesh_, set); });
+        append(uvs_, [&](int set) -> std::vector<int>& { return setCorners(mesh_.uvSets, &MeshData::UvSet::cornerUv, set); });
+        append(colors_, [&](int set) -> std::vector<int>& {
+            return setCorners(mesh_.colorSets, &MeshData::ColorSet::cornerColor, set);
+        });
     }
     ++faceNumber_;
     loops_.clear();
@@ -187,7 +202,7 @@ void applySetValues(const Node& node, const SetValues& sets, MeshData& mesh) {
             set.u.push_back(float(entry.second[k]));
             set.v.push_back(float(entry.second[k + 1]));
         }
-        set.cornerUv = std::move(uvSetCorners(mesh, entry.first));
+        set.cornerUv = std::move(setCorners(mesh.uvSets, &MeshData::UvSet::cornerUv, entry.first));
         set.cornerUv.resize(mesh.cornerVertex.size(), -1);
         uvSets.push_back(std::move(set));
     }
@@ -200,7 +215,7 @@ void applySetValues(const Node& node, const SetValues& sets, MeshData& mesh) {
             set.colors.push_back({float(entry.second[k]), float(entry.second[k + 1]), float(entry.second[k + 2]),
                                   float(entry.second[k + 3])});
         }
-        set.cornerColor = std::move(colorSetCorners(mesh, entry.first));
+        set.cornerColor = std::move(setCorners(mesh.colorSets, &MeshData::ColorSet::cornerColor, entry.first));
         set.cornerColor.resize(mesh.cornerVertex.size(), -1);
         if (set.name == current) mesh.currentColorSet = int(colorSets.size());
         colorSets.push_back(std::move(set));
@@ -218,24 +233,6 @@ void applySetValues(const Node& node, const SetValues& sets, MeshData& mesh) {
 }
 
 }  // namespace
-
-std::vector<int>& uvSetCorners(MeshData& mesh, int logicalIndex) {
-    const std::string name = "#" + std::to_string(logicalIndex);
-    for (MeshData::UvSet& set : mesh.uvSets) {
-        if (set.name == name) return set.cornerUv;
-    }
-    mesh.uvSets.push_back({name, {}, {}, {}});
-    return mesh.uvSets.back().cornerUv;
-}
-
-std::vector<int>& colorSetCorners(MeshData& mesh, int logicalIndex) {
-    const std::string name = "#" + std::to_string(logicalIndex);
-    for (MeshData::ColorSet& set : mesh.colorSets) {
-        if (set.name == name) return set.cornerColor;
-    }
-    mesh.colorSets.push_back({name, {}, {}});
-    return mesh.colorSets.back().cornerColor;
-}
 
 std::unique_ptr<MeshData> meshFromAttributes(const Node& node, std::vector<std::string>& problems) {
     auto mesh = std::make_unique<MeshData>();

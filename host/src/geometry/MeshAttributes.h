@@ -15,10 +15,6 @@ namespace mayahost {
 // vertex, a UV or a colour that does not exist are left out; `problems` says which.
 std::unique_ptr<MeshData> meshFromAttributes(const Node& node, std::vector<std::string>& problems);
 
-// The per-corner indices of a set while faces are read, by the set's logical index.
-std::vector<int>& uvSetCorners(MeshData& mesh, int logicalIndex);
-std::vector<int>& colorSetCorners(MeshData& mesh, int logicalIndex);
-
 }  // namespace mayahost
 
 #endif
