@@ -6,6 +6,7 @@
 #include <maya/MFloatVectorArray.h>
 #include <maya/MPointArray.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -162,4 +163,47 @@ TEST_F(SceneTest, SkinClustersBlendTheirInfluencesFromTheBindPose) {
     expectPoint(half[1], 0.5, 1, 0.5);
     expectPoint(half[2], 0, 1, 1);
     EXPECT_TRUE(warnings().empty());
+}
+
+TEST_F(SceneTest, CreatorsTurnTheirUpAxisToTheAxisOption) {
+    // A 2 x 4 plane (width along X, height along Z) made with its normal along each axis option:
+    // +X turns the width onto -Y, +Z turns the height onto -Y, -Y is half a turn about X.
+    struct Case {
+        const char* axis;
+        double extent[3];
+        float normal[3];
+    };
+    const Case cases[] = {
+        {"0 1 0", {1, 0, 2}, {0, 1, 0}},
+        {"1 0 0", {0, 1, 2}, {1, 0, 0}},
+        {"0 0 1", {1, 2, 0}, {0, 0, 1}},
+        {"0 -1 0", {1, 0, 2}, {0, -1, 0}},
+    };
+    for (const Case& c : cases) {
+        const std::string text = kHeader +
+            "createNode transform -n \"plane\";\ncreateNode mesh -n \"planeShape\" -p \"plane\";\n"
+            "createNode polyPlane -n \"polyPlane1\";\n\tsetAttr \".w\" 2;\n\tsetAttr \".h\" 4;\n"
+            "\tsetAttr \".sw\" 1;\n\tsetAttr \".sh\" 1;\n"
+            "\tsetAttr \".ax\" -type \"double3\" " + std::string(c.axis) + ";\n"
+            "connectAttr \"polyPlane1.out\" \"planeShape.i\";\n// End of plane.ma\n";
+        std::string error;
+        ASSERT_TRUE(mayahost::loadMayaAsciiText(text, "plane.ma", mayahost::Scene::current(), error)) << error;
+        const MFnMesh mesh(path("planeShape").node());
+        MPointArray points;
+        mesh.getPoints(points);
+        ASSERT_EQ(points.length(), 4u) << c.axis;
+        double extent[3] = {0, 0, 0};
+        for (unsigned i = 0; i < points.length(); ++i) {
+            const double coordinates[3] = {points[i].x, points[i].y, points[i].z};
+            for (int k = 0; k < 3; ++k) extent[k] = std::max(extent[k], std::fabs(coordinates[k]));
+        }
+        MFloatVectorArray normals;
+        mesh.getNormals(normals);
+        ASSERT_GT(normals.length(), 0u);
+        const float normal[3] = {normals[0].x, normals[0].y, normals[0].z};
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_NEAR(extent[k], c.extent[k], 1e-12) << c.axis << " axis " << k;
+            EXPECT_NEAR(normal[k], c.normal[k], 1e-6f) << c.axis << " axis " << k;
+        }
+    }
 }
