@@ -48,71 +48,71 @@ std::vector<Node*> firstPathTo(Node* node) {
     return path;
 }
 
+namespace {
+
+// Settles a per-node fact that follows from the parents' facts, for `node` and every ancestor
+// not settled since the DAG last changed: bottom-up without recursion, each level once, so that a
+// walk asking about every node of a deep hierarchy stays linear. `settle` is called for a node
+// once all its parents but the world are settled.
+template <typename IsSettled, typename Settle>
+void settleUpwards(Node* node, IsSettled isSettled, Settle settle) {
+    Node* world = Scene::current().world();
+    std::vector<Node*> pending{node};
+    while (!pending.empty()) {
+        Node* current = pending.back();
+        if (current == world || isSettled(current)) {
+            pending.pop_back();
+            continue;
+        }
+        bool ready = true;
+        for (Node* parent : current->parents) {
+            if (parent != world && !isSettled(parent)) {
+                pending.push_back(parent);
+                ready = false;
+            }
+        }
+        if (!ready) continue;
+        settle(current);
+        pending.pop_back();
+    }
+}
+
+}  // namespace
+
 bool hasSeveralPaths(Node* node) {
     Scene& scene = Scene::current();
     Node* world = scene.world();
     if (!node || node == world) return false;
-    // Paths counted up to two per node, remembered until the DAG changes, so that a walk that asks
-    // for every node of a deep hierarchy climbs each level once.
+    // Paths are counted up to two per node.
     const std::uint64_t generation = scene.dagGeneration();
-    std::vector<Node*> pending{node};
-    while (!pending.empty()) {
-        Node* current = pending.back();
-        if (current->pathsCountedAt == generation) {
-            pending.pop_back();
-            continue;
-        }
-        std::uint8_t total = 0;
-        bool ready = true;
-        for (Node* parent : current->parents) {
-            if (parent == world) {
-                ++total;
-            } else if (parent->pathsCountedAt == generation) {
-                total = std::uint8_t(total + parent->pathsCounted);
-            } else {
-                pending.push_back(parent);
-                ready = false;
+    settleUpwards(
+        node, [generation](const Node* n) { return n->pathsCountedAt == generation; },
+        [world, generation](Node* n) {
+            std::uint8_t total = 0;
+            for (const Node* parent : n->parents) {
+                total = std::min<std::uint8_t>(std::uint8_t(total + (parent == world ? 1 : parent->pathsCounted)), 2);
             }
-            total = std::min<std::uint8_t>(total, 2);
-        }
-        if (!ready) continue;
-        current->pathsCounted = total;
-        current->pathsCountedAt = generation;
-        pending.pop_back();
-    }
+            n->pathsCounted = total;
+            n->pathsCountedAt = generation;
+        });
     return node->pathsCounted > 1;
 }
 
 bool isInUnderworld(Node* node) {
     Scene& scene = Scene::current();
+    Node* world = scene.world();
+    if (node == world) return false;
+    // Below a shape on any path.
     const std::uint64_t generation = scene.dagGeneration();
-    // Below a shape on any path; remembered per node until the DAG changes, like the path counts.
-    std::vector<Node*> pending{node};
-    while (!pending.empty()) {
-        Node* current = pending.back();
-        if (current == scene.world() || current->underworldKnownAt == generation) {
-            pending.pop_back();
-            continue;
-        }
-        bool below = false;
-        bool ready = true;
-        for (Node* parent : current->parents) {
-            if (parent == scene.world()) continue;
-            if (parent->hasFn(MFn::kShape)) {
-                below = true;
-            } else if (parent->underworldKnownAt == generation) {
-                below = below || parent->inUnderworld;
-            } else {
-                pending.push_back(parent);
-                ready = false;
-            }
-        }
-        if (!ready) continue;
-        current->inUnderworld = below;
-        current->underworldKnownAt = generation;
-        pending.pop_back();
-    }
-    return node != scene.world() && node->inUnderworld;
+    settleUpwards(
+        node, [generation](const Node* n) { return n->underworldKnownAt == generation; },
+        [world, generation](Node* n) {
+            n->inUnderworld = std::any_of(n->parents.begin(), n->parents.end(), [world](const Node* parent) {
+                return parent != world && (parent->hasFn(MFn::kShape) || parent->inUnderworld);
+            });
+            n->underworldKnownAt = generation;
+        });
+    return node->inUnderworld;
 }
 
 std::string displayedSceneName() {
