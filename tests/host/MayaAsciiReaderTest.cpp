@@ -35,6 +35,11 @@ TEST_F(SceneTest, BrokenSyntaxFailsWithFileAndLine) {
     EXPECT_EQ(loadError(kHeader + "createNode transform -n \"a\";\n\tsetAttr \".t\" -type \"double3\" 1 2 3 4;\n"),
               "bad.ma:4: more values than 3 for 'translate'");
     EXPECT_EQ(loadError(kHeader + "\"stray\";\n"), "bad.ma:3: expected a command, found a string");
+    // A value that cannot be read fails the load: an export without it would be wrong.
+    EXPECT_EQ(loadError(kHeader + "createNode transform -n \"t\";\n\tsetAttr \".tx\" \"text\";\n"),
+              "bad.ma:4: 'text' is not a number, as the values of 'translateX' must be");
+    EXPECT_EQ(loadError(kHeader + "createNode mesh -n \"m\";\n\tsetAttr \".cuvs\" -type \"string\" map1;\n"),
+              "bad.ma:4: a string value was expected for 'currentUVSet'");
 }
 
 TEST_F(SceneTest, ToleratedContentWarnsOnceWithFileAndLine) {
@@ -44,8 +49,6 @@ TEST_F(SceneTest, ToleratedContentWarnsOnceWithFileAndLine) {
                              "createNode fancyPluginNode -n \"p2\";\n"
                              "setAttr \"ghost.tx\" 1;\n"
                              "connectAttr \"ghost.msg\" \"p1.in\";\n"
-                             "createNode transform -n \"t\";\n"
-                             "\tsetAttr \".tx\" \"text\";\n"
                              "file -r -ns \"ref\" \"/projects/ref.ma\";\n"
                              "file -r -ns \"ref2\" \"/projects/ref2.ma\";\n"
                              "polyCube -w 2;\n";
@@ -54,9 +57,8 @@ TEST_F(SceneTest, ToleratedContentWarnsOnceWithFileAndLine) {
                               "odd.ma:3: unknown node type 'fancyPluginNode'; its nodes are kept without their type's attributes",
                               "odd.ma:5: no node named 'ghost'",
                               "odd.ma:6: no node named 'ghost'",
-                              "odd.ma:8: 'text' is not a number; 'translateX' keeps its value",
-                              "odd.ma:9: file references are not loaded; their nodes are missing from the scene",
-                              "odd.ma:11: the command 'polyCube' is not supported and was skipped",
+                              "odd.ma:7: file references are not loaded; their nodes are missing from the scene",
+                              "odd.ma:9: the command 'polyCube' is not supported and was skipped",
                               "odd.ma: the file ends without Maya's closing \"// End of\" line; it may have been cut short",
                           }));
     EXPECT_NE(mayahost::Scene::current().findNode("p2"), nullptr);

@@ -14,6 +14,7 @@ namespace {
 
 // Indices in a file beyond this are taken as this, which names nothing.
 constexpr int kMaxIndex = 0x7FFFFFFE;
+constexpr float kNotLocked = 1e20f;
 
 struct Edge {
     int from, to;
@@ -224,11 +225,12 @@ void applySetValues(const Node& node, const SetValues& sets, MeshData& mesh) {
     mesh.colorSets = std::move(colorSets);
     if (mesh.currentColorSet < 0 && !mesh.colorSets.empty()) mesh.currentColorSet = 0;
     std::size_t count = 0;
-    const std::vector<double> normals = denseElements(node, "normals", 3, count);
+    // Maya marks a normal that is not locked with a huge value; one the file leaves out is not locked either.
+    const std::vector<double> normals = denseElements(node, "normals", 3, count, kNotLocked);
     for (std::size_t c = 0; c < count && c < mesh.cornerVertex.size(); ++c) {
         mesh.lockedNormals.push_back({float(normals[3 * c]), float(normals[3 * c + 1]), float(normals[3 * c + 2])});
     }
-    if (!mesh.lockedNormals.empty()) mesh.lockedNormals.resize(mesh.cornerVertex.size(), {1e20f, 1e20f, 1e20f});
+    if (!mesh.lockedNormals.empty()) mesh.lockedNormals.resize(mesh.cornerVertex.size(), {kNotLocked, kNotLocked, kNotLocked});
     mesh.vertexNormalMethod = clampedInt(numberValue(node, {"vertexNormalMethod", "vnm"}, 3.0), 0, 3);
 }
 

@@ -91,6 +91,7 @@ void MeshData::derive() const {
     triangleCorners_.clear();
     triangleCorners_.reserve(cornerVertex.size() * 3);
     std::vector<Vector> weighted(cornerVertex.size(), Vector{0, 0, 0});
+    std::vector<Vector> faceNormals(cornerVertex.size(), Vector{0, 0, 0});
     std::vector<Vector> loopPoints;
     std::vector<std::uint32_t> loopStarts;
     for (std::size_t p = 0; p < polygons; ++p) {
@@ -131,14 +132,18 @@ void MeshData::derive() const {
             }
             if (vertexNormalMethod == 2 || vertexNormalMethod == 3) weight *= twiceArea * 0.5;
             weighted[c] = {normal[0] * weight, normal[1] * weight, normal[2] * weight};
+            faceNormals[c] = normal;
         }
     }
-    deriveNormals(weighted);
+    deriveNormals(weighted, faceNormals);
 }
 
 // Smooth edges join the corners of their two ends across the polygons that share them; each
-// corner's normal is the normalised sum of its group.
-void MeshData::deriveNormals(const std::vector<Vector>& weighted) const {
+// corner's normal is the normalised sum of its group. Where the weights cancel out (faces of no
+// area, angles of zero), the group's unit face normals decide; a corner with nothing to go by
+// (every face around it flat to a point) points up rather than nowhere. A locked normal is used as
+// the user set it, normalised; a locked zero counts as not locked.
+void MeshData::deriveNormals(const std::vector<Vector>& weighted, const std::vector<Vector>& faceNormals) const {
     std::vector<std::uint32_t> next(cornerVertex.size());
     std::vector<std::pair<std::uint64_t, std::uint32_t>> sides;  // (vertex pair, corner starting the side)
     for (std::size_t loop = 0; loop + 1 < loopCorners.size(); ++loop) {
@@ -166,19 +171,30 @@ void MeshData::deriveNormals(const std::vector<Vector>& weighted) const {
         run = end;
     }
     std::vector<Vector> sums(cornerVertex.size(), Vector{0, 0, 0});
+    std::vector<Vector> unitSums(cornerVertex.size(), Vector{0, 0, 0});
     for (std::uint32_t c = 0; c < cornerVertex.size(); ++c) {
         const std::uint32_t root = groups.find(c);
-        for (int k = 0; k < 3; ++k) sums[root][std::size_t(k)] += weighted[c][std::size_t(k)];
+        for (std::size_t k = 0; k < 3; ++k) {
+            sums[root][k] += weighted[c][k];
+            unitSums[root][k] += faceNormals[c][k];
+        }
     }
-    normals_.assign(cornerVertex.size(), {0, 0, 0});
+    normals_.assign(cornerVertex.size(), {0, 1, 0});
+    auto normalised = [](const Vector& v, std::array<float, 3>& out) {
+        const double size = length(v);
+        if (!(size > 1e-30) || !std::isfinite(size)) return false;
+        const std::array<float, 3> unit = {float(v[0] / size), float(v[1] / size), float(v[2] / size)};
+        if (unit[0] == 0.0f && unit[1] == 0.0f && unit[2] == 0.0f) return false;
+        out = unit;
+        return true;
+    };
     for (std::uint32_t c = 0; c < cornerVertex.size(); ++c) {
-        if (c < lockedNormals.size() && std::fabs(lockedNormals[c][0]) < 1e10f) {
-            normals_[c] = lockedNormals[c];
+        if (c < lockedNormals.size() && std::fabs(lockedNormals[c][0]) < 1e10f &&
+            normalised({lockedNormals[c][0], lockedNormals[c][1], lockedNormals[c][2]}, normals_[c])) {
             continue;
         }
-        const Vector& sum = sums[groups.find(c)];
-        const double size = length(sum);
-        if (size > 0) normals_[c] = {float(sum[0] / size), float(sum[1] / size), float(sum[2] / size)};
+        const std::uint32_t root = groups.find(c);
+        if (!normalised(sums[root], normals_[c])) normalised(unitSums[root], normals_[c]);
     }
 }
 

@@ -56,7 +56,8 @@ struct MeshData {
 
 private:
     void derive() const;
-    void deriveNormals(const std::vector<std::array<double, 3>>& weighted) const;
+    void deriveNormals(const std::vector<std::array<double, 3>>& weighted,
+                       const std::vector<std::array<double, 3>>& faceNormals) const;
     mutable bool derived_ = false;
     mutable std::vector<std::uint32_t> triangleStart_;    // per polygon, into triangleCorners_; one extra at the end
     mutable std::vector<std::uint32_t> triangleCorners_;  // three corner offsets per triangle

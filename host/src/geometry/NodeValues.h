@@ -23,8 +23,9 @@ std::string textValue(const Node& node, std::initializer_list<const char*> names
 // The numbers of the first value of `names` that the file set (a matrix, a tuple); empty without one.
 std::vector<double> numbersValue(const Node& node, std::initializer_list<const char*> names);
 // The elements of a multi attribute as one dense array of `tuple` numbers per element, by
-// logical index; elements the file did not set are zero. `count` is the number of elements.
-std::vector<double> denseElements(const Node& node, const std::string& key, unsigned tuple, std::size_t& count);
+// logical index; elements the file did not set hold `unset`. `count` is the number of elements.
+std::vector<double> denseElements(const Node& node, const std::string& key, unsigned tuple, std::size_t& count,
+                                  double unset = 0.0);
 
 }  // namespace mayahost
 

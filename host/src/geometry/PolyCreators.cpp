@@ -1,6 +1,8 @@
+// The polygon primitives Maya's creators make: the cube and the plane here, the round ones and the
+// platonic solids beside.
 #include "PolyCreators.h"
 
-#include "NodeValues.h"
+#include "PrimitiveBuilder.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,21 +11,12 @@ namespace mayahost {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-// More subdivisions than this each way are taken as this: a file cannot ask for more points than
-// memory holds (4096 x 4096 is 16 million points).
-constexpr int kMaxSubdivisions = 4096;
-
-int subdivisions(const Node& node, std::initializer_list<const char*> names, double fallback, int minimum) {
-    return clampedInt(numberValue(node, names, fallback), minimum, kMaxSubdivisions);
-}
-
 using Point = std::array<double, 3>;
 
 // Turns the creator's +Y up axis to the node's "axis" option.
 void orientToAxis(const Node& creator, MeshData& mesh) {
-    std::vector<double> axis = numbersValue(creator, {"axis", "ax"});
-    if (axis.size() != 3) return;
+    const std::vector<double> axis = {numberValue(creator, {"axisX"}, 0.0), numberValue(creator, {"axisY"}, 1.0),
+                                      numberValue(creator, {"axisZ"}, 0.0)};
     const double length = std::sqrt(axis[0] * axis[0] + axis[1] * axis[1] + axis[2] * axis[2]);
     if (length == 0.0 || (axis[0] == 0.0 && axis[2] == 0.0 && axis[1] > 0.0)) return;
     const double to[3] = {axis[0] / length, axis[1] / length, axis[2] / length};
@@ -45,15 +38,19 @@ void orientToAxis(const Node& creator, MeshData& mesh) {
     }
 }
 
+bool createsUvs(const Node& creator) {
+    return numberValue(creator, {"createUVs"}, 2.0) != 0.0;
+}
+
 void addUvSet(MeshData& mesh, std::vector<float> u, std::vector<float> v, std::vector<int> cornerUv) {
     mesh.uvSets.push_back({"map1", std::move(u), std::move(v), std::move(cornerUv)});
 }
 
 // polyPlane: rows of points from +Z to -Z, each from -X to +X; UVs on the same grid.
-std::unique_ptr<MeshData> polyPlane(const Node& node) {
-    const double w = numberValue(node, {"width", "w"}, 1.0), h = numberValue(node, {"height", "h"}, 1.0);
-    const int sw = subdivisions(node, {"subdivisionsWidth", "sw"}, 10, 1);
-    const int sh = subdivisions(node, {"subdivisionsHeight", "sh"}, 10, 1);
+std::unique_ptr<MeshData> polyPlane(const Node& node, bool uvs) {
+    const double w = numberValue(node, {"width"}, 1.0), h = numberValue(node, {"height"}, 1.0);
+    const int sw = subdivisions(node, "subdivisionsWidth", 10, 1);
+    const int sh = subdivisions(node, "subdivisionsHeight", 10, 1);
     auto mesh = std::make_unique<MeshData>();
     std::vector<float> u, v;
     for (int j = 0; j <= sh; ++j) {
@@ -72,32 +69,8 @@ std::unique_ptr<MeshData> polyPlane(const Node& node) {
             cornerUv.insert(cornerUv.end(), face.begin(), face.end());
         }
     }
-    if (numberValue(node, {"createUVs", "cuv"}, 1.0) != 0.0) addUvSet(*mesh, std::move(u), std::move(v), std::move(cornerUv));
+    if (uvs) addUvSet(*mesh, std::move(u), std::move(v), std::move(cornerUv));
     return mesh;
-}
-
-// A ring of `count` points around the Y axis, counter-clockwise seen from above, starting at +X.
-void addRing(MeshData& mesh, int count, double radius, double y) {
-    for (int i = 0; i < count; ++i) {
-        const double angle = 2 * kPi * i / count;
-        mesh.points.push_back({radius * std::cos(angle), y, -radius * std::sin(angle)});
-    }
-}
-
-// A polygon whose edges are all soft: the surface is smooth across them.
-void addSmoothPolygon(MeshData& mesh, const std::vector<int>& vertices) {
-    mesh.addPolygon(vertices);
-    std::fill(mesh.cornerSmoothEdge.end() - std::ptrdiff_t(vertices.size()), mesh.cornerSmoothEdge.end(), 1);
-}
-
-// Smooth quads between consecutive rings of `count` points, the first ring starting at point `first`.
-void addBand(MeshData& mesh, int first, int count, int rings) {
-    for (int j = 0; j + 1 < rings; ++j) {
-        for (int i = 0; i < count; ++i) {
-            const int a = first + j * count + i, b = first + j * count + (i + 1) % count;
-            addSmoothPolygon(mesh, {a, b, b + count, a + count});
-        }
-    }
 }
 
 // Faces whose winding turns them towards the inside (the point `insideOf` gives for the face's
@@ -127,13 +100,12 @@ std::array<double, 3> origin(const std::array<double, 3>&) {
 // forward); the two sides close it, their inner points after the belt's. One subdivision each way
 // gives Maya's 8 points, 6 faces and 14-point cross of UVs exactly; with more subdivisions each
 // face's UVs fill its square of the same cross.
-std::unique_ptr<MeshData> polyCube(const Node& node) {
-    const double w = numberValue(node, {"width", "w"}, 1.0), h = numberValue(node, {"height", "h"}, 1.0),
-                 d = numberValue(node, {"depth", "d"}, 1.0);
-    const int sx = subdivisions(node, {"subdivisionsWidth", "sw", "subdivisionsX", "sx"}, 1, 1);
-    const int sy = subdivisions(node, {"subdivisionsHeight", "sh", "subdivisionsY", "sy"}, 1, 1);
-    const int sz = subdivisions(node, {"subdivisionsDepth", "sd", "subdivisionsZ", "sz"}, 1, 1);
-    const bool uvs = numberValue(node, {"createUVs", "cuv"}, 1.0) != 0.0;
+std::unique_ptr<MeshData> polyCube(const Node& node, bool uvs) {
+    const double w = numberValue(node, {"width"}, 1.0), h = numberValue(node, {"height"}, 1.0),
+                 d = numberValue(node, {"depth"}, 1.0);
+    const int sx = subdivisions(node, "subdivisionsWidth", 1, 1);
+    const int sy = subdivisions(node, "subdivisionsHeight", 1, 1);
+    const int sz = subdivisions(node, "subdivisionsDepth", 1, 1);
     auto mesh = std::make_unique<MeshData>();
     const int loop = 2 * (sy + sz);
     auto beltPoint = [&](int l) -> std::pair<double, double> {  // (y, z) of belt position l
@@ -206,93 +178,22 @@ std::unique_ptr<MeshData> polyCube(const Node& node) {
     return mesh;
 }
 
-// polySphere: rings from the bottom up, then the bottom and the top pole; quads, then the fans.
-std::unique_ptr<MeshData> polySphere(const Node& node) {
-    const double r = numberValue(node, {"radius", "r"}, 1.0);
-    const int sa = subdivisions(node, {"subdivisionsAxis", "sa"}, 20, 3), sh = subdivisions(node, {"subdivisionsHeight", "sh"}, 20, 2);
-    auto mesh = std::make_unique<MeshData>();
-    for (int j = 1; j < sh; ++j) {
-        const double latitude = -kPi / 2 + kPi * j / sh;
-        addRing(*mesh, sa, r * std::cos(latitude), r * std::sin(latitude));
-    }
-    const int bottom = int(mesh->points.size());
-    mesh->points.push_back({0, -r, 0});
-    mesh->points.push_back({0, r, 0});
-    addBand(*mesh, 0, sa, sh - 1);
-    for (int i = 0; i < sa; ++i) addSmoothPolygon(*mesh, {bottom, (i + 1) % sa, i});
-    const int top = (sh - 2) * sa;
-    for (int i = 0; i < sa; ++i) addSmoothPolygon(*mesh, {top + i, top + (i + 1) % sa, bottom + 1});
-    faceOutwards(*mesh, origin);
-    return mesh;
-}
-
-// polyCylinder and polyCone: rings from the bottom up (a cone's top ring is its apex), closed by
-// a polygon at each end.
-std::unique_ptr<MeshData> polyTube(const Node& node, bool cone) {
-    const double r = numberValue(node, {"radius", "r"}, 1.0), h = numberValue(node, {"height", "h"}, 2.0);
-    const int sa = subdivisions(node, {"subdivisionsAxis", "sa"}, 20, 3);
-    const int sh = subdivisions(node, {"subdivisionsHeight", "sh"}, 1, 1);
-    auto mesh = std::make_unique<MeshData>();
-    const int rings = cone ? sh : sh + 1;
-    for (int j = 0; j < rings; ++j) addRing(*mesh, sa, r * (cone ? 1.0 - double(j) / sh : 1.0), -h / 2 + h * j / sh);
-    addBand(*mesh, 0, sa, rings);
-    std::vector<int> bottomCap;
-    for (int i = sa - 1; i >= 0; --i) bottomCap.push_back(i);
-    mesh->addPolygon(bottomCap);
-    if (cone) {
-        const int apex = int(mesh->points.size());
-        mesh->points.push_back({0, h / 2, 0});
-        const int last = (rings - 1) * sa;
-        for (int i = 0; i < sa; ++i) addSmoothPolygon(*mesh, {last + i, last + (i + 1) % sa, apex});
-    } else {
-        std::vector<int> topCap;
-        for (int i = 0; i < sa; ++i) topCap.push_back(sh * sa + i);
-        mesh->addPolygon(topCap);
-    }
-    faceOutwards(*mesh, origin);
-    return mesh;
-}
-
-// polyTorus: rings around the tube, one per step around the axis; quads between them.
-std::unique_ptr<MeshData> polyTorus(const Node& node) {
-    const double r = numberValue(node, {"radius", "r"}, 1.0), sr = numberValue(node, {"sectionRadius", "sr"}, 0.5);
-    const int sa = subdivisions(node, {"subdivisionsAxis", "sa"}, 20, 3), sh = subdivisions(node, {"subdivisionsHeight", "sh"}, 20, 3);
-    auto mesh = std::make_unique<MeshData>();
-    for (int j = 0; j < sh; ++j) {
-        const double tube = 2 * kPi * j / sh;
-        for (int i = 0; i < sa; ++i) {
-            const double around = 2 * kPi * i / sa;
-            const double distance = r + sr * std::cos(tube);
-            mesh->points.push_back({distance * std::cos(around), sr * std::sin(tube), -distance * std::sin(around)});
-        }
-    }
-    for (int j = 0; j < sh; ++j) {
-        for (int i = 0; i < sa; ++i) {
-            const int a = j * sa + i, b = j * sa + (i + 1) % sa, c = ((j + 1) % sh) * sa + (i + 1) % sa, d = ((j + 1) % sh) * sa + i;
-            addSmoothPolygon(*mesh, {a, b, c, d});
-        }
-    }
-    // Faces out from the tube: the centre of each face's own tube section lies inside.
-    faceOutwards(*mesh, [r](const std::array<double, 3>& middle) {
-        const double around = std::atan2(-middle[2], middle[0]);
-        return std::array<double, 3>{r * std::cos(around), 0, -r * std::sin(around)};
-    });
-    return mesh;
-}
-
 }  // namespace
 
 std::unique_ptr<MeshData> createPolyPrimitive(const Node& creator) {
-    const std::string& type = creator.typeName();
-    std::unique_ptr<MeshData> mesh;
-    if (type == "polyCube") mesh = polyCube(creator);
-    else if (type == "polyPlane") mesh = polyPlane(creator);
-    else if (type == "polySphere") mesh = polySphere(creator);
-    else if (type == "polyCylinder") mesh = polyTube(creator, false);
-    else if (type == "polyCone") mesh = polyTube(creator, true);
-    else if (type == "polyTorus") mesh = polyTorus(creator);
-    if (mesh) orientToAxis(creator, *mesh);
-    return mesh;
+    using Creator = std::unique_ptr<MeshData> (*)(const Node&, bool);
+    static const std::pair<const char*, Creator> kCreators[] = {
+        {"polyCube", polyCube},       {"polyPlane", polyPlane},   {"polySphere", polySphere},
+        {"polyCylinder", polyCylinder}, {"polyCone", polyCone},   {"polyTorus", polyTorus},
+        {"polyPyramid", polyPyramid}, {"polyPrism", polyPrism},   {"polyPipe", polyPipe},
+        {"polyPlatonicSolid", polyPlatonicSolid}};
+    for (const auto& entry : kCreators) {
+        if (creator.typeName() != entry.first) continue;
+        std::unique_ptr<MeshData> mesh = entry.second(creator, createsUvs(creator));
+        orientToAxis(creator, *mesh);
+        return mesh;
+    }
+    return nullptr;
 }
 
 }  // namespace mayahost

@@ -239,8 +239,21 @@ bool MaStatementReader::readSparseElements(Target& target, MaToken& token) {
     return true;
 }
 
-bool MaStatementReader::readValues(Target& target, const std::string& dataType, MaToken& token, int line) {
+// Maya splits long typed arrays into statements of a few hundred elements and writes "-type"
+// only on the first: ".fc[500:999]" continues the "polyFaces" of ".fc[0:499]".
+std::string MaStatementReader::continuedDataType(const Target& target) const {
+    if (target.steps.back().index < 0) return {};
+    const auto ranges = target.node->elements.find(plugKey(target.steps, target.steps.size(), true));
+    if (ranges == target.node->elements.end()) return {};
+    for (auto range = ranges->second.rbegin(); range != ranges->second.rend(); ++range) {
+        if (!range->data.dataType.empty()) return range->data.dataType;
+    }
+    return {};
+}
+
+bool MaStatementReader::readValues(Target& target, const std::string& givenType, MaToken& token, int line) {
     if (target.rangeEnd >= 0 && target.steps.back().index < 0) return readSparseElements(target, token);
+    const std::string dataType = givenType.empty() ? continuedDataType(target) : givenType;
     const AttributeSpec& attribute = *target.steps.back().attribute;
     ValueShape shape = shapeOf(dataType, attribute);
     // A matrix may come as its components ("xform" then scale, rotation, pivots, ...).
@@ -290,16 +303,14 @@ bool MaStatementReader::readValues(Target& target, const std::string& dataType, 
             expected = counted * (shape.kind == ValueShape::Kind::CountedNumbers ? shape.tuple : 1);
         } else if (shape.kind == ValueShape::Kind::Strings || shape.kind == ValueShape::Kind::CountedStrings) {
             if (token.kind != MaToken::Kind::String) {
-                warn(token.line, "a string value was expected for '" + plugKey(target.steps, target.steps.size()) + "'");
-                return skipStatement();
+                return fail(token.line, "a string value was expected for '" + plugKey(target.steps, target.steps.size()) + "'");
             }
             data.texts.push_back(MaLexer::unescape(token.text));
         } else {
             double number = 0.0;
             if (!readNumber(token, number)) {
-                warn(token.line, "'" + std::string(token.text) + "' is not a number; '" +
-                                     plugKey(target.steps, target.steps.size()) + "' keeps its value");
-                return skipStatement();
+                return fail(token.line, "'" + std::string(token.text) + "' is not a number, as the values of '" +
+                                            plugKey(target.steps, target.steps.size()) + "' must be");
             }
             data.numbers.push_back(number);
         }

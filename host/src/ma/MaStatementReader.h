@@ -53,7 +53,8 @@ private:
     // setAttr parts (MaSetAttr.cpp).
     struct Target;
     bool resolveTarget(const std::string& plug, int line, Target& target);
-    bool readValues(Target& target, const std::string& dataType, MaToken& token, int line);
+    bool readValues(Target& target, const std::string& givenType, MaToken& token, int line);
+    std::string continuedDataType(const Target& target) const;
     bool readSparseElements(Target& target, MaToken& token);
     bool readNumber(const MaToken& token, double& value) const;
     void store(Target& target, PlugData&& data);

@@ -104,6 +104,8 @@ std::unique_ptr<AttributeSpec> makeTriple(const std::string& longName, const std
         const std::string childShort = shortName + (i < shortSuffixes.size() ? shortSuffixes[i] : longSuffixes[i]);
         children.push_back(unit == MFnUnitAttribute::kInvalid ? makeNumeric(childLong, childShort, elementType, defaultValue)
                                                               : makeUnit(childLong, childShort, unit, defaultValue));
+        // A float3 of lengths (mesh points, tweaks) stays single precision, as Maya keeps it.
+        children.back()->numericType = elementType;
     }
     auto compound = makeCompound(longName, shortName, std::move(children));
     static const MFnNumericData::Type kDoubles[] = {MFnNumericData::kInvalid, MFnNumericData::kDouble,

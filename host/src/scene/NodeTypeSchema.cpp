@@ -2,6 +2,7 @@
 // the Maya ASCII files use. Attributes a file sets that are not listed here are still kept (as
 // written); only their type information is missing.
 #include "NodeType.h"
+#include "SchemaRegistry.h"
 
 #include <cmath>
 #include <map>
@@ -16,7 +17,7 @@ using D = MFnData;
 
 constexpr double kDegree = M_PI / 180.0;
 
-class Registry {
+class Registry : public SchemaRegistry {
 public:
     Registry() {
         NodeType& dependNode = define("dependNode", MFn::kDependencyNode, nullptr);
@@ -59,6 +60,8 @@ public:
 
         defineShadingTypes(dependNode);
         defineDependencyTypes(dependNode);
+        definePolyCreatorTypes(*this);
+        defineMayaBuiltinTypes(*this);
     }
 
     const NodeType* find(const std::string& name) const {
@@ -68,12 +71,16 @@ public:
 
     const NodeType& unknown(bool dag) const { return dag ? *unknownDag_ : *unknownDependency_; }
 
-private:
-    NodeType& define(const std::string& name, MFn::Type apiType, const NodeType* parent) {
+    NodeType& define(const std::string& name, MFn::Type apiType, const NodeType* parent) override {
         auto& slot = types_[name];
         slot = std::make_unique<NodeType>(name, apiType, parent);
         return *slot;
     }
+
+    const NodeType& type(const std::string& name) const override { return *types_.at(name); }
+    bool has(const std::string& name) const override { return types_.count(name) != 0; }
+
+private:
 
     static void defineDagAttributes(NodeType& type) {
         type.add(makeNumeric("visibility", "v", N::kBoolean, 1));
@@ -143,7 +150,8 @@ private:
     }
 
     static void defineMeshAttributes(NodeType& type) {
-        type.add(makeTriple("vrts", "vt", N::kFloat, U::kInvalid, 0.0)).array = true;
+        // Points are lengths: a file gives them in its working unit, like the tweaks ".pt".
+        type.add(makeTriple("vrts", "vt", N::kFloat, U::kDistance, 0.0)).array = true;
         type.add(makeTriple("edge", "ed", N::kLong, U::kInvalid, 0.0, {"1", "2", "3"}, {"1", "2", "3"})).array = true;
         type.add(makeTyped("face", "fc", D::kAny)).array = true;
         type.add(makeTriple("normals", "n", N::kFloat, U::kInvalid, 0.0)).array = true;
@@ -261,24 +269,6 @@ private:
         script.add(makeNumeric("scriptType", "st", N::kShort));
         script.add(makeNumeric("sourceType", "stp", N::kShort));
         define("expression", MFn::kExpression, &dependNode).add(makeTyped("expression", "exp", D::kString));
-        // Ordinary Maya nodes the exporter never looks into.
-        for (const char* name :
-             {"unitConversion", "materialInfo", "displayLayer", "displayLayerManager", "renderLayer",
-              "renderLayerManager", "lightLinker", "groupParts", "polyCube", "polyPlane", "polySphere",
-              "polyCylinder", "polyCone", "polyTorus", "polyTriangulate", "polyMapCut", "polyTweak", "polySoftEdge", "polyNormal",
-              "tweak", "partition", "creaseSet", "bump2d", "shapeEditorManager", "poseInterpolatorManager",
-              "nodeGraphEditorInfo", "hyperGraphInfo", "hyperLayout", "hyperView", "renderGlobals",
-              "renderGlobalsList", "defaultRenderUtilityList", "defaultShaderList", "defaultTextureList",
-              "lightList", "postProcessList", "renderPartition", "resolution", "hardwareRenderGlobals",
-              "hardwareRenderingGlobals", "renderQuality", "ikSystem", "ikRPsolver", "ikSCsolver",
-              "colorManagementGlobals", "strokeGlobals", "particleCloud", "brush", "sequenceManager",
-              "timeEditor", "renderSetup", "objectFilter", "selectionListOperator", "deleteComponent",
-              "blendShape", "cluster", "clusterHandle", "reference", "shadingDependNode", "polyExtrudeFace",
-              "polySplit", "polyMergeVert", "polyAutoProj", "polyPlanarProj", "polyTweakUV", "polyUnite",
-              "transformGeometry", "multiplyDivide", "plusMinusAverage", "condition", "reverse",
-              "blendColors", "layeredTexture", "checker", "ramp", "noise", "envSphere", "dof"}) {
-            define(name, MFn::kDependencyNode, &dependNode);
-        }
     }
 
     std::map<std::string, std::unique_ptr<NodeType>> types_;

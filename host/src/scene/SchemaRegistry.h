@@ -1,0 +1,29 @@
+#ifndef MAYAHOST_SCHEMAREGISTRY_H
+#define MAYAHOST_SCHEMAREGISTRY_H
+
+#include "NodeType.h"
+
+#include <string>
+
+namespace mayahost {
+
+// What a file of node types by domain declares its types through.
+class SchemaRegistry {
+public:
+    virtual ~SchemaRegistry() = default;
+    virtual NodeType& define(const std::string& name, MFn::Type apiType, const NodeType* parent) = 0;
+    // A type declared before (the base types: "dependNode", "dagNode", "shape", ...).
+    virtual const NodeType& type(const std::string& name) const = 0;
+    virtual bool has(const std::string& name) const = 0;
+};
+
+// Polygon primitives: polyCube, polyPlane, polySphere, polyCylinder, polyCone, polyTorus,
+// polyPyramid, polyPrism, polyPipe and polyPlatonicSolid.
+void definePolyCreatorTypes(SchemaRegistry& registry);
+// Node types that ship with Maya and that nothing here reads: known, so that a scene using them
+// is not reported as holding plug-in nodes.
+void defineMayaBuiltinTypes(SchemaRegistry& registry);
+
+}  // namespace mayahost
+
+#endif
