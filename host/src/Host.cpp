@@ -24,6 +24,10 @@ unsigned messageCount(MessageKind kind) {
     return count;
 }
 
+unsigned meshesWithoutGeometry() {
+    return static_cast<unsigned>(Scene::current().meshesWithoutGeometry());
+}
+
 void clearMessages() {
     ScriptEditor::instance().clear();
 }

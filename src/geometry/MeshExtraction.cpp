@@ -79,6 +79,49 @@ struct VertexSkin {
     std::uint8_t indices[4] = {0, 0, 0, 0};
 };
 
+// A point beyond single precision (1e39 in a file) or a NaN would make every later step (welding,
+// bounding sphere, the document) meaningless: such values become 0. True when any did.
+bool replaceNonFinite(BuildVertex& vertex) {
+    bool replaced = false;
+    auto sanitize = [&](float* values, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) {
+            if (std::isfinite(values[i])) continue;
+            values[i] = 0.0f;
+            replaced = true;
+        }
+    };
+    sanitize(vertex.position, 3);
+    sanitize(vertex.normal, 3);
+    for (auto& uv : vertex.uv) sanitize(uv, 2);
+    sanitize(vertex.color, 4);
+    return replaced;
+}
+
+// Where each influence (in the order its weights come) stands in the bind list, which holds every
+// "matrix" element, connected or not: a cluster whose element 2 lost its joint weighs elements 0, 3
+// and 4 as influences 0, 1 and 2, and they are blend indices 0, 2 and 3.
+std::vector<unsigned> bindListPositions(const MFnSkinCluster& skin) {
+    std::vector<unsigned> positions;
+    MStatus status;
+    const MPlug matrices = skin.findPlug("matrix", true, &status);
+    if (!status) return positions;
+    for (unsigned i = 0; i < matrices.numElements(); ++i) {
+        MPlugArray sources;
+        if (matrices.elementByPhysicalIndex(i).connectedTo(sources, true, false) && sources.length() > 0) positions.push_back(i);
+    }
+    return positions;
+}
+
+// A weight list longer than the mesh has vertices comes from a mesh that lost vertices after binding.
+void warnAboutExtraWeights(const MFnSkinCluster& skin, const MFnMesh& mesh) {
+    MStatus status;
+    const MPlug weightList = skin.findPlug("weightList", true, &status);
+    if (!status || weightList.numElements() <= unsigned(std::max(0, mesh.numVertices()))) return;
+    MGlobal::displayWarning("q5xExport: Skin cluster " + skin.name() + " has weights for " +
+                            MString(std::to_string(weightList.numElements()).c_str()) + " vertices, but " + meshName(mesh) +
+                            " has " + MString(std::to_string(mesh.numVertices()).c_str()) + "; the rest are ignored");
+}
+
 // Per mesh vertex, its blend weights. Empty when the cluster does not feed this mesh (then it is
 // exported without skin data); false when an influence index does not fit a blend index.
 bool readSkinWeights(const MFnSkinCluster& skin, const MFnMesh& mesh, std::vector<VertexSkin>& skinning) {
@@ -87,6 +130,8 @@ bool readSkinWeights(const MFnSkinCluster& skin, const MFnMesh& mesh, std::vecto
     if (!status) return true;
     MDagPath path;
     if (!skin.getPathAtIndex(output, path)) return true;
+    warnAboutExtraWeights(skin, mesh);
+    const std::vector<unsigned> positions = bindListPositions(skin);
     skinning.assign(std::size_t(std::max(0, mesh.numVertices())), VertexSkin());
     std::vector<std::pair<double, unsigned>> pairs;
     MDoubleArray weights;
@@ -96,7 +141,7 @@ bool readSkinWeights(const MFnSkinCluster& skin, const MFnMesh& mesh, std::vecto
         skin.getWeights(path, vertices.currentItem(), weights, influences);
         pairs.clear();
         for (unsigned i = 0; i < weights.length(); ++i) {
-            if (weights[i] != 0.0) pairs.emplace_back(weights[i], i);
+            if (weights[i] != 0.0) pairs.emplace_back(weights[i], i < positions.size() ? positions[i] : i);
         }
         if (pairs.empty()) {
             MGlobal::displayWarning("Found vertex with no skin weights. Assigning to first bone");
@@ -176,6 +221,7 @@ bool extractMeshTriangles(const MFnMesh& mesh, const MFnSkinCluster* skin, const
     }
 
     bool incompleteColors = false;
+    bool nonFinite = false;
     MIntArray polygonVertices;
     MPointArray trianglePoints;
     MIntArray triangleVertices;
@@ -228,11 +274,16 @@ bool extractMeshTriangles(const MFnMesh& mesh, const MFnSkinCluster* skin, const
                         incompleteColors = true;
                     }
                 }
+                if (replaceNonFinite(vertex)) nonFinite = true;
                 triangle.indices[k] = std::uint32_t(buffer.vertices.size());
                 buffer.vertices.push_back(vertex);
             }
             buffer.triangles.push_back(triangle);
         }
+    }
+    if (nonFinite) {
+        MGlobal::displayWarning("q5xExport: Mesh " + meshName(mesh) +
+                                " has values that are not finite numbers (or beyond single precision); 0 was written for them");
     }
     if (incompleteColors) {
         MGlobal::displayWarning("q5xExport: Vertex colors are incompletely assigned. Defaulting to 0,0,0 (" + meshName(mesh) + ")");

@@ -91,8 +91,13 @@ bool exportMeshShape(const ShapeExportOptions& options, const ExportModel& model
     optimizeVertexCache(*set);
     const BoundingSphere sphere = boundingSphereOf(options, model, xmlName, *set);
     if (!options.binaryFiles) {
+        const std::size_t replacedBefore = xml.replacedControlCharacters();
         writeIndexedTriangleSetXml(*set, xmlName, record.shapeId, sphere, false, slots, xml);
         xml.endTag(2, "IndexedTriangleSet");
+        if (xml.replacedControlCharacters() != replacedBefore) {
+            MGlobal::displayWarning(MString("q5xExport: Control characters in the name or material slot names of shape ") +
+                                    xmlName.c_str() + " cannot be written to XML and were replaced by \"?\"");
+        }
         return true;
     }
     CompanionRecord binary;

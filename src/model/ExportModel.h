@@ -31,7 +31,10 @@ constexpr unsigned kNodeKindCount = 9;
 // (blend indices are positions in this list); an empty name where no single node is connected.
 struct SkinBinding {
     MObject skinCluster;
-    std::vector<std::string> influences;  // partial DAG path names
+    // One entry per "matrix" element in element order: the influence's partial DAG path name
+    // (empty without a single node) and the element's logical index.
+    std::vector<std::string> influences;
+    std::vector<unsigned> elements;
 };
 
 // One shape of the Shapes section; instances of a mesh share it.

@@ -1,6 +1,7 @@
 #ifndef Q5XSAVEUTIL_LITTLEENDIANBYTES_H
 #define Q5XSAVEUTIL_LITTLEENDIANBYTES_H
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -21,7 +22,10 @@ public:
         bytes_.push_back(std::uint8_t(value));
         bytes_.push_back(std::uint8_t(value >> 8));
     }
+    // NaN and infinities never reach a file: they are written as 0 (writers check their values
+    // first and name what held them; this is the last guard).
     void f32(float value) {
+        if (!std::isfinite(value)) value = 0.0f;
         std::uint32_t bits;
         std::memcpy(&bits, &value, sizeof bits);
         u32(bits);
@@ -31,7 +35,8 @@ public:
         const std::size_t at = bytes_.size();
         bytes_.resize(at + 4 * values.size());
         std::uint8_t* out = bytes_.data() + at;
-        for (const float value : values) {
+        for (float value : values) {
+            if (!std::isfinite(value)) value = 0.0f;
             std::uint32_t bits;
             std::memcpy(&bits, &value, sizeof bits);
             for (int shift = 0; shift < 32; shift += 8) *out++ = std::uint8_t(bits >> shift);

@@ -123,9 +123,9 @@ void XmlWriter::attribute(std::string_view name, std::int32_t value) {
     attribute(name, decimalText(digits, value));
 }
 
-void XmlWriter::attribute(std::string_view name, float value) {
+void XmlWriter::attribute(std::string_view name, float value, float fallback) {
     beginValue(name);
-    streamValue(value);
+    streamValue(value, fallback);
     endValue();
 }
 
@@ -147,8 +147,12 @@ void XmlWriter::separateValue() {
     valueStarted_ = true;
 }
 
-void XmlWriter::streamValue(double value) {
+void XmlWriter::streamValue(double value, double fallback) {
     separateValue();
+    if (!std::isfinite(value)) {
+        ++replacedNonFiniteNumbers_;
+        value = fallback;
+    }
     appendStreamNumber(out_, value);
 }
 
@@ -158,8 +162,12 @@ void XmlWriter::unsignedValue(std::uint32_t value) {
     out_ += decimalText(digits, value);
 }
 
-void XmlWriter::fixedValue(float value) {
+void XmlWriter::fixedValue(float value, float fallback) {
     separateValue();
+    if (!std::isfinite(value)) {
+        ++replacedNonFiniteNumbers_;
+        value = fallback;
+    }
     appendFixedNumber(out_, value);
 }
 

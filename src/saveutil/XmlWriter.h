@@ -32,20 +32,24 @@ public:
     void attribute(std::string_view name, std::int32_t value);
     void attribute(std::string_view name, bool value) { attribute(name, value ? "true" : "false"); }
     // The stream format ("%g"): 6 significant digits, fixed or exponent form.
-    void attribute(std::string_view name, float value);
+    void attribute(std::string_view name, float value, float fallback = 0.0f);
     // "0x" and lower-case hexadecimal without leading zeros.
     void hexAttribute(std::string_view name, std::uint32_t value);
 
     // Attributes whose value is a list: open, add values separated by single spaces, close.
     void beginValue(std::string_view name);
-    void streamValue(double value);
-    void fixedValue(float value);
+    // NaN and infinities have no place in the document: `fallback` takes their place.
+    void streamValue(double value, double fallback = 0.0);
+    void fixedValue(float value, float fallback = 0.0f);
     void unsignedValue(std::uint32_t value);
     void endValue() { out_ += '"'; }
 
     // Bytes below 0x20 (other than tab, line feed, carriage return) that XML cannot carry were
     // written as "?" since construction; callers compare counts to name what held them.
     std::size_t replacedControlCharacters() const { return replacedControlCharacters_; }
+    // Numbers that were not finite (a double beyond float range among them) and were written as
+    // their fallback; callers compare counts to name what held them.
+    std::size_t replacedNonFiniteNumbers() const { return replacedNonFiniteNumbers_; }
 
 private:
     void appendEscaped(std::string_view text);
@@ -53,6 +57,7 @@ private:
 
     std::string& out_;
     std::size_t replacedControlCharacters_ = 0;
+    std::size_t replacedNonFiniteNumbers_ = 0;
     bool valueStarted_ = false;
 };
 

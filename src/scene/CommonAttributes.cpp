@@ -24,7 +24,7 @@ void writeTriple(XmlWriter& out, const char* name, const double (&values)[3], do
     for (const double value : values) allNeutral = allNeutral && Q5XSaveUtil::fixedNumberText(float(value)) == neutralText;
     if (allNeutral) return;
     out.beginValue(name);
-    for (const double value : values) out.fixedValue(float(value));
+    for (const double value : values) out.fixedValue(float(value), float(neutral));
     out.endValue();
 }
 

@@ -222,7 +222,7 @@ void SceneModelBuilder::warnAboutUnexportedInfluences() const {
             const std::string& influence = record.skin.influences[i];
             if (!influence.empty() && model_.nodeTable.count(influence)) continue;
             if (!missing.empty()) missing += ", ";
-            missing += influence.empty() ? "matrix[" + std::to_string(i) + "] (no single node)" : influence;
+            missing += influence.empty() ? "matrix[" + std::to_string(record.skin.elements[i]) + "] (no single node)" : influence;
         }
         if (missing.empty()) continue;
         warned.insert(cluster);

@@ -23,6 +23,7 @@ void writeNode(const NodeWriteContext& context, std::vector<OpenElement>& open, 
     const SceneNode& node = context.node;
     const NodeElement& element = node.isReference ? referenceNodeElement() : *nodeElementFor(node.kind);
     const std::size_t replacedBefore = out.replacedControlCharacters();
+    const std::size_t nonFiniteBefore = out.replacedNonFiniteNumbers();
     out.startTag(node.depth + kFirstLevel, element.tag);
     element.writeAttributes(context, out);
     if (element.closingAttributes) writeClosingAttributes(context, out);
@@ -35,6 +36,10 @@ void writeNode(const NodeWriteContext& context, std::vector<OpenElement>& open, 
     if (out.replacedControlCharacters() != replacedBefore) {
         MGlobal::displayWarning(MString("q5xExport: Control characters in the texts of ") + node.pathName.c_str() +
                                 " cannot be written to XML and were replaced by \"?\"");
+    }
+    if (out.replacedNonFiniteNumbers() != nonFiniteBefore) {
+        MGlobal::displayWarning(MString("q5xExport: ") + node.pathName.c_str() +
+                                " has values that are not finite numbers (or beyond single precision); their defaults were written");
     }
 }
 

@@ -56,7 +56,9 @@ bool findSkinBinding(const MObject& mesh, SkinBinding& binding) {
     if (!status) return true;
     for (unsigned i = 0; i < matrices.numElements(); ++i) {
         MPlugArray sources;
-        matrices.elementByPhysicalIndex(i).connectedTo(sources, true, false);
+        const MPlug element = matrices.elementByPhysicalIndex(i);
+        element.connectedTo(sources, true, false);
+        binding.elements.push_back(element.logicalIndex());
         MDagPath influence;
         if (sources.length() == 1 && MDagPath::getAPathTo(sources[0].node(), influence)) {
             binding.influences.emplace_back(influence.partialPathName().asChar());

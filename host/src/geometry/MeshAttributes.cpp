@@ -179,6 +179,27 @@ std::vector<int> indicesOf(const Node& node, const std::string& prefix) {
     return indices;
 }
 
+// A colour set's points as RGBA. Maya keeps alpha-only sets as one value a point and RGB sets as
+// three; what such a set lacks reads as 1, as an opaque or a white colour would.
+std::vector<double> colorPoints(const Node& node, const std::string& key, std::size_t& count) {
+    count = 0;
+    const auto found = node.elements.find(key);
+    if (found == node.elements.end()) return {};
+    for (const ElementRange& range : found->second) count = std::max<std::size_t>(count, std::size_t(range.first) + range.count);
+    std::vector<double> rgba(count * 4, 0.0);
+    for (const ElementRange& range : found->second) {
+        const std::size_t width = range.count > 0 ? range.data.count() / range.count : 0;
+        if (width != 1 && width != 3 && width != 4) continue;
+        for (std::size_t e = 0; e < range.count; ++e) {
+            double* point = &rgba[(range.first + e) * 4];
+            point[0] = point[1] = point[2] = point[3] = 1.0;
+            const std::size_t firstChannel = width == 1 ? 3 : 0;
+            for (std::size_t k = 0; k < width; ++k) point[firstChannel + k] = range.data.number(e * width + k);
+        }
+    }
+    return rgba;
+}
+
 SetValues readSetValues(const Node& node) {
     SetValues sets;
     for (const int i : indicesOf(node, "uvSet")) {
@@ -189,7 +210,7 @@ SetValues readSetValues(const Node& node) {
     for (const int i : indicesOf(node, "colorSet")) {
         const std::string prefix = "colorSet[" + std::to_string(i) + "].";
         sets.colorNames[i] = textValue(node, {(prefix + "colorName").c_str()});
-        sets.colors[i] = denseElements(node, prefix + "colorSetPoints", 4, sets.colorCounts[i]);
+        sets.colors[i] = colorPoints(node, prefix + "colorSetPoints", sets.colorCounts[i]);
     }
     return sets;
 }

@@ -207,7 +207,10 @@ const MeshData* meshDataOf(Node& mesh) {
     if (mesh.meshCacheStamp == generation) return mesh.meshCache.get();
     HistoryEvaluator evaluator(mesh);
     std::unique_ptr<MeshData> data = evaluator.shapeOutput(mesh, 0);
-    if (!data) evaluator.problems_.insert("its geometry cannot be had; it has no polygons");
+    if (!data) {
+        evaluator.problems_.insert("its geometry cannot be had; it is exported without polygons");
+        Scene::current().noteMeshWithoutGeometry(mesh);
+    }
     for (const std::string& text : evaluator.problems_) ScriptEditor::instance().warning("mesh " + mesh.name + ": " + text);
     mesh.meshCache = std::shared_ptr<const MeshData>(std::move(data));
     mesh.meshCacheStamp = generation;

@@ -324,6 +324,10 @@ bool MaStatementReader::readValues(Target& target, const std::string& givenType,
     }
     if (!any) return true;  // flags only, e.g. setAttr -k off ".v"
     const std::int64_t have = std::int64_t(data.numbers.size() + (data.words.empty() ? data.texts.size() : 0));
+    // Alpha-only and RGB colour points give one or three values an element.
+    if (expected >= 0 && have != expected && attribute.leadingChildrenOptional && (have == elements || have == 3 * elements)) {
+        expected = have;
+    }
     if (expected >= 0 && have != expected) {
         return fail(line, std::to_string(have) + " values where " + std::to_string(expected) + " belong to '" +
                               plugKey(target.steps, target.steps.size()) + "'");

@@ -192,7 +192,8 @@ bool MaStatementReader::dispatch(const std::string& command, int line) {
     if (command == "lockNode") return lockNode();
     if (command == "currentUnit") return currentUnit();
     // Bookkeeping Maya writes that changes nothing the exporter reads.
-    static const char* const kIgnored[] = {"requires", "fileInfo", "relationship", "dataStructure", "applyMetadata",
+    if (command == "requires") return pluginRequirement();
+    static const char* const kIgnored[] = {"fileInfo", "relationship", "dataStructure", "applyMetadata",
                                            "disconnectAttr"};
     for (const char* ignored : kIgnored) {
         if (command == ignored) return skipStatement();
@@ -203,6 +204,25 @@ bool MaStatementReader::dispatch(const std::string& command, int line) {
     }
     warnOnce("command:" + command, line, "the command '" + command + "' is not supported and was skipped");
     return skipStatement();
+}
+
+// "requires -nodeType T ... "plugin" "version"": the node types a plug-in brings to the scene.
+bool MaStatementReader::pluginRequirement() {
+    std::vector<MaArgument> arguments;
+    if (!readArguments(arguments)) return false;
+    std::vector<std::string> types;
+    std::string plugin;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (flagIs(arguments[i], "nt", "nodeType") && i + 1 < arguments.size()) {
+            types.push_back(arguments[++i].text);
+        } else if (!arguments[i].quoted && !arguments[i].text.empty() && arguments[i].text[0] == '-') {
+            if (i + 1 < arguments.size() && arguments[i + 1].quoted) ++i;
+        } else if (plugin.empty()) {
+            plugin = arguments[i].text;
+        }
+    }
+    for (const std::string& type : types) pluginTypes_[type] = plugin;
+    return true;
 }
 
 bool MaStatementReader::createNode() {
@@ -239,8 +259,12 @@ bool MaStatementReader::createNode() {
     if (!parentName.empty()) parentNode = requireNode(parentName, line);
     const NodeType* type = findNodeType(typeName);
     if (!type) {
+        const auto plugin = pluginTypes_.find(typeName);
         warnOnce("type:" + typeName, line,
-                 "unknown node type '" + typeName + "'; its nodes are kept without their type's attributes");
+                 plugin == pluginTypes_.end()
+                     ? "unknown node type '" + typeName + "'; its nodes are kept without their type's attributes"
+                     : "node type '" + typeName + "' comes from the plug-in '" + plugin->second +
+                           "', which is not loaded here; its nodes are kept without their type's attributes");
         type = &unknownNodeType(!parentName.empty());
     }
     if (!type->isDag() && parentNode) parentNode = nullptr;

@@ -6,6 +6,7 @@
 #include "scene/Scene.h"
 
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
@@ -40,6 +41,7 @@ private:
     bool skipStatement();
 
     bool dispatch(const std::string& command, int line);
+    bool pluginRequirement();
     bool createNode();
     bool rename();
     bool select();
@@ -76,6 +78,7 @@ private:
     Node* current_ = nullptr;
     double angleFactor_;  // file angles to radians
     std::set<std::string> warned_;
+    std::map<std::string, std::string> pluginTypes_;  // node type to the plug-in a "requires" names for it
 };
 
 }  // namespace mayahost

@@ -42,6 +42,9 @@ public:
     bool array = false;
     bool dynamic = false;
     bool keyable = false;
+    // A numeric compound whose elements may give fewer of its children: a colour set's points are
+    // alpha alone, RGB or RGBA, as the set's representation says.
+    bool leadingChildrenOptional = false;
     double defaultValue = 0.0;
     std::string defaultText;
     bool hasMinimum = false;

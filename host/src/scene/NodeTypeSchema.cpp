@@ -166,8 +166,10 @@ private:
         type.add(makeTyped("currentUVSet", "cuvs", D::kString));
         std::vector<std::unique_ptr<AttributeSpec>> colorChildren;
         colorChildren.push_back(makeTyped("colorName", "clsn", D::kString));
+        colorChildren.push_back(makeEnum("representation", "rprt", {"", "A", "", "RGB", "RGBA"}, 4));
         colorChildren.push_back(makeTriple("colorSetPoints", "clsp", N::kFloat, U::kInvalid, 0.0, {"R", "G", "B", "A"}, {"r", "g", "b", "a"}));
         colorChildren.back()->array = true;
+        colorChildren.back()->leadingChildrenOptional = true;
         auto colorSet = makeCompound("colorSet", "clst", std::move(colorChildren));
         colorSet->array = true;
         type.add(std::move(colorSet));

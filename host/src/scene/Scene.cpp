@@ -66,6 +66,7 @@ void Scene::reset() {
     lastNumber_.clear();
     firstFreeElement_.clear();
     connections_.clear();
+    meshesWithoutGeometry_.clear();
     static const NodeType world("world", MFn::kWorld, findNodeType("dagNode"));
     auto worldNode = std::make_unique<Node>(world, "world", "");
     worldNode->isDefault = true;
@@ -106,6 +107,10 @@ void Scene::createDefaultNodes() {
         {"shadingEngine", "initialShadingGroup"},
         {"shadingEngine", "initialParticleSE"},
         {"lambert", "lambert1"},
+        {"materialInfo", "initialMaterialInfo"},
+        // Scenes saved by Maya 2022 and later set these default materials' values.
+        {"standardSurface", "standardSurface1"},
+        {"openPBRSurface", "openPBR_shader1"},
         {"particleCloud", "particleCloud1"},
         {"objectSet", "defaultLightSet"},
         {"objectSet", "defaultObjectSet"},
