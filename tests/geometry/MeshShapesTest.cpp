@@ -1,6 +1,7 @@
 // Meshes exported end to end: stored and history geometry, hard edges, UV and colour sets, the
 // XML Shapes section against the binary records of the same scene.
 #include "support/HostRunner.h"
+#include "support/ExportRun.h"
 #include "support/Q5xcheck.h"
 #include "support/TempFolder.h"
 #include "support/WellFormed.h"
@@ -19,13 +20,8 @@ struct Exported {
 };
 
 Exported exportScene(const TempFolder& folder, const std::string& scene, const std::string& flags, const std::string& name) {
-    const std::string out = folder.file(name);
-    const HostRun run = runHost({scene, "-c", "Q5XExporter " + flags + " -f \"" + out + "\""});
-    const std::string document = readFile(out);
-    EXPECT_EQ(xmlProblem(document), "") << scene;
-    const HostRun check = runQ5xcheck(shellQuoted(out));
-    EXPECT_EQ(check.exitCode, 0) << scene << "\n" << check.output;
-    return {run, document};
+    const ExportRun run = runExport(folder, scene, flags, name);
+    return {run.run, run.document};
 }
 
 std::string element(const std::string& document, const std::string& name) {
@@ -35,7 +31,7 @@ std::string element(const std::string& document, const std::string& name) {
 }
 
 std::string scenePath(const char* name) {
-    return std::string(Q5X_TEST_SCENES) + "/" + name;
+    return testScene(name);
 }
 
 }  // namespace

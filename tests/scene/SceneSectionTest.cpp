@@ -1,4 +1,5 @@
 // The Scene section of small scenes, against text written out by hand from the rules.
+#include "support/ExportRun.h"
 #include "support/Q5xcheck.h"
 #include "support/TempFolder.h"
 #include "support/WellFormed.h"
@@ -14,17 +15,11 @@ struct Export {
 
 Export exportScene(const std::string& scene, const std::string& flags, const std::vector<std::string>& before = {}) {
     TempFolder folder;
-    std::vector<std::string> arguments{std::string(Q5X_TEST_SCENES) + "/" + scene};
-    for (const std::string& command : before) arguments.insert(arguments.end(), {"-c", command});
-    arguments.insert(arguments.end(), {"-c", "Q5XExporter " + flags + " -f \"" + folder.file("out.q5x") + "\""});
-    Export result{runHost(arguments), ""};
-    const std::string document = readFile(folder.file("out.q5x"));
-    EXPECT_EQ(xmlProblem(document), "") << document;
-    const HostRun check = runQ5xcheck(shellQuoted(folder.file("out.q5x")));
-    EXPECT_EQ(check.exitCode, 0) << scene << "\n" << check.output;
-    const std::size_t start = document.find("  <Scene>");
-    const std::size_t end = document.find("  </Scene>\n");
-    if (start != std::string::npos && end != std::string::npos) result.scene = document.substr(start, end + 11 - start);
+    const ExportRun run = runExport(folder, testScene(scene), flags, "out.q5x", before);
+    Export result{run.run, ""};
+    const std::size_t start = run.document.find("  <Scene>");
+    const std::size_t end = run.document.find("  </Scene>\n");
+    if (start != std::string::npos && end != std::string::npos) result.scene = run.document.substr(start, end + 11 - start);
     return result;
 }
 

@@ -25,12 +25,13 @@ int addRing(PrimitiveBuilder& builder, int count, double radius, double y) {
     return first;
 }
 
-// A grid of UVs, `columns + 1` by `rows + 1`, spanning [u0, u1] x [v0, v1]; the index of its first.
+// A grid of UVs, `columns + 1` by `rows + 1`, spanning [u0, u1] x [v0, v1] (one row at v0 without
+// rows); the index of its first.
 int addUvGrid(PrimitiveBuilder& builder, int columns, int rows, double u0, double u1, double v0, double v1) {
     int first = -1;
     for (int j = 0; j <= rows; ++j) {
         for (int i = 0; i <= columns; ++i) {
-            const int index = builder.uv(u0 + (u1 - u0) * i / columns, v0 + (v1 - v0) * j / rows);
+            const int index = builder.uv(u0 + (u1 - u0) * i / columns, rows == 0 ? v0 : v0 + (v1 - v0) * j / rows);
             if (first < 0) first = index;
         }
     }
@@ -104,7 +105,9 @@ std::unique_ptr<MeshData> buildTube(const Tube& tube, bool uvs) {
         const double t = double(j) / tube.heightRings;
         addRing(builder, tube.sides, tube.bottom + (tube.top - tube.bottom) * t, -tube.height / 2 + tube.height * t);
     }
-    const int grid = addUvGrid(builder, tube.sides, tube.heightRings, 0.375, 0.625, 0.3125, 0.6875);
+    // The sides fill the middle band of the square; an apex takes one UV per side at its top.
+    const double bandTop = 0.3125 + 0.375 * (rings - 1) / tube.heightRings;
+    const int grid = addUvGrid(builder, tube.sides, rings - 1, 0.375, 0.625, 0.3125, bandTop);
     addBand(builder, 0, tube.sides, rings, grid, tube.smooth);
     if (apex) {
         const int tip = builder.point(0, tube.height / 2, 0);
