@@ -103,7 +103,7 @@ TEST(RealSceneExport, BlendIndicesFollowTheBindListAcrossAMissingInfluence) {
                   "\tsetAttr -s 3 \".vt[0:2]\"  0 0 0 1 0 0 0 1 0;\n\tsetAttr -s 3 \".ed[0:2]\"  0 1 0 1 2 0 2 0 0;\n"
                   "\tsetAttr \".fc[0]\" -type \"polyFaces\" f 3 0 1 2;\n"
                   "createNode skinCluster -n \"skinCluster1\";\n"
-                  "\tsetAttr -s 3 \".wl\";\n\tsetAttr \".wl[0:2].w\" 1 3 1 1 0 1 2 0 0.25 3 0.75;\n"
+                  "\tsetAttr -s 4 \".wl\";\n\tsetAttr \".wl[0:3].w\" 1 3 1 1 0 1 2 0 0.25 3 0.75 1 0 1;\n"
                   "\tsetAttr \".ma[2]\" -type \"matrix\" 1 0 0 0 0 1 0 0 0 0 1 0 0 0 0 1;\n"
                   "connectAttr \"hip.wm\" \"skinCluster1.ma[0]\";\nconnectAttr \"knee.wm\" \"skinCluster1.ma[3]\";\n"
                   "connectAttr \"legShapeOrig.w\" \"skinCluster1.ip[0].ig\";\nconnectAttr \"skinCluster1.og[0]\" \"legShape.i\";\n"
@@ -116,6 +116,10 @@ TEST(RealSceneExport, BlendIndicesFollowTheBindListAcrossAMissingInfluence) {
     EXPECT_NE(result.document.find("<v p=\"0 1 0\" bw=\"0.75 0.25 0 0\" bi=\"2 0 0 0\"/>"), std::string::npos);
     EXPECT_NE(result.run.output.find("binds influences that are not exported: matrix[2] (no single node)"), std::string::npos)
         << result.run.output;
+    // A fourth weight for a mesh of three points: the mesh lost a point after it was bound.
+    EXPECT_NE(result.run.output.find("q5xExport: Skin cluster skinCluster1 has weights for 4 vertices, but legShape has 3; "
+                                     "the rest are ignored"),
+              std::string::npos);
 }
 
 TEST(RealSceneExport, ValuesBeyondSinglePrecisionNeverReachTheDocument) {

@@ -69,6 +69,10 @@ TEST_F(MayaScenes, LengthsComeInTheFileUnitForStoredMeshesTweaksAndEveryCreator)
         creator("prism", "polyPrism", "\tsetAttr \".l\" 3;\n\tsetAttr \".w\" 2;\n") +
         creator("pipe", "polyPipe", "\tsetAttr \".r\" 2;\n\tsetAttr \".h\" 1;\n\tsetAttr \".t\" 0.5;\n") +
         creator("solid", "polyPlatonicSolid", "\tsetAttr \".r\" 3;\n") +
+        "createNode transform -n \"tweaked\";\ncreateNode mesh -n \"tweakedShape\" -p \"tweaked\";\n"
+        "createNode polyCube -n \"tweakedCreator\";\n\tsetAttr \".w\" 2;\n\tsetAttr \".h\" 2;\n\tsetAttr \".d\" 2;\n"
+        "createNode tweak -n \"tweak1\";\n\tsetAttr \".pl[0].cp[0]\" -type \"float3\" 0 -1 0;\n"
+        "connectAttr \"tweakedCreator.out\" \"tweak1.ip[0].ig\";\nconnectAttr \"tweak1.og[0]\" \"tweakedShape.i\";\n" +
         "createNode transform -n \"tri\";\ncreateNode mesh -n \"triShape\" -p \"tri\";\n"
         "\tsetAttr -s 3 \".vt[0:2]\"  0 0 0 1 0 0 0 1 0;\n\tsetAttr \".pt[1]\" -type \"float3\" 0 1 0;\n"
         "\tsetAttr -s 3 \".ed[0:2]\"  0 1 0 1 2 0 2 0 0;\n\tsetAttr \".fc[0]\" -type \"polyFaces\" f 3 0 1 2;\n";
@@ -83,6 +87,7 @@ TEST_F(MayaScenes, LengthsComeInTheFileUnitForStoredMeshesTweaksAndEveryCreator)
         {"cylinderShape", 1, 2, 1, -1},      {"coneShape", 1, 2, 1, -1},      {"torusShape", 2.5, 0.5, 2.5, 2.5},
         {"pyramidShape", root2, root2 / 2, root2, -1}, {"prismShape", prismRadius, 1.5, -1, -1},
         {"pipeShape", 2, 0.5, 2, -1},        {"solidShape", -1, -1, -1, 3},   {"triShape", 1, 1, 0, -1},
+        {"tweakedShape", 1, 2, 1, -1},
     };
     for (const auto& unit : units) {
         loadText(kHeader + "currentUnit -l " + unit.first + " -a degree -t film;\n" + creators + "// End of saved.ma\n");

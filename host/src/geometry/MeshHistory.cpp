@@ -104,7 +104,7 @@ void deform(const Node& cluster, MeshData& mesh) {
         MDagPath path;
         MMatrix world;
         if (joint && MDagPath::getAPathTo(ObjectData::wrap(joint->source), path)) world = path.inclusiveMatrix();
-        skinning.push_back(matrixElement(cluster, {"bindPreMatrix", "pm"}, index) * world);
+        skinning.push_back(matrixElement(cluster, {"bindPreMatrix"}, index) * world);
     }
     std::vector<double> weights;
     for (std::size_t v = 0; v < mesh.points.size(); ++v) {
@@ -165,7 +165,7 @@ std::unique_ptr<MeshData> HistoryEvaluator::output(Node& node, int depth) {
         Node* input = inputOf(node, {"input[0].inputGeometry", "ip[0].ig", "input[0].ig"});
         auto data = input ? output(*input, depth + 1) : nullptr;
         if (data) {
-            for (const char* key : {"plist[0].controlPoints", "pl[0].cp", "vlist[0].vertex", "vl[0].vt"}) addOffsets(node, key, *data);
+            for (const char* key : {"plist[0].controlPoints", "vlist[0].vertex"}) addOffsets(node, key, *data);
         }
         return data;
     }

@@ -18,18 +18,15 @@ std::vector<long> influenceIndices(const Node& cluster) {
 
 void vertexWeights(const Node& cluster, int vertex, const std::vector<long>& influences, std::vector<double>& weights) {
     weights.assign(influences.size(), 0.0);
-    for (const std::string& key : {"weightList[" + std::to_string(vertex) + "].weights", "wl[" + std::to_string(vertex) + "].w"}) {
-        const auto found = cluster.elements.find(key);
-        if (found == cluster.elements.end()) continue;
-        for (const ElementRange& range : found->second) {
-            if (range.data.count() == 0) continue;
-            for (std::size_t i = 0; i < influences.size(); ++i) {
-                if (influences[i] >= long(range.first) && influences[i] < long(range.first + range.count)) {
-                    weights[i] = range.data.number(std::size_t(influences[i] - long(range.first)));
-                }
+    const auto found = cluster.elements.find("weightList[" + std::to_string(vertex) + "].weights");
+    if (found == cluster.elements.end()) return;
+    for (const ElementRange& range : found->second) {
+        if (range.data.count() == 0) continue;
+        for (std::size_t i = 0; i < influences.size(); ++i) {
+            if (influences[i] >= long(range.first) && influences[i] < long(range.first + range.count)) {
+                weights[i] = range.data.number(std::size_t(influences[i] - long(range.first)));
             }
         }
-        return;
     }
 }
 

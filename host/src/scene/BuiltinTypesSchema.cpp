@@ -21,7 +21,7 @@ const char* const kDependencyTypes[] = {
     "objectScriptFilter", "objectMultiFilter", "objectAttrFilter", "objectRenderFilter", "selectionListOperator",
     "container", "reference", "audio", "dynGlobals", "rigidSolver", "brush", "keyingGroup",
     // Polygon history.
-    "groupParts", "tweak", "deleteComponent", "polyTriangulate", "polyMapCut", "polyTweak", "polySoftEdge",
+    "groupParts", "deleteComponent", "polyTriangulate", "polyMapCut", "polyTweak", "polySoftEdge",
     "polyNormal", "polyExtrudeFace", "polyExtrudeEdge", "polyExtrudeVertex", "polySplit", "polySplitRing",
     "polySplitEdge", "polySplitVert", "polyMergeVert", "polyMergeEdge", "polyMergeFace", "polyAutoProj",
     "polyPlanarProj", "polyCylProj", "polySphProj", "polyProj", "polyContourProj", "polyTweakUV", "polyUnite",

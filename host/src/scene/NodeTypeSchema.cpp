@@ -60,7 +60,7 @@ public:
 
         defineShadingTypes(dependNode);
         defineDependencyTypes(dependNode);
-        definePolyCreatorTypes(*this);
+        defineGeometryHistoryTypes(*this);
         defineMayaBuiltinTypes(*this);
     }
 
@@ -251,7 +251,13 @@ private:
     void defineDependencyTypes(NodeType& dependNode) {
         NodeType& geometryFilter = define("geometryFilter", MFn::kGeometryFilt, &dependNode);
         geometryFilter.add(makeNumeric("envelope", "en", N::kFloat, 1));
-        define("skinCluster", MFn::kSkinClusterFilter, &geometryFilter).add(makeTyped("matrix", "ma", D::kMatrix)).array = true;
+        NodeType& skinCluster = define("skinCluster", MFn::kSkinClusterFilter, &geometryFilter);
+        skinCluster.add(makeTyped("matrix", "ma", D::kMatrix)).array = true;
+        skinCluster.add(makeTyped("bindPreMatrix", "pm", D::kMatrix)).array = true;
+        std::vector<std::unique_ptr<AttributeSpec>> weightChildren;
+        weightChildren.push_back(makeNumeric("weights", "w", N::kDouble));
+        weightChildren.back()->array = true;
+        skinCluster.add(makeCompound("weightList", "wl", std::move(weightChildren))).array = true;
         NodeType& dagPose = define("dagPose", MFn::kDagPose, &dependNode);
         dagPose.add(makeTyped("xformMatrix", "xm", D::kMatrix)).array = true;
         dagPose.add(makeTyped("worldMatrix", "wm", D::kMatrix)).array = true;

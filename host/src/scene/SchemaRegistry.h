@@ -17,9 +17,9 @@ public:
     virtual bool has(const std::string& name) const = 0;
 };
 
-// Polygon primitives: polyCube, polyPlane, polySphere, polyCylinder, polyCone, polyTorus,
-// polyPyramid, polyPrism, polyPipe and polyPlatonicSolid.
-void definePolyCreatorTypes(SchemaRegistry& registry);
+// Mesh history: the polygon primitives (polyCube, polyPlane, polySphere, polyCylinder, polyCone,
+// polyTorus, polyPyramid, polyPrism, polyPipe, polyPlatonicSolid) and the tweak node.
+void defineGeometryHistoryTypes(SchemaRegistry& registry);
 // Node types that ship with Maya and that nothing here reads: known, so that a scene using them
 // is not reported as holding plug-in nodes.
 void defineMayaBuiltinTypes(SchemaRegistry& registry);

@@ -1,5 +1,6 @@
-// The polygon primitives' attributes as Maya's node reference lists them (long and short names,
-// sizes as distances, defaults). Sizes are lengths, so a file gives them in its working unit.
+// Construction history of meshes: the polygon primitives' attributes as Maya's node reference lists
+// them (long and short names, sizes as distances, defaults) and the tweak node's offsets. Sizes and
+// offsets are lengths, so a file gives them in its working unit.
 #include "SchemaRegistry.h"
 
 namespace mayahost {
@@ -23,7 +24,7 @@ void addCount(NodeType& type, const char* longName, const char* shortName, doubl
 
 }  // namespace
 
-void definePolyCreatorTypes(SchemaRegistry& registry) {
+void defineGeometryHistoryTypes(SchemaRegistry& registry) {
     NodeType& creator = registry.define("polyCreator", MFn::kDependencyNode, &registry.type("dependNode"));
     creator.add(makeTyped("output", "out", MFnData::kMesh));
     NodeType& primitive = registry.define("polyPrimitive", MFn::kDependencyNode, &creator);
@@ -96,6 +97,18 @@ void definePolyCreatorTypes(SchemaRegistry& registry) {
     addLength(platonic, "radius", "r", 1.0);
     addLength(platonic, "sideLength", "l", 0.71364);
     platonic.add(makeEnum("solidType", "st", {"dodecahedron", "icosahedron", "octahedron", "tetrahedron"}));
+
+    // Offsets of points, per geometry the tweak deforms: "plist[i].controlPoints[j]" (or the older
+    // "vlist[i].vertex[j]").
+    NodeType& tweak = registry.define("tweak", MFn::kDependencyNode, &registry.type("geometryFilter"));
+    auto offsets = [&](const char* listLong, const char* listShort, const char* pointsLong, const char* pointsShort) {
+        std::vector<std::unique_ptr<AttributeSpec>> children;
+        children.push_back(makeTriple(pointsLong, pointsShort, N::kFloat, U::kDistance, 0.0));
+        children.back()->array = true;
+        tweak.add(makeCompound(listLong, listShort, std::move(children))).array = true;
+    };
+    offsets("plist", "pl", "controlPoints", "cp");
+    offsets("vlist", "vl", "vertex", "vt");
 }
 
 }  // namespace mayahost
