@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -231,4 +232,109 @@ TEST(Q5xcheck, BrokenFilesGiveOneLineEachAndNeverCrash) {
     writeFile(folder.file("t.q5x"), "<q5X><Scene>");
     EXPECT_NE(check(path).output.find("error: not well-formed XML"), std::string::npos);
     EXPECT_EQ(check(shellQuoted(folder.file("missing.q5x"))).exitCode, 2);
+}
+
+TEST(Q5xcheck, DocumentsThatTryToFoolItAreCaught) {
+    TempFolder folder;
+    const std::string path = shellQuoted(folder.file("t.q5x"));
+    auto xmlSet = [](const std::string& vertices, const std::string& triangles, const std::string& subsets,
+                     const std::string& header = "bvCenter=\"0 0 0\" bvRadius=\"2\"") {
+        return "  <Shapes>\n    <IndexedTriangleSet name=\"s\" shapeId=\"1\" meshUsage=\"0\" " + header + ">\n" + vertices +
+               triangles + subsets + "    </IndexedTriangleSet>\n  </Shapes>\n";
+    };
+    const std::string threeVertices = "      <Vertices count=\"3\">\n        <v p=\"0 0 0\"/>\n        <v p=\"1 0 0\"/>\n"
+                                      "        <v p=\"0 1 0\"/>\n      </Vertices>\n";
+    const std::string oneSubset = "      <Subsets count=\"1\">\n        <Subset firstVertex=\"0\" numVertices=\"3\" "
+                                  "firstIndex=\"0\" numIndices=\"3\"/>\n      </Subsets>\n";
+    const std::string shapeNode = "    <Shape name=\"s\" shapeId=\"1\" nodeId=\"1\"/>\n";
+
+    // Indices that a float reader would take: each is refused.
+    for (const char* vi : {"4294967296 1 2", "1e20 1 2", "nan 1 2", "0.9 1.5 2.2", "0x1 0x0 2", "-1 1 2"}) {
+        writeFile(folder.file("t.q5x"), document(xmlSet(threeVertices, "      <Triangles count=\"1\">\n        <t vi=\"" +
+                                                                           std::string(vi) + "\"/>\n      </Triangles>\n",
+                                                        oneSubset),
+                                                 shapeNode));
+        const HostRun run = check(path);
+        EXPECT_EQ(run.exitCode, 1) << vi;
+        EXPECT_NE(run.output.find("error: a triangle without three indices"), std::string::npos) << vi << run.output;
+    }
+    // NaN in the header; two subsets that overlap, so the last triangle lies in none.
+    const std::string twoTriangles = "      <Triangles count=\"2\">\n        <t vi=\"0 1 2\"/>\n        <t vi=\"0 2 1\"/>\n"
+                                     "      </Triangles>\n";
+    const std::string overlapping = "      <Subsets count=\"2\">\n"
+                                    "        <Subset firstVertex=\"0\" numVertices=\"3\" firstIndex=\"0\" numIndices=\"3\"/>\n"
+                                    "        <Subset firstVertex=\"0\" numVertices=\"2\" firstIndex=\"0\" numIndices=\"3\"/>\n"
+                                    "      </Subsets>\n";
+    writeFile(folder.file("t.q5x"), document(xmlSet(threeVertices, twoTriangles, overlapping, "bvCenter=\"0 nan 0\" bvRadius=\"2\" "
+                                                                                             "vertexCompressionRange=\"inf\""),
+                                             shapeNode));
+    const HostRun subsets = check(path);
+    for (const char* problem : {"error: the bounding sphere, vertex compression range or a UV density is not a finite number",
+                                "error: subset 1 overlaps the subset before it", "error: indices 3 to 6 lie in no subset",
+                                "error: subset 1 names vertex 2 outside its vertex range"}) {
+        EXPECT_NE(subsets.output.find(problem), std::string::npos) << problem << "\n" << subsets.output;
+    }
+    // Blend weights that do not add up to 1, and a blend index beyond the node's bind list.
+    const std::string skinned = "      <Vertices count=\"3\" blendweights=\"true\">\n"
+                                "        <v p=\"0 0 0\" bw=\"0.5 0.2 0 0\" bi=\"0 1 0 0\"/>\n"
+                                "        <v p=\"1 0 0\" bw=\"1 0 0 0\" bi=\"2 0 0 0\"/>\n"
+                                "        <v p=\"0 1 0\" bw=\"1 0 0 0\" bi=\"0 0 0 0\"/>\n      </Vertices>\n";
+    writeFile(folder.file("t.q5x"), document(xmlSet(skinned, "      <Triangles count=\"1\">\n        <t vi=\"0 1 2\"/>\n"
+                                                             "      </Triangles>\n",
+                                                    oneSubset),
+                                             "    <Shape name=\"s\" shapeId=\"1\" skinBindNodeIds=\"1 1\" nodeId=\"1\"/>\n"));
+    const HostRun skin = check(path);
+    EXPECT_NE(skin.output.find("error: the blend weights of vertex 0 do not add up to 1"), std::string::npos) << skin.output;
+    EXPECT_NE(skin.output.find("error: shape 1 has blend index 2, beyond the 2 entries of skinBindNodeIds"), std::string::npos);
+
+    // Unknown vertex-format bits in a record.
+    std::string record = triangleRecord();
+    record[4 + 4 + 4 + 16 + 12] = char(0x03 | 0x00);  // flags: normal and uv0 ...
+    record[4 + 4 + 4 + 16 + 13] = char(0x04);         // ... and bit 10, which names no stream
+    writeFile(folder.file("t.q5x.shapes"), shapesFile(record));
+    writeFile(folder.file("t.q5x"), document(kBinaryShapes, kShapeNode));
+    EXPECT_NE(check(path).output.find("error: the vertex format has bits no stream is defined for: 1024"), std::string::npos)
+        << check(path).output;
+}
+
+TEST(Q5xcheck, HostileDocumentsCostLittleAndReachNothingOutsideTheirFolder) {
+    TempFolder folder;
+    const std::string path = shellQuoted(folder.file("t.q5x"));
+    // Companion files outside the document's folder are never read.
+    writeFile(folder.file("t.q5x"), "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<q5X name=\"t\" version=\"1.6\">\n"
+                                    "  <Shapes externalShapesFile=\"../../../../dev/zero\"/>\n  <Scene/>\n"
+                                    "  <Animation externalAnimFile=\"/etc/passwd\"/>\n</q5X>\n");
+    const HostRun outside = check(path);
+    EXPECT_EQ(outside.exitCode, 1);
+    EXPECT_NE(outside.output.find("externalShapesFile \"../../../../dev/zero\" is not a plain file name in the document's "
+                                  "folder; it is not read"),
+              std::string::npos)
+        << outside.output;
+    EXPECT_NE(outside.output.find("externalAnimFile \"/etc/passwd\" is not a plain file name"), std::string::npos);
+
+    // A companion name with a Latin-1 letter (one byte in the document) opens the file of that name.
+    writeFile(folder.file("caf\xC3\xA9.shapes"), shapesFile(triangleRecord()));
+    writeFile(folder.file("t.q5x"), document("  <Shapes externalShapesFile=\"caf\xE9.shapes\">\n  </Shapes>\n", kShapeNode));
+    const HostRun latin1 = check(path);
+    EXPECT_EQ(latin1.exitCode, 0) << latin1.output;
+
+    // 60,000 unknown root children and 200,000 records of no known kind: the first few of each kind
+    // of problem are listed, the rest counted.
+    std::string many = "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<q5X name=\"t\" version=\"1.6\">\n";
+    for (int i = 0; i < 60000; ++i) many += "<Junk/>";
+    many += "\n  <Shapes externalShapesFile=\"t.q5x.shapes\"/>\n  <Scene/>\n</q5X>\n";
+    writeFile(folder.file("t.q5x"), many);
+    std::vector<std::pair<std::uint32_t, std::string>> records(200000, {99u, std::string()});
+    writeFile(folder.file("t.q5x.shapes"), shapesFile(records));
+    const HostRun flood = check(path);
+    EXPECT_EQ(flood.exitCode, 1);
+    EXPECT_NE(flood.output.find("... 59995 more errors like \"not a section of the document\""), std::string::npos) << flood.output;
+    EXPECT_NE(flood.output.find("... 199995 more errors like \"unknown record kind 99\""), std::string::npos);
+    EXPECT_LT(std::count(flood.output.begin(), flood.output.end(), '\n'), 20);
+
+    // Names holding escape sequences are printed with their control characters shown.
+    writeFile(folder.file("t.q5x"), document("", "    <Shape name=\"\x1B]0;owned\x07\" shapeId=\"3\" nodeId=\"1\"/>\n"));
+    const HostRun escapes = check(path);
+    EXPECT_EQ(escapes.output.find('\x1B'), std::string::npos);
+    EXPECT_NE(escapes.output.find("Shape \"\\x1B]0;owned\\x07\""), std::string::npos) << escapes.output;
 }

@@ -1,6 +1,7 @@
 #include "DocumentCheck.h"
 
 #include "AnimationFile.h"
+#include "Numbers.h"
 #include "ShapesFile.h"
 #include "XmlShapes.h"
 
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -23,10 +25,17 @@ namespace {
 constexpr const char* kDeclaration = "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>";
 const char* const kSectionOrder[] = {"Files", "Materials", "Shapes", "Dynamics", "Scene", "Animation", "UserAttributes"};
 
+// A file's bytes, no more than its size: a name that leads to a device or a folder is no file.
 bool readBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    bytes.resize(std::size_t(size));
+    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(size));
+    bytes.resize(std::size_t(in.gcount()));
     return !in.bad();
 }
 
@@ -35,19 +44,32 @@ std::string folderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// The exporter writes companion files beside the document under a plain name; a name with a
+// folder, a drive or a parent step could make the checker read any file on the machine.
+bool isPlainFileName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && name.find_first_of("/\\:") == std::string::npos;
+}
+
+// The document is ISO-8859-1: a Latin-1 letter in a file name is one byte there and two in the
+// UTF-8 names of the file system.
+std::string latin1ToUtf8(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            out += c;
+        } else {
+            out += char(0xC0 | (byte >> 6));
+            out += char(0x80 | (byte & 0x3F));
+        }
+    }
+    return out;
+}
+
 // The numbers of a list attribute ("1,2" or "1 2"); false when one is no unsigned number.
 bool numbersOf(const char* text, std::vector<std::uint32_t>& numbers) {
-    numbers.clear();
-    std::string item;
-    std::istringstream in(text);
-    while (std::getline(in, item, text[std::strcspn(text, ",")] == ',' ? ',' : ' ')) {
-        if (item.empty()) continue;
-        char* end = nullptr;
-        const unsigned long value = std::strtoul(item.c_str(), &end, 10);
-        if (*end != '\0' || item[0] == '-' || value > 0xFFFFFFFFul) return false;
-        numbers.push_back(std::uint32_t(value));
-    }
-    return true;
+    const std::string_view list(text);
+    return parseUnsignedList(list, numbers, list.find(',') != std::string_view::npos ? ',' : ' ');
 }
 
 // Every element below `root`, parents first, without recursion.
@@ -77,7 +99,7 @@ public:
     DocumentChecker(const std::string& path, const CheckOptions& options, Report& report)
         : path_(path), options_(options), report_(report) {}
 
-    bool run(std::string& dumped);
+    bool run(const std::string& text, std::string& dumped);
 
 private:
     void checkStructure(const std::string& text, const XMLElement* root);
@@ -86,12 +108,15 @@ private:
     void checkSceneReferences(const XMLElement* scene);
     void checkFileReference(const XMLElement* element, const char* attribute);
     bool readAnimationFile(const XMLElement* animation);
+    bool companionFile(const XMLElement* element, const char* attribute, std::string& file);
+    void checkBindList(const XMLElement* node, std::size_t entries);
 
     std::string path_;
     CheckOptions options_;
     Report& report_;
     bool hasFiles_ = false;
     std::set<std::uint32_t> fileIds_, materialIds_, shapeIds_, nodeIds_, dynamicIds_;
+    std::map<std::uint32_t, std::uint32_t> blendIndexSpans_;  // shapeId to one more than its highest blend index
 };
 
 void DocumentChecker::checkStructure(const std::string& text, const XMLElement* root) {
@@ -109,16 +134,20 @@ void DocumentChecker::checkStructure(const std::string& text, const XMLElement* 
         while (order < std::size(kSectionOrder) && name != kSectionOrder[order]) ++order;
         if (order == std::size(kSectionOrder)) {
             report_.error(path_, placeOf(section), "not a section of the document");
-        } else if (!seen.insert(name).second) {
-            report_.error(path_, placeOf(section), "a second " + name + " section");
-        } else if (order < last) {
-            report_.error(path_, placeOf(section), "the section comes after " + std::string(kSectionOrder[last]));
+            continue;
         }
+        if (!seen.insert(name).second) {
+            report_.error(path_, placeOf(section), "a second " + name + " section");
+            continue;
+        }
+        if (order < last) report_.error(path_, placeOf(section), "the section comes after " + std::string(kSectionOrder[last]));
         last = std::max(last, order);
+        // Each known section is measured once: the text is searched at most seven times.
         const std::size_t start = text.find("<" + name);
         const std::size_t end = text.find("</" + name + ">", start);
         if (start != std::string::npos) {
-            report_.count("bytes_" + name, (end == std::string::npos ? text.find("/>", start) : end + name.size() + 3) - start);
+            const std::size_t close = end == std::string::npos ? text.find("/>", start) : end + name.size() + 3;
+            if (close != std::string::npos) report_.count("bytes_" + name, close - start);
         }
     }
     if (!root->FirstChildElement("Scene")) report_.error(path_, placeOf(root), "the document has no Scene section");
@@ -144,13 +173,13 @@ void DocumentChecker::collectTables(const XMLElement* root) {
 bool DocumentChecker::checkShapes(const XMLElement* shapes, std::string& dumped) {
     for (const XMLElement* set = shapes->FirstChildElement("IndexedTriangleSet"); set;
          set = set->NextSiblingElement("IndexedTriangleSet")) {
-        std::uint32_t shapeId = 0;
-        if (!checkXmlTriangleSet(set, path_, report_, shapeId)) continue;
+        std::uint32_t shapeId = 0, blendIndexSpan = 0;
+        if (!checkXmlTriangleSet(set, path_, report_, shapeId, blendIndexSpan)) continue;
         if (!shapeIds_.insert(shapeId).second) report_.error(path_, placeOf(set), "a second shape with shapeId " + std::to_string(shapeId));
+        if (blendIndexSpan > 0) blendIndexSpans_[shapeId] = blendIndexSpan;
     }
-    const char* external = shapes->Attribute("externalShapesFile");
-    if (!external) return true;
-    const std::string file = folderOf(path_) + external;
+    std::string file;
+    if (!companionFile(shapes, "externalShapesFile", file)) return true;
     std::vector<std::uint8_t> bytes;
     if (!readBytes(file, bytes)) {
         report_.error(file, "file", "the companion shapes file cannot be read");
@@ -161,7 +190,22 @@ bool DocumentChecker::checkShapes(const XMLElement* shapes, std::string& dumped)
     for (const std::uint32_t shapeId : content.shapeIds) {
         if (!shapeIds_.insert(shapeId).second) report_.error(file, "records", "a second shape with shapeId " + std::to_string(shapeId));
     }
+    blendIndexSpans_.insert(content.blendIndexSpans.begin(), content.blendIndexSpans.end());
     dumped = content.dump;
+    return true;
+}
+
+// The companion file an attribute names, beside the document; false (with an error when the name
+// is not a plain file name) when there is none to read.
+bool DocumentChecker::companionFile(const XMLElement* element, const char* attribute, std::string& file) {
+    const char* name = element->Attribute(attribute);
+    if (!name) return false;
+    if (!isPlainFileName(name)) {
+        report_.error(path_, placeOf(element), std::string(attribute) + " \"" + name +
+                                                   "\" is not a plain file name in the document's folder; it is not read");
+        return false;
+    }
+    file = folderOf(path_) + latin1ToUtf8(name);
     return true;
 }
 
@@ -176,6 +220,17 @@ void DocumentChecker::checkFileReference(const XMLElement* element, const char* 
     } else {
         report_.warning(path_, placeOf(element), message + " (the document has no Files section)");
     }
+}
+
+// Blend indices are positions in the bind list of the node that shows the shape.
+void DocumentChecker::checkBindList(const XMLElement* node, std::size_t entries) {
+    std::uint32_t shapeId = 0;
+    const char* text = node->Attribute("shapeId");
+    if (!text || !parseUnsigned(text, shapeId)) return;
+    const auto span = blendIndexSpans_.find(shapeId);
+    if (span == blendIndexSpans_.end() || span->second <= entries) return;
+    report_.error(path_, placeOf(node), "shape " + std::to_string(shapeId) + " has blend index " + std::to_string(span->second - 1) +
+                                            ", beyond the " + std::to_string(entries) + " entries of skinBindNodeIds");
 }
 
 void DocumentChecker::checkSceneReferences(const XMLElement* scene) {
@@ -205,6 +260,7 @@ void DocumentChecker::checkSceneReferences(const XMLElement* scene) {
                 if (!materialIds_.count(id)) report_.warning(path_, placeOf(node), "materialIds entry " + std::to_string(id) + " names no Material");
             }
         }
+        numbers.clear();
         if (const char* ids = node->Attribute("skinBindNodeIds")) {
             if (!numbersOf(ids, numbers)) report_.error(path_, placeOf(node), "skinBindNodeIds is not a list of numbers");
             for (const std::uint32_t id : numbers) {
@@ -215,15 +271,15 @@ void DocumentChecker::checkSceneReferences(const XMLElement* scene) {
                 }
             }
         }
+        checkBindList(node, numbers.size());
         for (const char* attribute : {"fileId", "customShaderId", "projTextureId", "referenceId"}) checkFileReference(node, attribute);
         if (std::string(node->Name()) == "Dynamic" && node->Attribute("dynamicId")) dynamicIds_.insert(node->UnsignedAttribute("dynamicId"));
     }
 }
 
 bool DocumentChecker::readAnimationFile(const XMLElement* animation) {
-    const char* external = animation->Attribute("externalAnimFile");
-    if (!external) return true;
-    const std::string file = folderOf(path_) + external;
+    std::string file;
+    if (!companionFile(animation, "externalAnimFile", file)) return true;
     std::vector<std::uint8_t> bytes;
     if (!readBytes(file, bytes)) {
         report_.error(file, "file", "the companion animation file cannot be read");
@@ -233,13 +289,7 @@ bool DocumentChecker::readAnimationFile(const XMLElement* animation) {
     return true;
 }
 
-bool DocumentChecker::run(std::string& dumped) {
-    std::vector<std::uint8_t> bytes;
-    if (!readBytes(path_, bytes)) {
-        report_.error(path_, "file", "the document cannot be read");
-        return false;
-    }
-    const std::string text(bytes.begin(), bytes.end());
+bool DocumentChecker::run(const std::string& text, std::string& dumped) {
     tinyxml2::XMLDocument xml;
     if (xml.Parse(text.c_str(), text.size()) != tinyxml2::XML_SUCCESS) {
         report_.error(path_, "line " + std::to_string(xml.ErrorLineNum()), std::string("not well-formed XML: ") + xml.ErrorStr());
@@ -273,5 +323,15 @@ bool DocumentChecker::run(std::string& dumped) {
 }  // namespace
 
 bool checkDocument(const std::string& path, const CheckOptions& options, Report& report, std::string& dumped) {
-    return DocumentChecker(path, options, report).run(dumped);
+    std::vector<std::uint8_t> bytes;
+    if (!readBytes(path, bytes)) {
+        report.error(path, "file", "the document cannot be read");
+        return false;
+    }
+    return checkDocumentText(std::string(bytes.begin(), bytes.end()), path, options, report, dumped);
+}
+
+bool checkDocumentText(const std::string& text, const std::string& path, const CheckOptions& options, Report& report,
+                       std::string& dumped) {
+    return DocumentChecker(path, options, report).run(text, dumped);
 }

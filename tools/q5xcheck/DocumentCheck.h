@@ -13,5 +13,8 @@ struct CheckOptions {
 // read at all; problems go to the report. With `dump`, `dumped` receives the companion shape
 // records as the exporter's XML.
 bool checkDocument(const std::string& path, const CheckOptions& options, Report& report, std::string& dumped);
+// The same for a document's text; companion files are looked for beside `path`.
+bool checkDocumentText(const std::string& text, const std::string& path, const CheckOptions& options, Report& report,
+                       std::string& dumped);
 
 #endif

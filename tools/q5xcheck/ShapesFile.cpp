@@ -23,6 +23,7 @@ struct RecordContext {
 
 void countShape(const TriangleSetRecord& record, RecordContext& context) {
     context.content.shapeIds.push_back(record.shapeId);
+    if (const std::uint32_t span = record.blendIndexSpan()) context.content.blendIndexSpans[record.shapeId] = span;
     context.report.count("shapes");
     context.report.count("vertices", record.numVertices);
     context.report.count("triangles", record.numIndices / 3);

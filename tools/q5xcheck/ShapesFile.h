@@ -4,6 +4,7 @@
 #include "Report.h"
 
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 // What a companion shapes file holds, as far as the document's checks need it.
 struct ShapesFileContent {
     std::vector<std::uint32_t> shapeIds;  // of the records that carry one, in file order
+    std::map<std::uint32_t, std::uint32_t> blendIndexSpans;  // shapeId to one more than its highest blend index
     std::string dump;                     // the records as the exporter's XML, for --dump
 };
 

@@ -2,12 +2,13 @@
 
 #include "saveutil/XmlWriter.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr std::uint32_t kNormal = 0x1, kColor = 0x20, kBlendWeights = 0x40, kTangent = 0x80, kSingleBlend = 0x100,
-                        kGeneric = 0x200, kNoBindPose = 0x80000000u;
+                        kGeneric = 0x200, kKnownFormatBits = 0x3FF, kNoBindPose = 0x80000000u;
 constexpr std::uint32_t kMax16BitVertices = 65536;
 // The bounding sphere and unit normals are float computations: allow for their rounding.
 constexpr float kTolerance = 1e-3f;
@@ -150,8 +151,75 @@ bool readTriangleSetBody(ByteReader& in, const std::string& file, Report& report
     return true;
 }
 
+std::uint32_t TriangleSetRecord::blendIndexSpan() const {
+    std::uint32_t span = 0;
+    for (const std::uint8_t index : blendIndices) span = std::max<std::uint32_t>(span, index + 1u);
+    return span;
+}
+
+namespace {
+
+// The subsets, taken in index order, cover the index buffer once, without gap or overlap, and
+// each names only vertices of its own range.
+void checkSubsetPartition(const TriangleSetRecord& record, const std::string& file, const std::string& place, Report& report) {
+    std::vector<std::size_t> order(record.subsets.size());
+    for (std::size_t s = 0; s < order.size(); ++s) order[s] = s;
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return record.subsets[a].firstIndex < record.subsets[b].firstIndex; });
+    std::uint64_t covered = 0;
+    for (const std::size_t s : order) {
+        const TriangleSetRecord::Subset& subset = record.subsets[s];
+        if (subset.firstIndex != covered) {
+            report.error(file, place, subset.firstIndex < covered ? "subset " + std::to_string(s) + " overlaps the subset before it"
+                                                                  : "indices " + std::to_string(covered) + " to " +
+                                                                        std::to_string(subset.firstIndex) + " lie in no subset");
+        }
+        covered = std::max<std::uint64_t>(covered, std::uint64_t(subset.firstIndex) + subset.numIndices);
+        const std::uint64_t end = std::min<std::uint64_t>(std::uint64_t(subset.firstIndex) + subset.numIndices, record.indices.size());
+        for (std::uint64_t i = subset.firstIndex; i < end; ++i) {
+            const std::uint32_t vertex = record.indices[std::size_t(i)];
+            if (vertex < subset.firstVertex || std::uint64_t(vertex) >= std::uint64_t(subset.firstVertex) + subset.numVertices) {
+                report.error(file, place, "subset " + std::to_string(s) + " names vertex " + std::to_string(vertex) +
+                                              " outside its vertex range");
+                break;
+            }
+        }
+    }
+    if (covered < record.numIndices) {
+        report.error(file, place, "indices " + std::to_string(covered) + " to " + std::to_string(record.numIndices) + " lie in no subset");
+    }
+}
+
+void checkHeaderNumbers(const TriangleSetRecord& record, const std::string& file, const std::string& place, Report& report) {
+    bool finiteHeader = std::isfinite(record.radius) && std::isfinite(record.vertexCompressionRange);
+    for (const float c : record.center) finiteHeader = finiteHeader && std::isfinite(c);
+    for (const TriangleSetRecord::Subset& subset : record.subsets) {
+        for (const float density : subset.uvDensity) finiteHeader = finiteHeader && std::isfinite(density);
+    }
+    if (!finiteHeader) {
+        report.error(file, place, "the bounding sphere, vertex compression range or a UV density is not a finite number");
+    }
+    if (record.vertexFormat & ~kKnownFormatBits) {
+        report.error(file, place, "the vertex format has bits no stream is defined for: " + std::to_string(record.vertexFormat & ~kKnownFormatBits));
+    }
+}
+
+void checkBlendWeights(const TriangleSetRecord& record, const std::string& file, const std::string& place, Report& report) {
+    for (std::size_t v = 0; v + 3 < record.blendWeights.size(); v += 4) {
+        const float sum = record.blendWeights[v] + record.blendWeights[v + 1] + record.blendWeights[v + 2] + record.blendWeights[v + 3];
+        if (std::fabs(sum - 1.0f) > kTolerance) {
+            report.error(file, place, "the blend weights of vertex " + std::to_string(v / 4) + " do not add up to 1");
+            return;
+        }
+    }
+}
+
+}  // namespace
+
 void checkTriangleSet(const TriangleSetRecord& record, const std::string& file, const std::string& place, Report& report) {
     if (record.numIndices % 3 != 0) report.error(file, place, "the index count is not a multiple of 3");
+    checkHeaderNumbers(record, file, place, report);
+    checkSubsetPartition(record, file, place, report);
+    checkBlendWeights(record, file, place, report);
     for (std::size_t i = 0; i < record.indices.size(); ++i) {
         if (record.indices[i] >= record.numVertices) {
             report.error(file, place, "index " + std::to_string(i) + " names vertex " + std::to_string(record.indices[i]) +

@@ -40,6 +40,9 @@ struct TriangleSetRecord {
     std::vector<Collision> collisions;
 
     unsigned uvSets() const;
+    // One more than the highest blend index (0 without blend indices): how many entries the
+    // shape's bind list must have.
+    std::uint32_t blendIndexSpan() const;
     bool has(std::uint32_t bits) const { return (vertexFormat & bits) != 0; }
 };
 
@@ -49,8 +52,9 @@ bool readTriangleSetRecord(ByteReader& in, const std::string& file, Report& repo
 // The parts other record kinds share: the padded name, and the set from its header to its streams.
 bool readPaddedName(ByteReader& in, std::string& name);
 bool readTriangleSetBody(ByteReader& in, const std::string& file, Report& report, TriangleSetRecord& record);
-// Checks what ties the set together: indices, subset ranges, finite numbers, unit normals, the
-// bounding sphere.
+// Checks what ties the set together: indices, subsets that partition the index buffer, finite
+// numbers (streams and header), known vertex-format bits, unit normals, blend weights that add up
+// to 1, the bounding sphere.
 void checkTriangleSet(const TriangleSetRecord& record, const std::string& file, const std::string& place, Report& report);
 // The set as the exporter's XML element (what the Shapes section holds without binary files).
 std::string triangleSetXml(const TriangleSetRecord& record, bool isAttachment = false);

@@ -1,5 +1,6 @@
 #include "XmlShapes.h"
 
+#include "Numbers.h"
 #include "TriangleSetRecord.h"
 
 #include <cstdlib>
@@ -35,6 +36,24 @@ void readFormat(const XMLElement* vertices, TriangleSetRecord& record) {
     }
 }
 
+// An attribute that must hold an unsigned integer; false when it is missing or holds anything else.
+bool unsignedOf(const XMLElement* element, const char* attribute, std::uint32_t& value) {
+    const char* text = element->Attribute(attribute);
+    return text && parseUnsigned(text, value);
+}
+
+bool readBlendIndices(const XMLElement* v, TriangleSetRecord& record) {
+    std::vector<std::uint32_t> indices;
+    const char* text = v->Attribute("bi");
+    const unsigned count = record.has(0x100) ? 1 : 4;
+    if (!text || !parseUnsignedList(text, indices) || indices.size() != count) return false;
+    for (const std::uint32_t index : indices) {
+        if (index > 0xFF) return false;
+        record.blendIndices.push_back(std::uint8_t(index));
+    }
+    return true;
+}
+
 bool readVertex(const XMLElement* v, TriangleSetRecord& record) {
     static const char* const kUv[] = {"t0", "t1", "t2", "t3"};
     bool ok = floatsOf(v, "p", 3, record.positions);
@@ -42,25 +61,28 @@ bool readVertex(const XMLElement* v, TriangleSetRecord& record) {
     for (unsigned k = 0; k < record.uvSets(); ++k) ok = floatsOf(v, kUv[k], 2, record.uv[k]) && ok;
     if (record.has(0x20)) ok = floatsOf(v, "c", 4, record.colors) && ok;
     if (record.has(0x40) && !record.has(0x100)) ok = floatsOf(v, "bw", 4, record.blendWeights) && ok;
+    if (record.has(0x40)) ok = readBlendIndices(v, record) && ok;
     if (record.has(0x200)) ok = floatsOf(v, "g", 1, record.generic) && ok;
     return ok;
 }
 
 }  // namespace
 
-bool checkXmlTriangleSet(const XMLElement* set, const std::string& file, Report& report, std::uint32_t& shapeId) {
+bool checkXmlTriangleSet(const XMLElement* set, const std::string& file, Report& report, std::uint32_t& shapeId,
+                         std::uint32_t& blendIndexSpan) {
     const std::string place = lineOf(set) + (set->Attribute("name") ? " (" + std::string(set->Attribute("name")) + ")" : "");
-    if (!set->Attribute("shapeId")) {
-        report.error(file, place, "a shape without shapeId");
+    TriangleSetRecord record;
+    if (!unsignedOf(set, "shapeId", record.shapeId)) {
+        report.error(file, place, "a shape without a shapeId that is an unsigned number");
         return false;
     }
-    TriangleSetRecord record;
-    record.shapeId = shapeId = set->UnsignedAttribute("shapeId");
+    shapeId = record.shapeId;
     std::vector<float> center;
     if (floatsOf(set, "bvCenter", 3, center)) {
         for (int i = 0; i < 3; ++i) record.center[i] = center[std::size_t(i)];
         record.radius = set->FloatAttribute("bvRadius");
     }
+    record.vertexCompressionRange = set->FloatAttribute("vertexCompressionRange");
     const XMLElement* vertices = set->FirstChildElement("Vertices");
     const XMLElement* triangles = set->FirstChildElement("Triangles");
     const XMLElement* subsets = set->FirstChildElement("Subsets");
@@ -73,20 +95,34 @@ bool checkXmlTriangleSet(const XMLElement* set, const std::string& file, Report&
         if (!readVertex(v, record)) report.error(file, "v line " + std::to_string(v->GetLineNum()), "a vertex lacks an announced value");
         ++record.numVertices;
     }
-    if (record.numVertices != vertices->UnsignedAttribute("count")) report.error(file, place, "Vertices count differs from its v elements");
+    std::uint32_t count = 0;
+    if (!unsignedOf(vertices, "count", count) || record.numVertices != count) report.error(file, place, "Vertices count differs from its v elements");
+    std::vector<std::uint32_t> corners;
     for (const XMLElement* t = triangles->FirstChildElement("t"); t; t = t->NextSiblingElement("t")) {
-        std::vector<float> corners;
-        if (!floatsOf(t, "vi", 3, corners)) report.error(file, "t line " + std::to_string(t->GetLineNum()), "a triangle without three indices");
-        for (const float corner : corners) record.indices.push_back(corner < 0 ? 0xFFFFFFFFu : std::uint32_t(corner));
+        const char* text = t->Attribute("vi");
+        if (!text || !parseUnsignedList(text, corners) || corners.size() != 3) {
+            report.error(file, "t line " + std::to_string(t->GetLineNum()), "a triangle without three indices (unsigned decimal numbers)");
+            corners.assign(3, 0xFFFFFFFFu);
+        }
+        record.indices.insert(record.indices.end(), corners.begin(), corners.end());
     }
     record.numIndices = std::uint32_t(record.indices.size());
-    if (record.numIndices / 3 != triangles->UnsignedAttribute("count")) report.error(file, place, "Triangles count differs from its t elements");
+    if (!unsignedOf(triangles, "count", count) || record.numIndices / 3 != count) report.error(file, place, "Triangles count differs from its t elements");
+    static const char* const kDensities[] = {"uvDensity0", "uvDensity1", "uvDensity2", "uvDensity3"};
     for (const XMLElement* s = subsets->FirstChildElement("Subset"); s; s = s->NextSiblingElement("Subset")) {
-        record.subsets.push_back({s->UnsignedAttribute("firstVertex"), s->UnsignedAttribute("numVertices"),
-                                  s->UnsignedAttribute("firstIndex"), s->UnsignedAttribute("numIndices"), {0, 0, 0, 0}});
+        TriangleSetRecord::Subset subset{0, 0, 0, 0, {0, 0, 0, 0}};
+        if (!unsignedOf(s, "firstVertex", subset.firstVertex) || !unsignedOf(s, "numVertices", subset.numVertices) ||
+            !unsignedOf(s, "firstIndex", subset.firstIndex) || !unsignedOf(s, "numIndices", subset.numIndices)) {
+            report.error(file, "Subset line " + std::to_string(s->GetLineNum()), "a subset's ranges are not unsigned numbers");
+        }
+        for (unsigned k = 0; k < record.uvSets(); ++k) subset.uvDensity[k] = s->FloatAttribute(kDensities[k]);
+        record.subsets.push_back(subset);
     }
-    if (record.subsets.size() != subsets->UnsignedAttribute("count")) report.error(file, place, "Subsets count differs from its Subset elements");
+    if (!unsignedOf(subsets, "count", count) || record.subsets.size() != count) {
+        report.error(file, place, "Subsets count differs from its Subset elements");
+    }
     checkTriangleSet(record, file, place, report);
+    blendIndexSpan = record.blendIndexSpan();
     report.count("shapes");
     report.count("vertices", record.numVertices);
     report.count("triangles", record.numIndices / 3);

@@ -10,6 +10,8 @@
 
 // Checks one IndexedTriangleSet element of the Shapes section: counts against the data, indices,
 // subset ranges, finite numbers, unit normals, the bounding sphere. False when it has no shapeId.
-bool checkXmlTriangleSet(const tinyxml2::XMLElement* set, const std::string& file, Report& report, std::uint32_t& shapeId);
+// `blendIndexSpan` receives one more than its highest blend index (0 without).
+bool checkXmlTriangleSet(const tinyxml2::XMLElement* set, const std::string& file, Report& report, std::uint32_t& shapeId,
+                         std::uint32_t& blendIndexSpan);
 
 #endif
