@@ -13,6 +13,7 @@
 #include <climits>
 #include <cstdio>
 #include <iostream>
+#include <new>
 #include <string>
 
 namespace {
@@ -45,9 +46,7 @@ void printSummary(unsigned commandsRun, std::chrono::steady_clock::time_point st
                 static_cast<unsigned long long>(platform::filesPutInPlace()), emptyShapes.c_str(), seconds);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     // A file-size limit then fails the write that passes it, which the exporter reports and
     // cleans up, instead of killing the process with its temporary files left behind.
@@ -86,4 +85,19 @@ int main(int argc, char** argv) {
     if (!plugin.unload()) allSucceeded = false;
     printSummary(commandsRun, start);
     return allSucceeded ? 0 : 1;
+}
+
+}  // namespace
+
+// Running out of memory while loading a scene or in a command is a failed run with a message,
+// never an abort: what was being written is cleaned up as the failure unwinds.
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::cout.flush();
+        std::cerr << "q5xhost: out of memory" << (argc > 1 ? std::string(" with ") + mayahost::printableText(argv[1]) : std::string())
+                  << "; the run is stopped and nothing more is written\n";
+        return 1;
+    }
 }

@@ -10,6 +10,8 @@
 #include <maya/MGlobal.h>
 #include <maya/MPlug.h>
 
+#include <new>
+
 namespace {
 
 constexpr float kSquashedUvDensity = 0.0001f;
@@ -117,7 +119,13 @@ bool writeMeshShapes(const ShapeExportOptions& options, const ExportModel& model
                      CompanionRecordList& records) {
     for (const auto& entry : model.shapes) {
         if (!entry.second.shape.hasFn(MFn::kMesh)) continue;
-        if (!exportMeshShape(options, model, entry.second, xml, records)) return false;
+        try {
+            if (!exportMeshShape(options, model, entry.second, xml, records)) return false;
+        } catch (const std::bad_alloc&) {
+            // Name the mesh that did not fit; the command reports the failed export.
+            MGlobal::displayError(MString("q5xExport: Out of memory while exporting the mesh ") + pathNameOf(entry.second.shape).c_str());
+            throw;
+        }
     }
     return true;
 }

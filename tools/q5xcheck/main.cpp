@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 
 namespace {
@@ -47,7 +48,7 @@ const char* const kHelp =
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     bool json = false;
     CheckOptions options;
     std::string path;
@@ -78,4 +79,14 @@ int main(int argc, char** argv) {
     std::fputs(out.c_str(), options.dump ? stderr : stdout);
     if (!readable) return 2;
     return report.hasErrors() ? 1 : 0;
+}
+
+// A document or companion file too large for memory is a file that cannot be read: exit 2.
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::fputs("q5xcheck: out of memory while checking; the files are too large to check here\n", stderr);
+        return 2;
+    }
 }

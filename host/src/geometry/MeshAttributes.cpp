@@ -245,13 +245,12 @@ void applySetValues(const Node& node, const SetValues& sets, MeshData& mesh) {
     mesh.uvSets = std::move(uvSets);
     mesh.colorSets = std::move(colorSets);
     if (mesh.currentColorSet < 0 && !mesh.colorSets.empty()) mesh.currentColorSet = 0;
-    std::size_t count = 0;
     // Maya marks a normal that is not locked with a huge value; one the file leaves out is not locked either.
-    const std::vector<double> normals = denseElements(node, "normals", 3, count, kNotLocked);
-    for (std::size_t c = 0; c < count && c < mesh.cornerVertex.size(); ++c) {
-        mesh.lockedNormals.push_back({float(normals[3 * c]), float(normals[3 * c + 1]), float(normals[3 * c + 2])});
-    }
-    if (!mesh.lockedNormals.empty()) mesh.lockedNormals.resize(mesh.cornerVertex.size(), {kNotLocked, kNotLocked, kNotLocked});
+    forEachElement(node, "normals", 3, [&](std::size_t corner, const double* normal) {
+        if (corner >= mesh.cornerVertex.size()) return;
+        if (mesh.lockedNormals.empty()) mesh.lockedNormals.assign(mesh.cornerVertex.size(), {kNotLocked, kNotLocked, kNotLocked});
+        mesh.lockedNormals[corner] = {float(normal[0]), float(normal[1]), float(normal[2])};
+    });
     mesh.vertexNormalMethod = clampedInt(numberValue(node, {"vertexNormalMethod", "vnm"}, 3.0), 0, 3);
 }
 

@@ -31,12 +31,12 @@ Node* inputOf(const Node& node, std::initializer_list<const char*> keys) {
     return nullptr;
 }
 
+// Tweaks are sparse: only the moved points are stored.
 void addOffsets(const Node& node, const std::string& key, MeshData& mesh) {
-    std::size_t count = 0;
-    const std::vector<double> offsets = denseElements(node, key, 3, count);
-    for (std::size_t v = 0; v < count && v < mesh.points.size(); ++v) {
-        for (int k = 0; k < 3; ++k) mesh.points[v][std::size_t(k)] += offsets[3 * v + std::size_t(k)];
-    }
+    forEachElement(node, key, 3, [&](std::size_t v, const double* offset) {
+        if (v >= mesh.points.size()) return;
+        for (std::size_t k = 0; k < 3; ++k) mesh.points[v][k] += offset[k];
+    });
 }
 
 // Each polygon becomes its triangles; the new inner edges are smooth, so a planar face keeps
@@ -78,13 +78,12 @@ MMatrix matrixFrom(const double* values) {
 }
 
 // A matrix value of an element, or the identity.
-MMatrix matrixElement(const Node& node, std::initializer_list<const char*> keys, long index) {
-    for (const char* key : keys) {
-        std::size_t count = 0;
-        const std::vector<double> values = denseElements(node, key, 16, count);
-        if (index >= 0 && std::size_t(index) < count) return matrixFrom(&values[std::size_t(index) * 16]);
-    }
-    return MMatrix();
+MMatrix matrixElement(const Node& node, const std::string& key, long index) {
+    MMatrix matrix;
+    forEachElement(node, key, 16, [&](std::size_t element, const double* values) {
+        if (long(element) == index) matrix = matrixFrom(values);
+    });
+    return matrix;
 }
 
 std::array<double, 3> transformed(const std::array<double, 3>& p, const MMatrix& m) {
@@ -104,7 +103,7 @@ void deform(const Node& cluster, MeshData& mesh) {
         MDagPath path;
         MMatrix world;
         if (joint && MDagPath::getAPathTo(ObjectData::wrap(joint->source), path)) world = path.inclusiveMatrix();
-        skinning.push_back(matrixElement(cluster, {"bindPreMatrix"}, index) * world);
+        skinning.push_back(matrixElement(cluster, "bindPreMatrix", index) * world);
     }
     std::vector<double> weights;
     for (std::size_t v = 0; v < mesh.points.size(); ++v) {
@@ -155,7 +154,12 @@ std::unique_ptr<MeshData> HistoryEvaluator::output(Node& node, int depth) {
         return nullptr;
     }
     if (node.hasFn(MFn::kMesh)) return shapeOutput(node, depth);
-    if (auto created = createPolyPrimitive(node)) return created;
+    std::string refusal;
+    if (auto created = createPolyPrimitive(node, refusal)) return created;
+    if (!refusal.empty()) {
+        problem(refusal);
+        return nullptr;
+    }
     const std::string& type = node.typeName();
     if (type == "groupParts" || type == "groupId") {
         Node* input = inputOf(node, {"inputGeometry", "ig"});

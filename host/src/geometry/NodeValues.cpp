@@ -34,13 +34,12 @@ std::vector<double> numbersValue(const Node& node, std::initializer_list<const c
     return numbers;
 }
 
-std::vector<double> denseElements(const Node& node, const std::string& key, unsigned tuple, std::size_t& count,
-                                  double unset) {
+std::vector<double> denseElements(const Node& node, const std::string& key, unsigned tuple, std::size_t& count) {
     count = 0;
     const auto found = node.elements.find(key);
     if (found == node.elements.end()) return {};
     for (const ElementRange& range : found->second) count = std::max<std::size_t>(count, std::size_t(range.first) + range.count);
-    std::vector<double> values(count * tuple, unset);
+    std::vector<double> values(count * tuple, 0.0);
     for (const ElementRange& range : found->second) {
         const std::size_t available = range.data.count() / tuple;
         for (std::size_t e = 0; e < range.count && e < available; ++e) {

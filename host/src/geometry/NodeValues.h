@@ -22,10 +22,28 @@ inline int clampedInt(double value, int low, int high) {
 std::string textValue(const Node& node, std::initializer_list<const char*> names);
 // The numbers of the first value of `names` that the file set (a matrix, a tuple); empty without one.
 std::vector<double> numbersValue(const Node& node, std::initializer_list<const char*> names);
+// Calls `visit(index, values)` for each element of a multi attribute the file set, `values`
+// holding its `tuple` numbers; nothing is allocated for the elements the file left out, so a
+// sparse multi costs what it holds, not its highest index.
+template <typename Visit>
+void forEachElement(const Node& node, const std::string& key, unsigned tuple, Visit&& visit) {
+    const auto found = node.elements.find(key);
+    if (found == node.elements.end()) return;
+    double values[16];
+    if (tuple > 16) return;
+    for (const ElementRange& range : found->second) {
+        const std::size_t available = range.data.count() / tuple;
+        for (std::size_t e = 0; e < range.count && e < available; ++e) {
+            for (unsigned t = 0; t < tuple; ++t) values[t] = range.data.number(e * tuple + t);
+            visit(std::size_t(range.first) + e, static_cast<const double*>(values));
+        }
+    }
+}
+
 // The elements of a multi attribute as one dense array of `tuple` numbers per element, by
-// logical index; elements the file did not set hold `unset`. `count` is the number of elements.
-std::vector<double> denseElements(const Node& node, const std::string& key, unsigned tuple, std::size_t& count,
-                                  double unset = 0.0);
+// logical index, for arrays Maya keeps dense (points, edges, UVs); elements the file did not set
+// are zero. `count` is the number of elements.
+std::vector<double> denseElements(const Node& node, const std::string& key, unsigned tuple, std::size_t& count);
 
 }  // namespace mayahost
 

@@ -178,9 +178,37 @@ std::unique_ptr<MeshData> polyCube(const Node& node, bool uvs) {
     return mesh;
 }
 
+// The faces a creator's options ask for, counted before anything is built.
+std::uint64_t facesAskedFor(const Node& creator) {
+    const std::string& type = creator.typeName();
+    auto count = [&](const char* name, double fallback, int minimum) { return std::uint64_t(subdivisions(creator, name, fallback, minimum)); };
+    auto cap = [](std::uint64_t rings, std::uint64_t sides) { return rings == 0 ? 1 : rings * sides; };
+    if (type == "polyCube") {
+        const std::uint64_t w = count("subdivisionsWidth", 1, 1), h = count("subdivisionsHeight", 1, 1), d = count("subdivisionsDepth", 1, 1);
+        return 2 * (w * h + h * d + w * d);
+    }
+    if (type == "polyPlane") return count("subdivisionsWidth", 10, 1) * count("subdivisionsHeight", 10, 1);
+    if (type == "polySphere") return count("subdivisionsAxis", 20, 3) * count("subdivisionsHeight", 20, 2);
+    if (type == "polyTorus") return count("subdivisionsAxis", 20, 3) * count("subdivisionsHeight", 20, 3);
+    if (type == "polyCylinder" || type == "polyCone") {
+        const std::uint64_t sides = count("subdivisionsAxis", 20, 3);
+        const std::uint64_t caps = type == "polyCylinder" ? 2 * cap(count("subdivisionsCaps", 0, 0), sides) : cap(count("subdivisionsCap", 0, 0), sides);
+        return sides * count("subdivisionsHeight", 1, 1) + caps;
+    }
+    if (type == "polyPyramid" || type == "polyPrism") {
+        const std::uint64_t sides = count("numberOfSides", type == "polyPyramid" ? 4 : 3, 3);
+        const std::uint64_t caps = (type == "polyPrism" ? 2 : 1) * cap(count("subdivisionsCaps", 0, 0), sides);
+        return sides * count("subdivisionsHeight", 1, 1) + caps;
+    }
+    if (type == "polyPipe") {
+        return count("subdivisionsAxis", 20, 3) * (2 * count("subdivisionsHeight", 1, 1) + 2 * (count("subdivisionsCaps", 0, 0) + 1));
+    }
+    return 20;  // the platonic solids
+}
+
 }  // namespace
 
-std::unique_ptr<MeshData> createPolyPrimitive(const Node& creator) {
+std::unique_ptr<MeshData> createPolyPrimitive(const Node& creator, std::string& refusal) {
     using Creator = std::unique_ptr<MeshData> (*)(const Node&, bool);
     static const std::pair<const char*, Creator> kCreators[] = {
         {"polyCube", polyCube},       {"polyPlane", polyPlane},   {"polySphere", polySphere},
@@ -189,6 +217,12 @@ std::unique_ptr<MeshData> createPolyPrimitive(const Node& creator) {
         {"polyPlatonicSolid", polyPlatonicSolid}};
     for (const auto& entry : kCreators) {
         if (creator.typeName() != entry.first) continue;
+        const std::uint64_t faces = facesAskedFor(creator);
+        if (faces > kMaxCreatorFaces) {
+            refusal = "its creator " + creator.name + " asks for " + std::to_string(faces) + " faces; a creator builds at most " +
+                      std::to_string(kMaxCreatorFaces);
+            return nullptr;
+        }
         std::unique_ptr<MeshData> mesh = entry.second(creator, createsUvs(creator));
         orientToAxis(creator, *mesh);
         return mesh;

@@ -73,6 +73,12 @@ struct MaStatementReader::Target {
     std::int64_t size = -1;      // setAttr -s
 };
 
+bool MaStatementReader::failBeyondFile(int line, const std::string& attribute, std::int64_t index) {
+    return fail(line, "element " + std::to_string(index) + " of '" + attribute + "' lies beyond what a file of " +
+                          std::to_string(lexer_.size()) + " bytes can describe (at most " + std::to_string(elementLimit_) +
+                          " elements)");
+}
+
 bool MaStatementReader::readNumber(const MaToken& token, double& value) const {
     if (token.kind != MaToken::Kind::Word) return false;
     const std::string_view text = token.text;
@@ -125,6 +131,7 @@ bool MaStatementReader::parseSteps(Node& node, const std::string& path, int line
             if (!valid || first < 0 || first >= kMaxElements || (colon != std::string::npos && (last < first || last >= kMaxElements))) {
                 return fail(line, "bad element index in '" + path + "'");
             }
+            if (std::max(first, last) >= elementLimit_) return failBeyondFile(line, path, std::max(first, last));
             if (colon != std::string::npos) {
                 // A range ends the path, or stands before one multi child in the sparse form
                 // ".wl[0:9].w": per element a count, then that many (index, value) pairs.
@@ -229,6 +236,7 @@ bool MaStatementReader::readSparseElements(Target& target, MaToken& token) {
                 !readNumber(token, value) || !next(token)) {
                 return error_.empty() ? fail(token.line, "expected an (index, value) pair") : false;
             }
+            if (index >= double(elementLimit_)) return failBeyondFile(token.line, plugKey(weights, weights.size()), std::int64_t(index));
             PlugData data;
             data.numbers = {value};
             replaceNonFinite(target, data, token.line);

@@ -25,6 +25,7 @@ public:
     int line() const { return line_; }
     std::size_t position() const { return position_; }
     std::size_t remaining() const { return text_.size() - position_; }
+    std::size_t size() const { return text_.size(); }
 
     // The value of a string token, escapes resolved.
     static std::string unescape(std::string_view raw);

@@ -19,6 +19,9 @@ namespace {
 
 // Names longer than this are not names; they come from corrupt files.
 constexpr std::size_t kMaxNameLength = 4096;
+// Element indices below this are always accepted, however small the file: a sparse multi (a
+// tweak on one point of a big primitive) may name such an element alone.
+constexpr std::int64_t kSparseIndexFloor = std::int64_t(1) << 20;
 
 bool isValidUtf8(const std::string& text) {
     std::size_t i = 0;
@@ -80,7 +83,8 @@ bool parseTimeUnit(const std::string& name, MTime::Unit& unit) {
 }  // namespace
 
 MaStatementReader::MaStatementReader(std::string_view text, std::string fileName, Scene& scene)
-    : lexer_(text), fileName_(std::move(fileName)), scene_(scene), angleFactor_(M_PI / 180.0) {}
+    : lexer_(text), fileName_(std::move(fileName)), scene_(scene), angleFactor_(M_PI / 180.0),
+      elementLimit_(std::max<std::int64_t>(kSparseIndexFloor, std::int64_t(text.size() / 2))) {}
 
 bool MaStatementReader::fail(int line, const std::string& message) {
     if (error_.empty()) error_ = fileName_ + ":" + std::to_string(line) + ": " + message;

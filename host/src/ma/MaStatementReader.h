@@ -32,6 +32,7 @@ private:
     // Lexing with the error recorded; false ends the load.
     bool next(MaToken& token);
     bool fail(int line, const std::string& message);
+    bool failBeyondFile(int line, const std::string& attribute, std::int64_t index);
     void warn(int line, const std::string& message);
     void warnOnce(const std::string& key, int line, const std::string& message);
 
@@ -77,6 +78,9 @@ private:
     std::string error_;
     Node* current_ = nullptr;
     double angleFactor_;  // file angles to radians
+    // The highest element index this file may name: an element costs its index in memory
+    // wherever arrays are dense, and a file cannot describe more elements than it has bytes.
+    std::int64_t elementLimit_;
     std::set<std::string> warned_;
     std::map<std::string, std::string> pluginTypes_;  // node type to the plug-in a "requires" names for it
 };
