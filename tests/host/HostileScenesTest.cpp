@@ -6,10 +6,15 @@
 
 #include "support/TempFolder.h"
 
+#include <maya/MFloatVectorArray.h>
 #include <maya/MFnDependencyNode.h>
+#include <maya/MFnMesh.h>
+#include <maya/MPointArray.h>
 #include <maya/MItDag.h>
 #include <maya/MPlug.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <unistd.h>
 
@@ -135,4 +140,81 @@ TEST_F(SceneTest, NumbersBeyondATypesRangeReadAsItsNearestValue) {
     EXPECT_EQ(asInt, std::numeric_limits<int>::max());
     EXPECT_EQ(asShort, std::numeric_limits<short>::max());
     EXPECT_EQ(asFloat, std::numeric_limits<float>::max());
+}
+
+TEST_F(SceneTest, ASparseIndexCostsWhatTheFileCanDescribe) {
+    // One element at index 268435455 would be gigabytes in a dense array: a 200-byte file cannot
+    // describe so many, so the load fails naming the attribute; a tweak on point 999999 of a file
+    // that describes no such point (but within the floor every file has) costs nothing.
+    std::string error;
+    for (const char* attribute : {".vt[268435455]\" -type \"float3\" 1 2 3", ".pt[268435455]\" -type \"float3\" 1 2 3",
+                                  ".n[268435455]\" -type \"float3\" 0 0 1"}) {
+        EXPECT_FALSE(loadText(kHeader + "createNode mesh -n \"m\";\n\tsetAttr \"" + attribute + ";\n" + kEnd, error)) << attribute;
+        EXPECT_NE(error.find("hostile.ma:4: element 268435455 of '"), std::string::npos) << error;
+        EXPECT_NE(error.find("' lies beyond what a file of "), std::string::npos) << error;
+    }
+    EXPECT_FALSE(loadText(kHeader + "createNode skinCluster -n \"s\";\n\tsetAttr \".wl[0:0].w\" 1 268435455 1;\n" + kEnd, error));
+    EXPECT_NE(error.find("element 268435455 of 'weightList[0].weights"), std::string::npos) << error;
+    ASSERT_TRUE(loadText(kHeader + "createNode transform -n \"t\";\ncreateNode mesh -n \"tShape\" -p \"t\";\n"
+                                   "\tsetAttr -s 3 \".vt[0:2]\"  0 0 0 1 0 0 0 1 0;\n\tsetAttr \".pt[999999]\" -type \"float3\" 5 5 5;\n"
+                                   "\tsetAttr \".n[999999]\" -type \"float3\" 1 0 0;\n"
+                                   "\tsetAttr -s 3 \".ed[0:2]\"  0 1 0 1 2 0 2 0 0;\n\tsetAttr \".fc[0]\" -type \"polyFaces\" f 3 0 1 2;\n" +
+                                   kEnd,
+                               error))
+        << error;
+    MPointArray points;
+    MFnMesh(path("tShape").node()).getPoints(points);
+    EXPECT_EQ(points.length(), 3u);
+    EXPECT_EQ(points[2].y, 1.0);
+}
+
+TEST_F(SceneTest, CreatorsAskingForTooMuchAreRefusedByName) {
+    // 4096 subdivisions each way: a cube of 100 million faces, a plane of 16.8 million.
+    std::string error;
+    ASSERT_TRUE(loadText(kHeader + "createNode transform -n \"box\";\ncreateNode mesh -n \"boxShape\" -p \"box\";\n"
+                                   "createNode polyCube -n \"huge\";\n\tsetAttr \".sw\" 4096;\n\tsetAttr \".sh\" 4096;\n\tsetAttr \".sd\" 4096;\n"
+                                   "connectAttr \"huge.out\" \"boxShape.i\";\n"
+                                   "createNode transform -n \"floor\";\ncreateNode mesh -n \"floorShape\" -p \"floor\";\n"
+                                   "createNode polyPlane -n \"wide\";\n\tsetAttr \".sw\" 5000;\n\tsetAttr \".sh\" 5000;\n"
+                                   "connectAttr \"wide.out\" \"floorShape.i\";\n" + kEnd,
+                         error))
+        << error;
+    EXPECT_EQ(MFnMesh(path("boxShape").node()).numPolygons(), 0);
+    EXPECT_EQ(MFnMesh(path("floorShape").node()).numPolygons(), 0);
+    const std::vector<std::string> texts = warnings();
+    EXPECT_NE(std::find(texts.begin(), texts.end(),
+                        "mesh boxShape: its creator huge asks for 100663296 faces; a creator builds at most 12000000"),
+              texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(),
+                        "mesh floorShape: its creator wide asks for 16777216 faces; a creator builds at most 12000000"),
+              texts.end());
+    EXPECT_EQ(mayahost::meshesWithoutGeometry(), 2u);
+}
+
+TEST_F(SceneTest, NormalsAreUnitWhateverTheFileLocksOrTheFacesAre) {
+    // A square of two triangles (one of no area, its three points on a line) with locked normals
+    // on some corners: one unset between set ones, a locked (0, 0, 0) and a locked (1e9, 0, 0).
+    // Expected: unset and zero ones are computed (the square faces +Z, so +Z), the huge one is
+    // normalised, and the flat triangle's corners take the normal of their neighbours or, alone,
+    // still a unit one.
+    std::string error;
+    ASSERT_TRUE(loadText(kHeader + "createNode transform -n \"q\";\ncreateNode mesh -n \"qShape\" -p \"q\";\n"
+                                   "\tsetAttr -s 6 \".vt[0:5]\"  0 0 0 1 0 0 1 1 0  5 0 0 6 0 0 7 0 0;\n"
+                                   "\tsetAttr -s 6 \".ed[0:5]\"  0 1 1 1 2 1 2 0 1  3 4 1 4 5 1 5 3 1;\n"
+                                   "\tsetAttr \".fc[0:1]\" -type \"polyFaces\" f 3 0 1 2 f 3 3 4 5;\n"
+                                   "\tsetAttr \".n[0]\" -type \"float3\" 1e9 0 0;\n\tsetAttr \".n[2]\" -type \"float3\" 0 0 0;\n" +
+                                   kEnd,
+                         error))
+        << error;
+    MFloatVectorArray normals;
+    MFnMesh(path("qShape").node()).getNormals(normals);
+    ASSERT_EQ(normals.length(), 6u);
+    const float expected[6][3] = {{1, 0, 0}, {0, 0, 1}, {0, 0, 1}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
+    for (unsigned i = 0; i < normals.length(); ++i) {
+        EXPECT_NEAR(std::sqrt(normals[i].x * normals[i].x + normals[i].y * normals[i].y + normals[i].z * normals[i].z), 1.0f, 1e-6f) << i;
+        if (i < 3) {
+            EXPECT_FLOAT_EQ(normals[i].x, expected[i][0]) << i;
+            EXPECT_FLOAT_EQ(normals[i].z, expected[i][2]) << i;
+        }
+    }
 }

@@ -73,3 +73,25 @@ TEST(HostileExport, EscapeSequencesFromAScenePrintEscaped) {
     EXPECT_EQ(run.output.find('\x07'), std::string::npos);
     EXPECT_NE(run.output.find("no node named '\\x1b[2J\\x1b]0;owned\\x07ghost'"), std::string::npos) << run.output;
 }
+
+TEST(HostileExport, RunningOutOfMemoryFailsTheExportWithAMessage) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves more address space than the limit allows";
+#else
+    // A plane of 8 million triangles under a 1 GB address-space limit: the export cannot be had.
+    TempFolder folder;
+    const std::string scene = folder.file("plane.ma");
+    std::ofstream(scene) << kHeader
+                         << "createNode transform -n \"floor\";\ncreateNode mesh -n \"floorShape\" -p \"floor\";\n"
+                            "createNode polyPlane -n \"wide\";\n\tsetAttr \".sw\" 2000;\n\tsetAttr \".sh\" 2000;\n"
+                            "connectAttr \"wide.out\" \"floorShape.i\";\n// End of plane.ma\n";
+    const HostRun run = runHost({scene, "-c", "Q5XExporter -shapes -normals -uvs -f \"" + folder.file("out.q5x") + "\""},
+                                "ulimit -v 1000000;");
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_NE(run.output.find("// Error: q5xExport: Out of memory while exporting the mesh floorShape //"), std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("// Error: q5xExport: Out of memory while exporting " + scene + "; nothing was written //"),
+              std::string::npos);
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"plane.ma"}));
+#endif
+}
