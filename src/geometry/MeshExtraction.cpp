@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace {
 
@@ -77,6 +78,31 @@ void transformNormal(const MFloatMatrix& m, float (&n)[3]) {
 struct VertexSkin {
     float weights[4] = {0, 0, 0, 0};
     std::uint8_t indices[4] = {0, 0, 0, 0};
+};
+
+// The position of a mesh vertex in its polygon's vertex list (normals, UVs and colours are
+// addressed by it): a search for the few corners of most polygons, a table for big ones, so that a
+// polygon of 100,000 corners costs no more than its corners.
+class FaceRelativeIndex {
+public:
+    explicit FaceRelativeIndex(const MIntArray& vertices) : vertices_(vertices) {
+        if (vertices.length() <= kSearchLimit) return;
+        for (unsigned i = vertices.length(); i-- > 0;) positions_[vertices[i]] = int(i);
+    }
+    int operator()(int vertex) const {
+        if (vertices_.length() <= kSearchLimit) {
+            int local = 0;
+            while (local < int(vertices_.length()) && vertices_[unsigned(local)] != vertex) ++local;
+            return local;
+        }
+        const auto found = positions_.find(vertex);
+        return found == positions_.end() ? int(vertices_.length()) : found->second;
+    }
+
+private:
+    static constexpr unsigned kSearchLimit = 16;
+    const MIntArray& vertices_;
+    std::unordered_map<int, int> positions_;
 };
 
 // A point beyond single precision (1e39 in a file) or a NaN would make every later step (welding,
@@ -231,14 +257,14 @@ bool extractMeshTriangles(const MFnMesh& mesh, const MFnSkinCluster* skin, const
         std::uint32_t material = shader < 0 ? 0u : std::uint32_t(shader);
         if (materialRemap && material < materialRemap->size()) material = (*materialRemap)[material];
         polygons.getVertices(polygonVertices);
+        const FaceRelativeIndex faceRelative(polygonVertices);
         int count = 0;
         polygons.numTriangles(count);
         for (int t = 0; t < count; ++t) {
             if (!polygons.getTriangle(t, trianglePoints, triangleVertices, MSpace::kObject)) continue;
             BuildTriangle triangle{{0, 0, 0}, material, 1};
             for (int k = 0; k < 3; ++k) {
-                int local = 0;
-                while (local < int(polygonVertices.length()) && polygonVertices[unsigned(local)] != triangleVertices[unsigned(k)]) ++local;
+                const int local = faceRelative(triangleVertices[unsigned(k)]);
                 BuildVertex vertex{};
                 const MPoint& p = points[unsigned(triangleVertices[unsigned(k)])];
                 vertex.position[0] = float(p.x * flags.unitScale);

@@ -1,6 +1,8 @@
 // Polygons as the stand-in triangulates them: concave outlines and holes.
 #include "SceneFixture.h"
 
+#include "geometry/MeshData.h"
+
 #include <maya/MFnMesh.h>
 #include <maya/MItMeshPolygon.h>
 #include <maya/MFloatVectorArray.h>
@@ -205,5 +207,59 @@ TEST_F(SceneTest, CreatorsTurnTheirUpAxisToTheAxisOption) {
             EXPECT_NEAR(extent[k], c.extent[k], 1e-12) << c.axis << " axis " << k;
             EXPECT_NEAR(normal[k], c.normal[k], 1e-6f) << c.axis << " axis " << k;
         }
+    }
+}
+
+namespace {
+
+// A face of the XY plane: a `columns` x `rows` grid of unit holes two apart inside an outline
+// around them, the holes turning either way. Its area is the outline's less one per hole.
+struct HoledFace {
+    std::vector<std::array<double, 3>> points;
+    std::vector<std::uint32_t> loopStarts;
+    double area;
+};
+
+HoledFace holedFace(int columns, int rows) {
+    HoledFace face;
+    const double width = 2.0 * columns + 1, height = 2.0 * rows + 1;
+    face.points = {{0, 0, 0}, {width, 0, 0}, {width, height, 0}, {0, height, 0}};
+    face.loopStarts = {0};
+    for (int j = 0; j < rows; ++j) {
+        for (int i = 0; i < columns; ++i) {
+            face.loopStarts.push_back(std::uint32_t(face.points.size()));
+            const double x = 2.0 * i + 1, y = 2.0 * j + 1;
+            std::vector<std::array<double, 3>> square = {{x, y, 0}, {x, y + 1, 0}, {x + 1, y + 1, 0}, {x + 1, y, 0}};
+            if ((i + j) % 2) std::reverse(square.begin(), square.end());
+            face.points.insert(face.points.end(), square.begin(), square.end());
+        }
+    }
+    face.loopStarts.push_back(std::uint32_t(face.points.size()));
+    face.area = width * height - columns * rows;
+    return face;
+}
+
+}  // namespace
+
+TEST(Triangulation, ManyHolesGiveTrianglesThatNeitherOverlapNorFold) {
+    // Two holes in one column, a 2 x 2 grid, and 40 x 25 holes: if no triangle runs across a hole
+    // or folds over, the signed area (each triangle counted with its turn) equals the unsigned one
+    // and the face's own.
+    for (const auto& size : std::vector<std::pair<int, int>>{{1, 2}, {2, 2}, {40, 25}}) {
+        const HoledFace face = holedFace(size.first, size.second);
+        const std::vector<std::uint32_t> triangles = mayahost::triangulatePolygon(face.points, face.loopStarts);
+        double signedArea = 0, unsignedArea = 0;
+        for (std::size_t t = 0; t + 2 < triangles.size(); t += 3) {
+            const auto& a = face.points[triangles[t]];
+            const auto& b = face.points[triangles[t + 1]];
+            const auto& c = face.points[triangles[t + 2]];
+            const double area = 0.5 * ((b[0] - a[0]) * (c[1] - a[1]) - (b[1] - a[1]) * (c[0] - a[0]));
+            signedArea += area;
+            unsignedArea += std::fabs(area);
+        }
+        EXPECT_NEAR(signedArea, face.area, 1e-6) << size.first << " x " << size.second;
+        EXPECT_NEAR(unsignedArea, face.area, 1e-6) << size.first << " x " << size.second;
+        // A polygon of n corners and h holes is n + 2h - 2 triangles.
+        EXPECT_EQ(triangles.size() / 3, face.points.size() + 2 * (face.loopStarts.size() - 2) - 2);
     }
 }
