@@ -79,6 +79,7 @@ public:
 
 private:
     friend class MPlugAccess;
+    const std::vector<std::int64_t>* existingIndices() const;
     mayahost::ObjectData* node_;
     // Attribute and logical index (-1 when not an element) of each step from the top-level attribute.
     std::vector<std::pair<mayahost::ObjectData*, std::int64_t>> steps_;

@@ -125,7 +125,7 @@ unsigned int MFnSkinCluster::influenceObjects(MDagPathArray& paths, MStatus* Ret
     Node* node = asNode(object_);
     setStatus(ReturnStatus, node);
     if (!node) return 0;
-    for (const long index : influenceIndices(*node)) {
+    for (const std::int64_t index : influenceIndices(*node)) {
         const Connection* connection = Scene::current().incoming(*node, "matrix[" + std::to_string(index) + "]");
         MDagPath path;
         if (connection && MDagPath::getAPathTo(objectOf(connection->source), path)) paths.append(path);
@@ -139,7 +139,7 @@ MStatus MFnSkinCluster::getWeights(const MDagPath&, const MObject& components, M
     Node* node = asNode(object_);
     const auto* vertex = dynamic_cast<const VertexComponent*>(ObjectData::unwrap(components));
     if (!node || !vertex) return MStatus::kFailure;
-    const std::vector<long> influences = influenceIndices(*node);
+    const std::vector<std::int64_t>& influences = influenceIndices(*node);
     influenceCount = unsigned(influences.size());
     std::vector<double> values;
     vertexWeights(*node, vertex->vertex, influences, values);

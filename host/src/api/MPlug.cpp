@@ -249,14 +249,17 @@ bool MPlug::isConnected(MStatus* ReturnStatus) const {
     return connectedTo(connected, true, true, ReturnStatus) && connected.length() > 0;
 }
 
-unsigned int MPlug::getExistingArrayAttributeIndices(MIntArray& indices, MStatus* ReturnStatus) const {
-    indices.clear();
+// The logical indices of a multi's existing elements: set by the file (in ranges, or child by
+// child) or connected. Found once per change of the scene's values and connections, so that a loop
+// over the elements by physical index stays linear.
+const std::vector<std::int64_t>* MPlug::existingIndices() const {
     Node* node = static_cast<Node*>(node_);
-    if (!node || !isArray()) {
-        setStatus(ReturnStatus, false);
-        return 0;
-    }
+    if (!node || !isArray()) return nullptr;
     const std::vector<PlugStep> steps = MPlugAccess::steps(*this);
+    const std::string prefix = plugKey(steps, steps.size()) + "[";
+    Node::IndexCache& cache = node->indexCaches["elements:" + prefix];
+    const std::uint64_t generation = Scene::current().valueGeneration();
+    if (cache.stamp == generation) return &cache.indices;
     std::set<std::int64_t> found;
     const auto elements = node->elements.find(arrayKey(steps, steps.size() - 1));
     if (elements != node->elements.end()) {
@@ -264,26 +267,33 @@ unsigned int MPlug::getExistingArrayAttributeIndices(MIntArray& indices, MStatus
             for (std::uint32_t i = 0; i < range.count; ++i) found.insert(range.first + i);
         }
     }
-    // Elements set child by child, or connected, exist too.
-    const std::string prefix = plugKey(steps, steps.size()) + "[";
     auto collect = [&](const std::string& key) {
         if (key.compare(0, prefix.size(), prefix) == 0) found.insert(std::atoll(key.c_str() + prefix.size()));
     };
     for (const auto& entry : node->values) collect(entry.first);
     for (const auto& entry : node->elements) collect(entry.first);
-    for (const Connection* found : Scene::current().connectionsOf(*node)) {
-        const Connection& connection = *found;
-        if (connection.source == node) collect(connection.sourceKey);
-        if (connection.destination == node) collect(connection.destinationKey);
+    for (const Connection* connection : Scene::current().connectionsOf(*node)) {
+        if (connection->source == node) collect(connection->sourceKey);
+        if (connection->destination == node) collect(connection->destinationKey);
     }
-    for (std::int64_t index : found) indices.append(static_cast<int>(index));
-    setStatus(ReturnStatus, true);
+    cache.indices.assign(found.begin(), found.end());
+    cache.stamp = generation;
+    return &cache.indices;
+}
+
+unsigned int MPlug::getExistingArrayAttributeIndices(MIntArray& indices, MStatus* ReturnStatus) const {
+    indices.clear();
+    const std::vector<std::int64_t>* existing = existingIndices();
+    setStatus(ReturnStatus, existing != nullptr);
+    if (!existing) return 0;
+    for (const std::int64_t index : *existing) indices.append(static_cast<int>(index));
     return indices.length();
 }
 
 unsigned int MPlug::numElements(MStatus* ReturnStatus) const {
-    MIntArray indices;
-    return getExistingArrayAttributeIndices(indices, ReturnStatus);
+    const std::vector<std::int64_t>* existing = existingIndices();
+    setStatus(ReturnStatus, existing != nullptr);
+    return existing ? static_cast<unsigned int>(existing->size()) : 0;
 }
 
 MPlug MPlug::elementByLogicalIndex(unsigned int logicalIndex, MStatus* ReturnStatus) const {
@@ -295,10 +305,10 @@ MPlug MPlug::elementByLogicalIndex(unsigned int logicalIndex, MStatus* ReturnSta
 }
 
 MPlug MPlug::elementByPhysicalIndex(unsigned int physicalIndex, MStatus* ReturnStatus) const {
-    MIntArray indices;
-    getExistingArrayAttributeIndices(indices);
-    setStatus(ReturnStatus, physicalIndex < indices.length());
-    return physicalIndex < indices.length() ? elementByLogicalIndex(static_cast<unsigned int>(indices[physicalIndex])) : MPlug();
+    const std::vector<std::int64_t>* existing = existingIndices();
+    const bool ok = existing && physicalIndex < existing->size();
+    setStatus(ReturnStatus, ok);
+    return ok ? elementByLogicalIndex(static_cast<unsigned int>((*existing)[physicalIndex])) : MPlug();
 }
 
 unsigned int MPlug::logicalIndex(MStatus* ReturnStatus) const {

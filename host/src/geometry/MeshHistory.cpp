@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <set>
+#include <unordered_map>
 
 namespace mayahost {
 
@@ -77,13 +78,11 @@ MMatrix matrixFrom(const double* values) {
     return m;
 }
 
-// A matrix value of an element, or the identity.
-MMatrix matrixElement(const Node& node, const std::string& key, long index) {
-    MMatrix matrix;
-    forEachElement(node, key, 16, [&](std::size_t element, const double* values) {
-        if (long(element) == index) matrix = matrixFrom(values);
-    });
-    return matrix;
+// The matrices of a multi by element index (read once: a cluster may have thousands).
+std::unordered_map<std::int64_t, MMatrix> matrixElements(const Node& node, const std::string& key) {
+    std::unordered_map<std::int64_t, MMatrix> matrices;
+    forEachElement(node, key, 16, [&](std::size_t element, const double* values) { matrices[std::int64_t(element)] = matrixFrom(values); });
+    return matrices;
 }
 
 std::array<double, 3> transformed(const std::array<double, 3>& p, const MMatrix& m) {
@@ -97,13 +96,15 @@ void deform(const Node& cluster, MeshData& mesh) {
     const double envelope = numberValue(cluster, {"envelope", "en"}, 1.0);
     if (envelope == 0.0) return;
     std::vector<MMatrix> skinning;
-    const std::vector<long> influences = influenceIndices(cluster);
-    for (const long index : influences) {
+    const std::vector<std::int64_t> influences = influenceIndices(cluster);
+    const std::unordered_map<std::int64_t, MMatrix> bindPreMatrices = matrixElements(cluster, "bindPreMatrix");
+    for (const std::int64_t index : influences) {
         const Connection* joint = Scene::current().incoming(cluster, "matrix[" + std::to_string(index) + "]");
         MDagPath path;
         MMatrix world;
         if (joint && MDagPath::getAPathTo(ObjectData::wrap(joint->source), path)) world = path.inclusiveMatrix();
-        skinning.push_back(matrixElement(cluster, "bindPreMatrix", index) * world);
+        const auto bindPreMatrix = bindPreMatrices.find(index);
+        skinning.push_back((bindPreMatrix == bindPreMatrices.end() ? MMatrix() : bindPreMatrix->second) * world);
     }
     std::vector<double> weights;
     for (std::size_t v = 0; v < mesh.points.size(); ++v) {

@@ -89,6 +89,14 @@ public:
     std::uint8_t pathsCounted = 0;
     std::uint64_t underworldKnownAt = 0;
     bool inUnderworld = false;
+    // Indices derived from the values and connections (the existing elements of a multi, the
+    // connected influences of a deformer), by what they index; valid while the scene's value
+    // generation is `stamp`, so that a loop over a multi's elements reads them once.
+    struct IndexCache {
+        std::uint64_t stamp = 0;
+        std::vector<std::int64_t> indices;
+    };
+    mutable std::unordered_map<std::string, IndexCache> indexCaches;
     // A mesh's evaluated geometry, valid while the scene's value generation is this one.
     std::shared_ptr<const MeshData> meshCache;
     std::uint64_t meshCacheStamp = 0;

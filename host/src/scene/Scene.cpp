@@ -299,6 +299,8 @@ const Connection* Scene::incoming(const Node& destination, const std::string& ke
 }
 
 void Scene::connect(Node& source, const std::string& sourceKey, Node& destination, const std::string& destinationKey) {
+    // What a plug reads (and which elements exist) can change with its connections.
+    ++valueGeneration_;
     // A destination plug has one incoming connection; a new one replaces it (as connectAttr -f).
     const auto found = destination.incoming.find(destinationKey);
     if (found != destination.incoming.end()) {
