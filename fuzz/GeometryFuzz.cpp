@@ -55,7 +55,7 @@ bool consistent(const IndexedTriangleSet& set) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;
     MeshBuildBuffer buffer;
-    buffer.vertexFormat = kVertexNormal | kVertexUv0 | kVertexColor | ((data[0] & 1) ? kVertexTangent : 0);
+    buffer.vertexFormat = kVertexNormal | kVertexUv0 | kVertexColor | ((data[0] & 1) ? std::uint32_t(kVertexTangent) : 0u);
     for (std::size_t offset = 1; offset + kBytesPerTriangle <= size; offset += kBytesPerTriangle) {
         const auto first = static_cast<std::uint32_t>(buffer.vertices.size());
         for (int c = 0; c < 3; ++c) buffer.vertices.push_back(cornerOf(data + offset + c * kBytesPerCorner));

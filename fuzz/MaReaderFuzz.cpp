@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (!node->hasFn(MFn::kMesh)) continue;
             const mayahost::MeshData* mesh = mayahost::meshDataOf(*node);
             if (!mesh) continue;
-            mesh->cornerNormals();
+            mesh->normals();
             for (std::size_t p = 0; p < mesh->polygonCount(); ++p) {
                 for (std::size_t t = 0; t < mesh->triangleCount(p); ++t) mesh->triangleCorner(p, t, 2);
             }

@@ -54,6 +54,9 @@ struct MeshBuildBuffer {
     std::vector<BuildVertex> vertices;
     std::vector<BuildTriangle> triangles;
     std::uint32_t vertexFormat = 0;
+    // Every record differs from every other (extraction kept repeated corners once): welding then
+    // expects as many classes as records.
+    bool distinctRecords = false;
 };
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "CreateIndexedTriangleSet.h"
 #include "Tangents.h"
+#include "VertexClasses.h"
 #include "Weld.h"
 
 #include <maya/MColorArray.h>
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <unordered_map>
 
 namespace {
@@ -214,7 +216,6 @@ bool extractMeshTriangles(const MFnMesh& mesh, const MFnSkinCluster* skin, const
         triangleCount += count;
     }
     buffer.triangles.reserve(buffer.triangles.size() + std::size_t(triangleCount));
-    buffer.vertices.reserve(buffer.vertices.size() + 3 * std::size_t(triangleCount));
 
     MPointArray points;
     mesh.getPoints(points, MSpace::kObject);
@@ -248,6 +249,16 @@ bool extractMeshTriangles(const MFnMesh& mesh, const MFnSkinCluster* skin, const
 
     bool incompleteColors = false;
     bool nonFinite = false;
+    // Tangents are computed per corner later; without them a corner that repeats another's record
+    // is kept once (a grid's inner vertex is six corners).
+    std::optional<IdenticalRecords> identical;
+    if (!(format & kVertexTangent)) identical.emplace(buffer.vertices);
+    buffer.distinctRecords = identical && buffer.vertices.empty();
+    // One record per corner with tangents; without them about one per Maya vertex (seams and hard
+    // edges add some; the buffer grows for them).
+    const std::size_t mayaVertices = std::size_t(std::max(0, mesh.numVertices()));
+    const std::size_t expectedRecords = identical ? mayaVertices + mayaVertices / 8 : 3 * std::size_t(triangleCount);
+    buffer.vertices.reserve(buffer.vertices.size() + expectedRecords);
     MIntArray polygonVertices;
     MPointArray trianglePoints;
     MIntArray triangleVertices;
@@ -301,8 +312,13 @@ bool extractMeshTriangles(const MFnMesh& mesh, const MFnSkinCluster* skin, const
                     }
                 }
                 if (replaceNonFinite(vertex)) nonFinite = true;
-                triangle.indices[k] = std::uint32_t(buffer.vertices.size());
+                auto index = std::uint32_t(buffer.vertices.size());
                 buffer.vertices.push_back(vertex);
+                if (identical) {
+                    const std::uint32_t first = identical->find(index);
+                    if (first != index) buffer.vertices.pop_back(), index = first;
+                }
+                triangle.indices[k] = index;
             }
             buffer.triangles.push_back(triangle);
         }

@@ -67,15 +67,15 @@ bool sameAttributeBits(const BuildVertex& a, const BuildVertex& b) {
            std::memcmp(bytesOf(a) + kTailOffset, bytesOf(b) + kTailOffset, kTailBytes) == 0;
 }
 
-// Sized for a quarter of the corners being distinct, the usual share in a triangle soup; the
-// table is kept at most half full.
-VertexClasses::VertexClasses(const std::vector<BuildVertex>& vertices) : vertices_(vertices) {
+// Sized for the classes expected, so that neither the table (kept at most half full) nor the
+// class list grows on the way.
+VertexClasses::VertexClasses(const std::vector<BuildVertex>& vertices, std::size_t expectedClasses) : vertices_(vertices) {
     std::size_t capacity = 16;
-    while (capacity < vertices.size() / 2) capacity *= 2;
+    while (capacity < 2 * expectedClasses) capacity *= 2;
     slots_.assign(capacity, kEmptySlot);
     mask_ = capacity - 1;
-    classes_.reserve(vertices.size() / 4);
-    hashes_.reserve(vertices.size() / 4);
+    classes_.reserve(expectedClasses);
+    hashes_.reserve(expectedClasses);
 }
 
 std::size_t VertexClasses::findSlot(std::uint64_t hash, const BuildVertex& vertex) const {
@@ -119,5 +119,34 @@ void VertexClasses::grow() {
         std::size_t slot = hash & mask_;
         while (slots_[slot] != kEmptySlot) slot = (slot + 1) & mask_;
         slots_[slot] = slotValue(hash, number);
+    }
+}
+
+std::uint32_t IdenticalRecords::find(std::uint32_t vertex) {
+    const BuildVertex& record = vertices_[vertex];
+    const std::uint64_t hash = hashOf(record);
+    std::size_t slot = hash & mask_;
+    for (; slots_[slot] != kEmptySlot; slot = (slot + 1) & mask_) {
+        const std::uint64_t value = slots_[slot];
+        const BuildVertex& other = vertices_[std::uint32_t(value)];
+        if (slotValue(hash, 0) == (value & 0xFFFFFFFF00000000ull) && sameClass(other, record) &&
+            std::memcmp(other.tangent, record.tangent, sizeof record.tangent) == 0) {
+            return std::uint32_t(value);
+        }
+    }
+    slots_[slot] = slotValue(hash, vertex);
+    if (2 * ++used_ > slots_.size()) grow();
+    return vertex;
+}
+
+void IdenticalRecords::grow() {
+    std::vector<std::uint64_t> old(2 * slots_.size(), kEmptySlot);
+    old.swap(slots_);
+    mask_ = slots_.size() - 1;
+    for (const std::uint64_t value : old) {
+        if (value == kEmptySlot) continue;
+        std::size_t slot = hashOf(vertices_[std::uint32_t(value)]) & mask_;
+        while (slots_[slot] != kEmptySlot) slot = (slot + 1) & mask_;
+        slots_[slot] = value;
     }
 }

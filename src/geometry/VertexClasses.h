@@ -24,7 +24,7 @@ bool sameAttributeBits(const BuildVertex& a, const BuildVertex& b);
 // Numbers the classes in the order of their first corners.
 class VertexClasses {
 public:
-    explicit VertexClasses(const std::vector<BuildVertex>& vertices);
+    VertexClasses(const std::vector<BuildVertex>& vertices, std::size_t expectedClasses);
 
     // The class of `vertex`, created when the vertex is the first of it.
     std::uint32_t add(std::uint32_t vertex);
@@ -39,6 +39,25 @@ private:
     std::size_t mask_;
     std::vector<VertexClass> classes_;
     std::vector<std::uint64_t> hashes_;  // of each class, for growing the table
+};
+
+// Finds corners whose records are the same bits to the last, tangent included, as they are
+// appended: such corners are one vertex whatever welding decides, so a mesh read without tangents
+// keeps one record per distinct corner instead of one per triangle corner.
+class IdenticalRecords {
+public:
+    explicit IdenticalRecords(const std::vector<BuildVertex>& vertices) : vertices_(vertices), slots_(16, ~0ull), mask_(15) {}
+
+    // The first vertex whose record is the same as `vertex`'s: `vertex` itself when it is new.
+    std::uint32_t find(std::uint32_t vertex);
+
+private:
+    void grow();
+
+    const std::vector<BuildVertex>& vertices_;
+    std::vector<std::uint64_t> slots_;  // high half of the hash, vertex index
+    std::size_t mask_;
+    std::size_t used_ = 0;
 };
 
 #endif

@@ -267,7 +267,8 @@ void weldVertices(MeshBuildBuffer& buffer) {
         for (std::uint32_t index : triangle.indices) groupOf[index] = 0;
     }
     // groupOf holds each referenced corner's class until the corner has its group.
-    VertexClasses vertexClasses(vertices);
+    // In a soup of one record per corner about a quarter of the corners are distinct.
+    VertexClasses vertexClasses(vertices, buffer.distinctRecords ? vertices.size() : vertices.size() / 4);
     for (std::uint32_t v = 0; v < vertices.size(); ++v) {
         if (groupOf[v] != kNoVertex) groupOf[v] = vertexClasses.add(v);
     }

@@ -9,6 +9,7 @@
 #include <maya/MFloatVectorArray.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MFnMesh.h>
+#include <maya/MItMeshPolygon.h>
 #include <maya/MPointArray.h>
 #include <maya/MItDag.h>
 #include <maya/MPlug.h>
@@ -208,13 +209,17 @@ TEST_F(SceneTest, NormalsAreUnitWhateverTheFileLocksOrTheFacesAre) {
         << error;
     MFloatVectorArray normals;
     MFnMesh(path("qShape").node()).getNormals(normals);
-    ASSERT_EQ(normals.length(), 6u);
-    const float expected[6][3] = {{1, 0, 0}, {0, 0, 1}, {0, 0, 1}, {0, 1, 0}, {0, 1, 0}, {0, 1, 0}};
-    for (unsigned i = 0; i < normals.length(); ++i) {
-        EXPECT_NEAR(std::sqrt(normals[i].x * normals[i].x + normals[i].y * normals[i].y + normals[i].z * normals[i].z), 1.0f, 1e-6f) << i;
-        if (i < 3) {
-            EXPECT_FLOAT_EQ(normals[i].x, expected[i][0]) << i;
-            EXPECT_FLOAT_EQ(normals[i].z, expected[i][2]) << i;
+    const float expected[3][3] = {{1, 0, 0}, {0, 0, 1}, {0, 0, 1}};
+    unsigned corner = 0;
+    for (MItMeshPolygon face(path("qShape").node()); !face.isDone(); face.next()) {
+        for (int local = 0; local < 3; ++local, ++corner) {
+            const MFloatVector& n = normals[unsigned(face.normalIndex(local))];
+            EXPECT_NEAR(std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z), 1.0f, 1e-6f) << corner;
+            if (corner < 3) {
+                EXPECT_FLOAT_EQ(n.x, expected[corner][0]) << corner;
+                EXPECT_FLOAT_EQ(n.z, expected[corner][2]) << corner;
+            }
         }
     }
+    EXPECT_EQ(corner, 6u);
 }

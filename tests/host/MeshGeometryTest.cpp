@@ -109,7 +109,8 @@ TEST_F(SceneTest, SoftEdgesAverageNormalsAsTheWeightingSays) {
         EXPECT_TRUE(mayahost::loadMayaAsciiText(text, "fold.ma", mayahost::Scene::current(), error)) << error;
         MFloatVectorArray normals;
         MFnMesh(path("foldShape").node()).getNormals(normals);
-        return normals[1];  // the first face's corner at point 1, on the soft edge
+        MItMeshPolygon firstFace(path("foldShape").node());
+        return normals[unsigned(firstFace.normalIndex(1))];  // the first face's corner at point 1, on the soft edge
     };
     // Unweighted: halfway between +Z and +X. By area (1 against 2) the larger face leans the normal
     // its way: (2, 0, 1) / sqrt 5.

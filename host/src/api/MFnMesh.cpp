@@ -95,9 +95,9 @@ MStatus MFnMesh::getNormals(MFloatVectorArray& normals, MSpace::Space) const {
     normals.clear();
     const MeshData* mesh = dataOf(object_);
     if (!mesh) return MStatus::kFailure;
-    const auto& corners = mesh->cornerNormals();
-    normals.setLength(unsigned(corners.size()));
-    for (std::size_t c = 0; c < corners.size(); ++c) normals[unsigned(c)] = MFloatVector(corners[c][0], corners[c][1], corners[c][2]);
+    const auto& values = mesh->normals();
+    normals.setLength(unsigned(values.size()));
+    for (std::size_t n = 0; n < values.size(); ++n) normals[unsigned(n)] = MFloatVector(values[n][0], values[n][1], values[n][2]);
     return MStatus::kSuccess;
 }
 

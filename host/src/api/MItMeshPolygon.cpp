@@ -97,7 +97,7 @@ MStatus MItMeshPolygon::getTriangle(int localTriangleIndex, MPointArray& points,
 int MItMeshPolygon::normalIndex(int localVertexIndex, MStatus* ReturnStatus) const {
     const bool ok = !isDone() && localVertexIndex >= 0 && std::uint32_t(localVertexIndex) < mesh_->cornerCount(polygon_);
     statusFor(ok, ReturnStatus);
-    return ok ? int(mesh_->firstCorner(polygon_)) + localVertexIndex : -1;
+    return ok ? int(mesh_->cornerNormal(mesh_->firstCorner(polygon_) + std::uint32_t(localVertexIndex))) : -1;
 }
 
 MStatus MItMeshPolygon::getUV(int vertex, float2& uvPoint, const MString* uvSet) const {

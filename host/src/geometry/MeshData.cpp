@@ -32,6 +32,55 @@ private:
     std::vector<std::uint32_t> parent_;
 };
 
+// Smooth edges join the corners at their two ends across the polygons that share them. The sides
+// are bucketed by their lower vertex (a counting sort), so that finding the polygons that share a
+// side costs little memory for meshes of tens of millions of corners.
+void joinAcrossSmoothEdges(const MeshData& mesh, CornerGroups& groups) {
+    const auto& cornerVertex = mesh.cornerVertex;
+    const auto& loopCorners = mesh.loopCorners;
+    const auto& cornerSmoothEdge = mesh.cornerSmoothEdge;
+    const auto& points = mesh.points;
+    const std::size_t corners = cornerVertex.size();
+    auto nextCorner = [&](std::uint32_t c, std::uint32_t loopEnd, std::uint32_t loopStart) { return c + 1 == loopEnd ? loopStart : c + 1; };
+    std::vector<std::uint32_t> next(corners);
+    std::vector<std::uint32_t> bucketStart(points.size() + 1, 0);
+    for (std::size_t loop = 0; loop + 1 < loopCorners.size(); ++loop) {
+        for (std::uint32_t c = loopCorners[loop]; c < loopCorners[loop + 1]; ++c) {
+            next[c] = nextCorner(c, loopCorners[loop + 1], loopCorners[loop]);
+            if (cornerSmoothEdge[c]) ++bucketStart[std::size_t(std::min(cornerVertex[c], cornerVertex[next[c]])) + 1];
+        }
+    }
+    for (std::size_t v = 0; v < points.size(); ++v) bucketStart[v + 1] += bucketStart[v];
+    std::vector<std::uint32_t> sides(bucketStart.back());
+    {
+        std::vector<std::uint32_t> fill(bucketStart.begin(), bucketStart.end() - 1);
+        for (std::uint32_t c = 0; c < corners; ++c) {
+            if (cornerSmoothEdge[c]) sides[fill[std::size_t(std::min(cornerVertex[c], cornerVertex[next[c]]))]++] = c;
+        }
+    }
+    // Within a bucket, sides in order of their higher vertex, then of their corner: the order the
+    // joins were always made in.
+    auto higher = [&](std::uint32_t c) { return std::max(cornerVertex[c], cornerVertex[next[c]]); };
+    for (std::size_t v = 0; v < points.size(); ++v) {
+        const auto begin = sides.begin() + std::ptrdiff_t(bucketStart[v]), end = sides.begin() + std::ptrdiff_t(bucketStart[v + 1]);
+        if (end - begin > 1) std::sort(begin, end, [&](std::uint32_t a, std::uint32_t b) { return higher(a) != higher(b) ? higher(a) < higher(b) : a < b; });
+        for (auto run = begin; run != end;) {
+            auto runEnd = run + 1;
+            while (runEnd != end && higher(*runEnd) == higher(*run)) ++runEnd;
+            const std::uint32_t a0 = *run, a1 = next[a0];
+            for (auto other = run + 1; other != runEnd; ++other) {
+                const std::uint32_t b0 = *other, b1 = next[b0];
+                if (cornerVertex[a0] == cornerVertex[b0]) {
+                    groups.join(a0, b0), groups.join(a1, b1);
+                } else {
+                    groups.join(a0, b1), groups.join(a1, b0);
+                }
+            }
+            run = runEnd;
+        }
+    }
+}
+
 }  // namespace
 
 void MeshData::addPolygon(const std::vector<int>& vertices) {
@@ -61,9 +110,14 @@ std::uint32_t MeshData::triangleCorner(std::size_t polygon, std::size_t t, unsig
     return triangleCorners_[triangleStart_[polygon] + 3 * t + k];
 }
 
-const std::vector<std::array<float, 3>>& MeshData::cornerNormals() const {
+const std::vector<std::array<float, 3>>& MeshData::normals() const {
     derive();
     return normals_;
+}
+
+std::uint32_t MeshData::cornerNormal(std::size_t corner) const {
+    derive();
+    return cornerNormals_[corner];
 }
 
 namespace {
@@ -89,9 +143,16 @@ void MeshData::derive() const {
     const std::size_t polygons = polygonCount();
     triangleStart_.assign(1, 0);
     triangleCorners_.clear();
-    triangleCorners_.reserve(cornerVertex.size() * 3);
-    std::vector<Vector> weighted(cornerVertex.size(), Vector{0, 0, 0});
-    std::vector<Vector> faceNormals(cornerVertex.size(), Vector{0, 0, 0});
+    // Per polygon its unit normal, per corner its weight: a corner's weighted normal is their
+    // product, formed where it is summed.
+    std::vector<Vector> polygonNormals(polygons, Vector{0, 0, 0});
+    std::vector<double> cornerWeights(cornerVertex.size(), 0.0);
+    std::size_t triangleCorners = 0;
+    for (std::size_t p = 0; p < polygons; ++p) {
+        // Corners and holes of a polygon give corners + 2 * holes - 2 triangles.
+        triangleCorners += 3 * std::size_t(std::max<std::int64_t>(0, std::int64_t(cornerCount(p)) + std::int64_t(polygonLoops[p + 1] - polygonLoops[p]) * 2 - 4));
+    }
+    triangleCorners_.reserve(triangleCorners);
     std::vector<Vector> loopPoints;
     std::vector<std::uint32_t> loopStarts;
     for (std::size_t p = 0; p < polygons; ++p) {
@@ -131,11 +192,11 @@ void MeshData::derive() const {
                 weight = lengths > 0 ? std::acos(std::max(-1.0, std::min(1.0, dot / lengths))) : 0.0;
             }
             if (vertexNormalMethod == 2 || vertexNormalMethod == 3) weight *= twiceArea * 0.5;
-            weighted[c] = {normal[0] * weight, normal[1] * weight, normal[2] * weight};
-            faceNormals[c] = normal;
+            cornerWeights[c] = weight;
         }
+        polygonNormals[p] = normal;
     }
-    deriveNormals(weighted, faceNormals);
+    deriveNormals(polygonNormals, cornerWeights);
 }
 
 // Smooth edges join the corners of their two ends across the polygons that share them; each
@@ -143,43 +204,30 @@ void MeshData::derive() const {
 // area, angles of zero), the group's unit face normals decide; a corner with nothing to go by
 // (every face around it flat to a point) points up rather than nowhere. A locked normal is used as
 // the user set it, normalised; a locked zero counts as not locked.
-void MeshData::deriveNormals(const std::vector<Vector>& weighted, const std::vector<Vector>& faceNormals) const {
-    std::vector<std::uint32_t> next(cornerVertex.size());
-    std::vector<std::pair<std::uint64_t, std::uint32_t>> sides;  // (vertex pair, corner starting the side)
-    for (std::size_t loop = 0; loop + 1 < loopCorners.size(); ++loop) {
-        for (std::uint32_t c = loopCorners[loop]; c < loopCorners[loop + 1]; ++c) {
-            next[c] = c + 1 == loopCorners[loop + 1] ? loopCorners[loop] : c + 1;
-            if (!cornerSmoothEdge[c]) continue;
-            const auto a = std::uint32_t(cornerVertex[c]), b = std::uint32_t(cornerVertex[next[c]]);
-            sides.emplace_back(std::uint64_t(std::min(a, b)) << 32 | std::max(a, b), c);
-        }
+void MeshData::deriveNormals(const std::vector<Vector>& polygonNormals, const std::vector<double>& cornerWeights) const {
+    const std::size_t corners = cornerVertex.size();
+    CornerGroups groups(corners);
+    joinAcrossSmoothEdges(*this, groups);
+    // Groups numbered densely in the order of their first corners: the normal indices.
+    std::vector<std::uint32_t>& groupOf = cornerNormals_;
+    groupOf.assign(corners, 0);
+    std::uint32_t groupCount = 0;
+    for (std::uint32_t c = 0; c < corners; ++c) {
+        if (groups.find(c) == c) groupOf[c] = groupCount++;
     }
-    std::sort(sides.begin(), sides.end());
-    CornerGroups groups(cornerVertex.size());
-    for (std::size_t run = 0; run < sides.size();) {
-        std::size_t end = run + 1;
-        while (end < sides.size() && sides[end].first == sides[run].first) ++end;
-        const std::uint32_t a0 = sides[run].second, a1 = next[a0];
-        for (std::size_t i = run + 1; i < end; ++i) {
-            const std::uint32_t b0 = sides[i].second, b1 = next[b0];
-            if (cornerVertex[a0] == cornerVertex[b0]) {
-                groups.join(a0, b0), groups.join(a1, b1);
-            } else {
-                groups.join(a0, b1), groups.join(a1, b0);
+    for (std::uint32_t c = 0; c < corners; ++c) groupOf[c] = groupOf[groups.find(c)];
+    // Sums in corner order, each corner's share formed as its polygon normal times its weight.
+    auto sumGroups = [&](bool unitWeights) {
+        std::vector<Vector> sums(groupCount, Vector{0, 0, 0});
+        for (std::size_t p = 0; p < polygonCount(); ++p) {
+            const Vector& normal = polygonNormals[p];
+            for (std::uint32_t c = loopCorners[polygonLoops[p]]; c < loopCorners[polygonLoops[p + 1]]; ++c) {
+                Vector& sum = sums[groupOf[c]];
+                for (std::size_t k = 0; k < 3; ++k) sum[k] += unitWeights ? normal[k] : normal[k] * cornerWeights[c];
             }
         }
-        run = end;
-    }
-    std::vector<Vector> sums(cornerVertex.size(), Vector{0, 0, 0});
-    std::vector<Vector> unitSums(cornerVertex.size(), Vector{0, 0, 0});
-    for (std::uint32_t c = 0; c < cornerVertex.size(); ++c) {
-        const std::uint32_t root = groups.find(c);
-        for (std::size_t k = 0; k < 3; ++k) {
-            sums[root][k] += weighted[c][k];
-            unitSums[root][k] += faceNormals[c][k];
-        }
-    }
-    normals_.assign(cornerVertex.size(), {0, 1, 0});
+        return sums;
+    };
     auto normalised = [](const Vector& v, std::array<float, 3>& out) {
         const double size = length(v);
         if (!(size > 1e-30) || !std::isfinite(size)) return false;
@@ -188,13 +236,21 @@ void MeshData::deriveNormals(const std::vector<Vector>& weighted, const std::vec
         out = unit;
         return true;
     };
-    for (std::uint32_t c = 0; c < cornerVertex.size(); ++c) {
-        if (c < lockedNormals.size() && std::fabs(lockedNormals[c][0]) < 1e10f &&
-            normalised({lockedNormals[c][0], lockedNormals[c][1], lockedNormals[c][2]}, normals_[c])) {
-            continue;
+    const std::vector<Vector> sums = sumGroups(false);
+    normals_.assign(groupCount, {0, 1, 0});
+    std::vector<Vector> unitSums;  // summed only when some group's weights cancel out
+    for (std::uint32_t g = 0; g < groupCount; ++g) {
+        if (normalised(sums[g], normals_[g])) continue;
+        if (unitSums.empty()) unitSums = sumGroups(true);
+        normalised(unitSums[g], normals_[g]);
+    }
+    // A locked normal is the corner's own.
+    for (std::uint32_t c = 0; c < corners && c < lockedNormals.size(); ++c) {
+        std::array<float, 3> locked;
+        if (std::fabs(lockedNormals[c][0]) < 1e10f && normalised({lockedNormals[c][0], lockedNormals[c][1], lockedNormals[c][2]}, locked)) {
+            groupOf[c] = std::uint32_t(normals_.size());
+            normals_.push_back(locked);
         }
-        const std::uint32_t root = groups.find(c);
-        if (!normalised(sums[root], normals_[c])) normalised(unitSums[root], normals_[c]);
     }
 }
 

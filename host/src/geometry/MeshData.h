@@ -48,20 +48,22 @@ struct MeshData {
     void addLoop(const std::vector<int>& vertices);
 
     // Derived on first use: each polygon's triangles (corner offsets inside the polygon, three per
-    // triangle) and one normal per corner.
+    // triangle) and the normals: as in Maya, corners joined by smooth edges share one normal, and
+    // each corner names its normal by index.
     std::size_t triangleCount(std::size_t polygon) const;
     // Corner offset `k` (0 to 2) of triangle `t` of a polygon.
     std::uint32_t triangleCorner(std::size_t polygon, std::size_t t, unsigned k) const;
-    const std::vector<std::array<float, 3>>& cornerNormals() const;
+    const std::vector<std::array<float, 3>>& normals() const;
+    std::uint32_t cornerNormal(std::size_t corner) const;
 
 private:
     void derive() const;
-    void deriveNormals(const std::vector<std::array<double, 3>>& weighted,
-                       const std::vector<std::array<double, 3>>& faceNormals) const;
+    void deriveNormals(const std::vector<std::array<double, 3>>& polygonNormals, const std::vector<double>& cornerWeights) const;
     mutable bool derived_ = false;
     mutable std::vector<std::uint32_t> triangleStart_;    // per polygon, into triangleCorners_; one extra at the end
     mutable std::vector<std::uint32_t> triangleCorners_;  // three corner offsets per triangle
     mutable std::vector<std::array<float, 3>> normals_;
+    mutable std::vector<std::uint32_t> cornerNormals_;  // per corner, its normal's index
 };
 
 // The mesh a mesh node shows: its own stored geometry, or what its construction history makes,
