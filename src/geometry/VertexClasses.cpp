@@ -122,15 +122,34 @@ void VertexClasses::grow() {
     }
 }
 
+namespace {
+
+// The record with every -0 made +0: values that differ only there weld in any case (they compare
+// equal), and the first of them is the one welding keeps.
+BuildVertex withoutNegativeZeros(const BuildVertex& record) {
+    BuildVertex canonical = record;
+    for (float* value : {canonical.position, canonical.normal, canonical.color, canonical.tangent, canonical.blendWeights}) {
+        for (int k = 0; k < (value == canonical.position || value == canonical.normal ? 3 : 4); ++k) value[k] += 0.0f;
+    }
+    for (auto& uv : canonical.uv) uv[0] += 0.0f, uv[1] += 0.0f;
+    canonical.generic += 0.0f;
+    return canonical;
+}
+
+bool sameRecord(const BuildVertex& a, const BuildVertex& b) {
+    return sameClass(a, b) && std::memcmp(a.tangent, b.tangent, sizeof a.tangent) == 0;
+}
+
+}  // namespace
+
 std::uint32_t IdenticalRecords::find(std::uint32_t vertex) {
-    const BuildVertex& record = vertices_[vertex];
+    const BuildVertex record = withoutNegativeZeros(vertices_[vertex]);
     const std::uint64_t hash = hashOf(record);
     std::size_t slot = hash & mask_;
     for (; slots_[slot] != kEmptySlot; slot = (slot + 1) & mask_) {
         const std::uint64_t value = slots_[slot];
-        const BuildVertex& other = vertices_[std::uint32_t(value)];
-        if (slotValue(hash, 0) == (value & 0xFFFFFFFF00000000ull) && sameClass(other, record) &&
-            std::memcmp(other.tangent, record.tangent, sizeof record.tangent) == 0) {
+        if (slotValue(hash, 0) == (value & 0xFFFFFFFF00000000ull) &&
+            sameRecord(withoutNegativeZeros(vertices_[std::uint32_t(value)]), record)) {
             return std::uint32_t(value);
         }
     }
@@ -145,7 +164,7 @@ void IdenticalRecords::grow() {
     mask_ = slots_.size() - 1;
     for (const std::uint64_t value : old) {
         if (value == kEmptySlot) continue;
-        std::size_t slot = hashOf(vertices_[std::uint32_t(value)]) & mask_;
+        std::size_t slot = hashOf(withoutNegativeZeros(vertices_[std::uint32_t(value)])) & mask_;
         while (slots_[slot] != kEmptySlot) slot = (slot + 1) & mask_;
         slots_[slot] = value;
     }

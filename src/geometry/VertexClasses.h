@@ -41,9 +41,9 @@ private:
     std::vector<std::uint64_t> hashes_;  // of each class, for growing the table
 };
 
-// Finds corners whose records are the same bits to the last, tangent included, as they are
-// appended: such corners are one vertex whatever welding decides, so a mesh read without tangents
-// keeps one record per distinct corner instead of one per triangle corner.
+// Finds corners whose records are the same values to the last bit (a -0 counting as 0), tangent
+// included, as they are appended: such corners are one vertex whatever welding decides, so a mesh
+// read without tangents keeps one record per distinct corner instead of one per triangle corner.
 class IdenticalRecords {
 public:
     explicit IdenticalRecords(const std::vector<BuildVertex>& vertices) : vertices_(vertices), slots_(16, ~0ull), mask_(15) {}

@@ -228,18 +228,19 @@ void weldCorners(const std::vector<BuildVertex>& vertices, RunPlan& plan, WeldGr
 }
 
 // Keeps each group's first corner, in buffer order, with the group's tangent, and points the
-// usable triangles at them.
+// usable triangles at them. The leaders move down within the buffer (a leader's new place is never
+// after its old one), so no second buffer of records is needed.
 void keepGroupLeaders(MeshBuildBuffer& buffer, const WeldGroups& groups, const std::vector<std::uint32_t>& groupOf) {
     const std::size_t vertexCount = buffer.vertices.size();
     std::vector<std::uint32_t> newIndexOfGroup(groups.leaders.size(), kNoVertex);
-    std::vector<BuildVertex> welded;
-    welded.reserve(groups.leaders.size());
+    std::size_t keptVertices = 0;
     for (std::uint32_t v = 0; v < vertexCount; ++v) {
         const std::uint32_t group = groupOf[v];
         if (group == kNoVertex || groups.leaders[group] != v) continue;
-        newIndexOfGroup[group] = static_cast<std::uint32_t>(welded.size());
-        welded.push_back(buffer.vertices[v]);
-        std::memcpy(welded.back().tangent, &groups.tangents[3 * std::size_t(group)], 3 * sizeof(float));
+        newIndexOfGroup[group] = static_cast<std::uint32_t>(keptVertices);
+        BuildVertex& leader = buffer.vertices[keptVertices++];
+        if (&leader != &buffer.vertices[v]) leader = buffer.vertices[v];
+        std::memcpy(leader.tangent, &groups.tangents[3 * std::size_t(group)], 3 * sizeof(float));
     }
     std::size_t kept = 0;
     for (const BuildTriangle& triangle : buffer.triangles) {
@@ -249,7 +250,7 @@ void keepGroupLeaders(MeshBuildBuffer& buffer, const WeldGroups& groups, const s
         for (std::uint32_t& index : target.indices) index = newIndexOfGroup[groupOf[index]];
     }
     buffer.triangles.resize(kept);
-    buffer.vertices.swap(welded);
+    buffer.vertices.resize(keptVertices);
 }
 
 }  // namespace
