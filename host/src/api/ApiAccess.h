@@ -3,6 +3,7 @@
 
 // How the stand-in's API classes reach each other's private state and the scene behind them.
 
+#include "eval/PlugEvaluation.h"
 #include "scene/Scene.h"
 
 #include <maya/MDagPath.h>
@@ -38,8 +39,6 @@ std::string displayedSceneName();
 MMatrix localMatrix(const Node& node);
 // A plug of `node` from steps (attribute, index).
 MPlug makePlug(Node* node, const std::vector<PlugStep>& steps);
-// Resolves "name.attr[1].child" or "attr[1].child" of a given node.
-bool parsePlugSteps(Node& node, std::string_view path, std::vector<PlugStep>& steps);
 // The number a plain attribute of a node holds (following an incoming connection), or its default.
 double numberOf(Node& node, AttributeSpec& attribute);
 

@@ -2,6 +2,8 @@
 
 #include "MatrixData.h"
 
+#include "eval/PlugEvaluation.h"
+
 #include <maya/MDistance.h>
 #include <maya/MIntArray.h>
 #include <maya/MPlug.h>
@@ -21,33 +23,6 @@ MPlug makePlug(Node* node, const std::vector<PlugStep>& steps) {
     return MPlugAccess::make(node, steps);
 }
 
-// "attr[1].child": each component a long or short name, optionally with one index.
-bool parsePlugSteps(Node& node, std::string_view path, std::vector<PlugStep>& steps) {
-    steps.clear();
-    std::size_t start = 0;
-    AttributeSpec* parent = nullptr;
-    while (start <= path.size()) {
-        std::size_t end = path.find('.', start);
-        if (end == std::string_view::npos) end = path.size();
-        const std::string_view component = path.substr(start, end - start);
-        const std::size_t bracket = component.find('[');
-        const std::string_view name = component.substr(0, bracket);
-        AttributeSpec* attribute = parent ? parent->child(std::string(name)) : node.findAttribute(name);
-        if (!attribute) return false;
-        std::int64_t index = -1;
-        if (bracket != std::string_view::npos) {
-            const auto result = std::from_chars(component.data() + bracket + 1, component.data() + component.size(), index);
-            if (result.ec != std::errc() || result.ptr == component.data() + component.size() || *result.ptr != ']' || index < 0) {
-                return false;
-            }
-        }
-        steps.push_back({attribute, index});
-        parent = attribute;
-        start = end + 1;
-    }
-    return !steps.empty();
-}
-
 }  // namespace mayahost
 
 namespace {
@@ -56,118 +31,13 @@ void setStatus(MStatus* status, bool ok) {
     if (status) *status = ok ? MStatus::kSuccess : MStatus::kFailure;
 }
 
-// Where a plug's value lives: its own entry, an element of a multi, or one component of a
-// tuple element (".vt[3].vtx").
-struct ValueView {
-    const PlugData* data = nullptr;
-    std::size_t offset = 0;   // first number of this plug within data->numbers
-    std::size_t count = 0;    // numbers that belong to it
-};
-
-const ElementRange* findElement(const Node& node, const std::string& key, std::int64_t index) {
-    const auto found = node.elements.find(key);
-    if (found == node.elements.end()) return nullptr;
-    // Later statements override earlier ones.
-    for (auto range = found->second.rbegin(); range != found->second.rend(); ++range) {
-        if (index >= range->first && index < std::int64_t(range->first) + range->count) return &*range;
-    }
-    return nullptr;
-}
-
-std::string arrayKey(const std::vector<PlugStep>& steps, std::size_t last) {
-    return plugKey(steps, last + 1, true);
-}
-
-ValueView viewOf(const Node& node, const std::vector<PlugStep>& steps) {
-    ValueView view;
-    if (steps.empty()) return view;
-    const PlugStep& last = steps.back();
-    if (last.index >= 0) {
-        if (const ElementRange* range = findElement(node, arrayKey(steps, steps.size() - 1), last.index)) {
-            const std::size_t tuple = range->data.count() / std::max<std::size_t>(1, range->count);
-            view.data = &range->data;
-            view.offset = std::size_t(last.index - range->first) * tuple;
-            view.count = range->data.texts.empty() ? tuple : 0;
-        }
-        return view;
-    }
-    // Most plugs are one plain attribute, whose key is its long name.
-    const auto found = steps.size() == 1 ? node.values.find(last.attribute->longName) : node.values.find(plugKey(steps, steps.size()));
-    if (found != node.values.end()) {
-        view.data = &found->second;
-        view.count = found->second.count();
-        return view;
-    }
-    // A component of a tuple element: the parent step is an element with numbers.
-    if (steps.size() >= 2 && steps[steps.size() - 2].index >= 0 && last.attribute->parent) {
-        const std::vector<PlugStep> parent(steps.begin(), steps.end() - 1);
-        ValueView whole = viewOf(node, parent);
-        const auto& siblings = last.attribute->parent->children;
-        const auto position = std::find(siblings.begin(), siblings.end(), last.attribute) - siblings.begin();
-        if (whole.data && std::size_t(position) < whole.count) {
-            whole.offset += std::size_t(position);
-            whole.count = 1;
-            return whole;
-        }
-    }
-    return view;
-}
-
-// The plug an incoming connection brings this plug's value from; for a child of a connected
-// compound (".isx" of "hip.s" -> "knee.is"), the matching child of the source.
-bool connectedSource(const Node& node, const std::vector<PlugStep>& steps, Node*& sourceNode, std::vector<PlugStep>& source) {
-    const Scene& scene = Scene::current();
-    if (node.incoming.empty()) return false;
-    if (const Connection* connection = scene.incoming(node, plugKey(steps, steps.size()))) {
-        sourceNode = connection->source;
-        return parsePlugSteps(*sourceNode, connection->sourceKey, source);
-    }
-    const AttributeSpec* child = steps.back().attribute;
-    if (steps.back().index >= 0 || !child->parent) return false;
-    std::vector<PlugStep> parent(steps.begin(), steps.end() - 1);
-    if (parent.empty() || parent.back().attribute != child->parent) parent.push_back({child->parent, -1});
-    const Connection* connection = scene.incoming(node, plugKey(parent, parent.size()));
-    if (!connection) return false;
-    sourceNode = connection->source;
-    if (!parsePlugSteps(*sourceNode, connection->sourceKey, source)) return false;
-    const auto& siblings = child->parent->children;
-    const std::size_t position = std::size_t(std::find(siblings.begin(), siblings.end(), child) - siblings.begin());
-    const AttributeSpec* compound = source.back().attribute;
-    if (position >= compound->children.size()) return false;
-    source.push_back({compound->children[position], -1});
-    return true;
-}
-
-// Numeric reads follow an incoming connection to its source, as evaluation would.
-bool readNumber(const Node& node, const std::vector<PlugStep>& steps, double& value, int depth = 0) {
-    const ValueView view = viewOf(node, steps);
-    if (view.data && view.count >= 1) {
-        value = view.data->number(view.offset);
-        return true;
-    }
-    constexpr int kMaxConnectionHops = 8;
-    Node* sourceNode = nullptr;
-    std::vector<PlugStep> source;
-    if (depth < kMaxConnectionHops && connectedSource(node, steps, sourceNode, source)) {
-        return readNumber(*sourceNode, source, value, depth + 1);
-    }
-    if (steps.back().attribute->kind == AttrKind::Unknown) return false;
-    value = steps.back().attribute->defaultValue;
-    return steps.back().attribute->isScalarNumber();
-}
-
 }  // namespace
 
 namespace mayahost {
 
 double numberOf(Node& node, AttributeSpec& attribute) {
-    if (node.incoming.empty()) {
-        const auto found = node.values.find(attribute.longName);
-        if (found == node.values.end()) return attribute.defaultValue;
-        return found->second.count() > 0 ? found->second.number(0) : attribute.defaultValue;
-    }
     double value = attribute.defaultValue;
-    readNumber(node, {{&attribute, -1}}, value);
+    evaluateNumber(node, {{&attribute, -1}}, value);
     return value;
 }
 
@@ -382,7 +252,7 @@ bool MPlug::connectedTo(MPlugArray& array, bool asDst, bool asSrc, MStatus* Retu
 MStatus MPlug::getValue(double& value) const {
     const Node* node = static_cast<Node*>(node_);
     if (!node || steps_.empty()) return MStatus::kFailure;
-    return readNumber(*node, MPlugAccess::steps(*this), value) ? MStatus::kSuccess : MStatus::kFailure;
+    return evaluateNumber(*node, MPlugAccess::steps(*this), value) ? MStatus::kSuccess : MStatus::kFailure;
 }
 
 namespace {
@@ -423,7 +293,7 @@ MStatus MPlug::getValue(bool& value) const {
 MStatus MPlug::getValue(MString& value) const {
     const Node* node = static_cast<Node*>(node_);
     if (!node || steps_.empty()) return MStatus::kFailure;
-    const ValueView view = viewOf(*node, MPlugAccess::steps(*this));
+    const ValueView view = storedValue(*node, MPlugAccess::steps(*this));
     if (view.data && !view.data->texts.empty() && view.data->words.empty()) {
         value = MString(view.data->texts.front().c_str());
         return MStatus::kSuccess;
@@ -451,7 +321,7 @@ MStatus MPlug::getValue(MString& value) const {
 MStatus MPlug::getValue(MObject& value) const {
     const Node* node = static_cast<Node*>(node_);
     if (!node || steps_.empty()) return MStatus::kFailure;
-    const ValueView view = viewOf(*node, MPlugAccess::steps(*this));
+    const ValueView view = storedValue(*node, MPlugAccess::steps(*this));
     const AttributeSpec* attribute = static_cast<AttributeSpec*>(steps_.back().first);
     const bool isMatrix = attribute->kind == AttrKind::Matrix ||
                           (attribute->kind == AttrKind::Typed && attribute->dataType == MFnData::kMatrix) ||

@@ -204,12 +204,12 @@ SetValues readSetValues(const Node& node) {
     SetValues sets;
     for (const int i : indicesOf(node, "uvSet")) {
         const std::string prefix = "uvSet[" + std::to_string(i) + "].";
-        sets.uvNames[i] = textValue(node, {(prefix + "uvSetName").c_str()});
+        sets.uvNames[i] = textValue(node, prefix + "uvSetName");
         sets.uvs[i] = denseElements(node, prefix + "uvSetPoints", 2, sets.uvCounts[i]);
     }
     for (const int i : indicesOf(node, "colorSet")) {
         const std::string prefix = "colorSet[" + std::to_string(i) + "].";
-        sets.colorNames[i] = textValue(node, {(prefix + "colorName").c_str()});
+        sets.colorNames[i] = textValue(node, prefix + "colorName");
         sets.colors[i] = colorPoints(node, prefix + "colorSetPoints", sets.colorCounts[i]);
     }
     return sets;
@@ -229,7 +229,7 @@ void applySetValues(const Node& node, const SetValues& sets, MeshData& mesh) {
         uvSets.push_back(std::move(set));
     }
     std::vector<MeshData::ColorSet> colorSets;
-    const std::string current = textValue(node, {"currentColorSet", "ccls"});
+    const std::string current = textValue(node, "currentColorSet");
     for (const auto& entry : sets.colors) {
         MeshData::ColorSet set;
         set.name = sets.colorNames.at(entry.first);
@@ -251,7 +251,7 @@ void applySetValues(const Node& node, const SetValues& sets, MeshData& mesh) {
         if (mesh.lockedNormals.empty()) mesh.lockedNormals.assign(mesh.cornerVertex.size(), {kNotLocked, kNotLocked, kNotLocked});
         mesh.lockedNormals[corner] = {float(normal[0]), float(normal[1]), float(normal[2])};
     });
-    mesh.vertexNormalMethod = clampedInt(numberValue(node, {"vertexNormalMethod", "vnm"}, 3.0), 0, 3);
+    mesh.vertexNormalMethod = clampedInt(numberValue(node, "vertexNormalMethod", 3.0), 0, 3);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include "PolyCreators.h"
 #include "SkinWeights.h"
 
+#include "eval/ComputeTable.h"
+
 #include <maya/MDagPath.h>
 #include <maya/MMatrix.h>
 #include <maya/MPoint.h>
@@ -23,14 +25,6 @@ namespace {
 
 // History longer than this is taken for a loop in a corrupt file.
 constexpr int kMaxHistoryDepth = 1000;
-
-// The node feeding the first of `keys` that has an incoming connection.
-Node* inputOf(const Node& node, std::initializer_list<const char*> keys) {
-    for (const char* key : keys) {
-        if (const Connection* connection = Scene::current().incoming(node, key)) return connection->source;
-    }
-    return nullptr;
-}
 
 // Tweaks are sparse: only the moved points are stored.
 void addOffsets(const Node& node, const std::string& key, MeshData& mesh) {
@@ -93,7 +87,7 @@ std::array<double, 3> transformed(const std::array<double, 3>& p, const MMatrix&
 // Linear blend skinning: each point moves with its influences' world matrices from their bind
 // (the inverse "bindPreMatrix"), weighted, and the envelope blends between bind and skinned.
 void deform(const Node& cluster, MeshData& mesh) {
-    const double envelope = numberValue(cluster, {"envelope", "en"}, 1.0);
+    const double envelope = numberValue(cluster, "envelope", 1.0);
     if (envelope == 0.0) return;
     std::vector<MMatrix> skinning;
     const std::vector<std::int64_t> influences = influenceIndices(cluster);
@@ -120,26 +114,27 @@ void deform(const Node& cluster, MeshData& mesh) {
     }
 }
 
-class HistoryEvaluator {
+// Evaluates a shape's construction history through the compute table: each node's geometry row
+// asks for its inputs, which are the outputs of the nodes upstream.
+class HistoryEvaluator : public GeometryInputs {
 public:
-    explicit HistoryEvaluator(Node& shape) : shape_(shape) {}
+    std::unique_ptr<MeshData> shapeOutput(Node& mesh);
+    std::unique_ptr<MeshData> input(Node& node, const char* attribute) override;
+    void problem(const std::string& text) override { problems_.insert(text); }
 
-    std::unique_ptr<MeshData> shapeOutput(Node& mesh, int depth);
+    std::set<std::string> problems_;
 
 private:
-    std::unique_ptr<MeshData> output(Node& node, int depth);
-    void problem(const std::string& text) { problems_.insert(text); }
+    std::unique_ptr<MeshData> output(Node& node);
+    std::unique_ptr<MeshData> passThrough(Node& node);
 
-    Node& shape_;
-
-public:
-    std::set<std::string> problems_;
+    int depth_ = 0;
 };
 
-std::unique_ptr<MeshData> HistoryEvaluator::shapeOutput(Node& mesh, int depth) {
+std::unique_ptr<MeshData> HistoryEvaluator::shapeOutput(Node& mesh) {
     std::unique_ptr<MeshData> data;
-    if (Node* source = inputOf(mesh, {"inMesh"})) {
-        data = output(*source, depth + 1);
+    if (Scene::current().incoming(mesh, "inMesh")) {
+        data = input(mesh, "inMesh");
     } else {
         std::vector<std::string> faults;
         data = meshFromAttributes(mesh, faults);
@@ -149,69 +144,89 @@ std::unique_ptr<MeshData> HistoryEvaluator::shapeOutput(Node& mesh, int depth) {
     return data;
 }
 
-std::unique_ptr<MeshData> HistoryEvaluator::output(Node& node, int depth) {
-    if (depth > kMaxHistoryDepth) {
+std::unique_ptr<MeshData> HistoryEvaluator::input(Node& node, const char* attribute) {
+    const Connection* connection = Scene::current().incoming(node, attribute);
+    if (!connection) return nullptr;
+    if (depth_ >= kMaxHistoryDepth) {
         problem("its construction history is deeper than " + std::to_string(kMaxHistoryDepth) + " nodes (a loop?)");
         return nullptr;
     }
-    if (node.hasFn(MFn::kMesh)) return shapeOutput(node, depth);
-    std::string refusal;
-    if (auto created = createPolyPrimitive(node, refusal)) return created;
-    if (!refusal.empty()) {
-        problem(refusal);
-        return nullptr;
-    }
-    const std::string& type = node.typeName();
-    if (type == "groupParts" || type == "groupId") {
-        Node* input = inputOf(node, {"inputGeometry", "ig"});
-        return input ? output(*input, depth + 1) : nullptr;
-    }
-    if (type == "tweak") {
-        Node* input = inputOf(node, {"input[0].inputGeometry", "ip[0].ig", "input[0].ig"});
-        auto data = input ? output(*input, depth + 1) : nullptr;
-        if (data) {
-            for (const char* key : {"plist[0].controlPoints", "vlist[0].vertex"}) addOffsets(node, key, *data);
+    ++depth_;
+    std::unique_ptr<MeshData> data = output(*connection->source);
+    --depth_;
+    return data;
+}
+
+std::unique_ptr<MeshData> HistoryEvaluator::output(Node& node) {
+    if (node.hasFn(MFn::kMesh)) return shapeOutput(node);
+    if (const ComputeRow* row = geometryRowFor(node)) return row->geometry(node, *this);
+    return passThrough(node);
+}
+
+// A history node the stand-in does not evaluate: its geometry input flows on unchanged.
+std::unique_ptr<MeshData> HistoryEvaluator::passThrough(Node& node) {
+    const char* inputAttribute = nullptr;
+    for (const char* candidate : {"inputPolymesh", "inputGeometry", "input[0].inputGeometry", "inMesh"}) {
+        if (Scene::current().incoming(node, candidate)) {
+            inputAttribute = candidate;
+            break;
         }
-        return data;
     }
-    if (type == "transformGeometry") {
-        Node* input = inputOf(node, {"inputGeometry", "ig"});
-        auto data = input ? output(*input, depth + 1) : nullptr;
-        const std::vector<double> values = numbersValue(node, {"transform", "txf"});
-        if (data && values.size() == 16) {
-            const MMatrix m = matrixFrom(values.data());
-            for (auto& p : data->points) p = transformed(p, m);
-        }
-        return data;
-    }
-    if (type == "polyTriangulate") {
-        Node* input = inputOf(node, {"inputPolymesh", "ip"});
-        auto data = input ? output(*input, depth + 1) : nullptr;
-        return data ? triangulated(*data) : nullptr;
-    }
-    if (type == "skinCluster") {
-        Node* input = inputOf(node, {"input[0].inputGeometry", "ip[0].ig", "input[0].ig"});
-        auto data = input ? output(*input, depth + 1) : nullptr;
-        if (data) deform(node, *data);
-        return data;
-    }
-    Node* input = inputOf(node, {"inputPolymesh", "ip", "inputGeometry", "ig", "input[0].inputGeometry", "ip[0].ig", "inMesh", "i"});
-    ScriptEditor& editor = ScriptEditor::instance();
     static std::set<std::string> warnedTypes;
-    if (warnedTypes.insert(type).second) {
-        editor.warning("history node " + node.name + " of type " + type + " is not evaluated; " +
-                       (input ? "its input passes through" : "it has no input the stand-in can follow"));
+    if (warnedTypes.insert(node.typeName()).second) {
+        ScriptEditor::instance().warning("history node " + node.name + " of type " + node.typeName() + " is not evaluated; " +
+                                         (inputAttribute ? "its input passes through" : "it has no input the stand-in can follow"));
     }
-    return input ? output(*input, depth + 1) : nullptr;
+    return inputAttribute ? input(node, inputAttribute) : nullptr;
 }
 
 }  // namespace
 
+std::unique_ptr<MeshData> computePolyPrimitive(Node& creator, GeometryInputs& inputs) {
+    std::string refusal;
+    std::unique_ptr<MeshData> mesh = createPolyPrimitive(creator, refusal);
+    if (!refusal.empty()) inputs.problem(refusal);
+    return mesh;
+}
+
+std::unique_ptr<MeshData> computePassThrough(Node& node, GeometryInputs& inputs) {
+    return inputs.input(node, "inputGeometry");
+}
+
+std::unique_ptr<MeshData> computeTweak(Node& tweak, GeometryInputs& inputs) {
+    std::unique_ptr<MeshData> data = inputs.input(tweak, "input[0].inputGeometry");
+    if (data) {
+        for (const char* key : {"plist[0].controlPoints", "vlist[0].vertex"}) addOffsets(tweak, key, *data);
+    }
+    return data;
+}
+
+std::unique_ptr<MeshData> computeTransformGeometry(Node& node, GeometryInputs& inputs) {
+    std::unique_ptr<MeshData> data = inputs.input(node, "inputGeometry");
+    const std::vector<double> values = numbersValue(node, "transform");
+    if (data && values.size() == 16) {
+        const MMatrix m = matrixFrom(values.data());
+        for (auto& p : data->points) p = transformed(p, m);
+    }
+    return data;
+}
+
+std::unique_ptr<MeshData> computeTriangulate(Node& node, GeometryInputs& inputs) {
+    std::unique_ptr<MeshData> data = inputs.input(node, "inputPolymesh");
+    return data ? triangulated(*data) : nullptr;
+}
+
+std::unique_ptr<MeshData> computeSkinCluster(Node& cluster, GeometryInputs& inputs) {
+    std::unique_ptr<MeshData> data = inputs.input(cluster, "input[0].inputGeometry");
+    if (data) deform(cluster, *data);
+    return data;
+}
+
 const MeshData* meshDataOf(Node& mesh) {
     const std::uint64_t generation = Scene::current().valueGeneration();
     if (mesh.meshCacheStamp == generation) return mesh.meshCache.get();
-    HistoryEvaluator evaluator(mesh);
-    std::unique_ptr<MeshData> data = evaluator.shapeOutput(mesh, 0);
+    HistoryEvaluator evaluator;
+    std::unique_ptr<MeshData> data = evaluator.shapeOutput(mesh);
     if (!data) {
         evaluator.problems_.insert("its geometry cannot be had; it is exported without polygons");
         Scene::current().noteMeshWithoutGeometry(mesh);

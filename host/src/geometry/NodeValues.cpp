@@ -1,34 +1,32 @@
 #include "NodeValues.h"
 
+#include "eval/PlugEvaluation.h"
+
 #include <algorithm>
 
 namespace mayahost {
 
 namespace {
 
-const PlugData* findValue(const Node& node, std::initializer_list<const char*> names) {
-    for (const char* name : names) {
-        const auto found = node.values.find(name);
-        if (found != node.values.end()) return &found->second;
-    }
-    return nullptr;
+const PlugData* findValue(const Node& node, const std::string& key) {
+    const auto found = node.values.find(key);
+    return found == node.values.end() ? nullptr : &found->second;
 }
 
 }  // namespace
 
-double numberValue(const Node& node, std::initializer_list<const char*> names, double fallback) {
-    const PlugData* data = findValue(node, names);
-    return data && data->count() > 0 ? data->number(0) : fallback;
+double numberValue(const Node& node, const char* attribute, double fallback) {
+    return evaluateAttribute(node, attribute, fallback);
 }
 
-std::string textValue(const Node& node, std::initializer_list<const char*> names) {
-    const PlugData* data = findValue(node, names);
+std::string textValue(const Node& node, const std::string& key) {
+    const PlugData* data = findValue(node, key);
     return data && !data->texts.empty() ? data->texts.front() : std::string();
 }
 
-std::vector<double> numbersValue(const Node& node, std::initializer_list<const char*> names) {
+std::vector<double> numbersValue(const Node& node, const std::string& key) {
     std::vector<double> numbers;
-    if (const PlugData* data = findValue(node, names)) {
+    if (const PlugData* data = findValue(node, key)) {
         for (std::size_t i = 0; i < data->count(); ++i) numbers.push_back(data->number(i));
     }
     return numbers;

@@ -9,9 +9,10 @@
 
 namespace mayahost {
 
-// Values as a file set them on a node, found by any of the names a file may use (history nodes
-// keep the names of the file: long or short).
-double numberValue(const Node& node, std::initializer_list<const char*> names, double fallback);
+// The number an attribute of a node (long or short name) reads as the scene evaluates it: a
+// connection wins, so an animated option of a history node counts. `fallback` when the node has
+// no such attribute or it holds no number.
+double numberValue(const Node& node, const char* attribute, double fallback);
 // A number from a file as an integer in [low, high]: out-of-range values are clamped, never
 // converted with undefined results.
 inline int clampedInt(double value, int low, int high) {
@@ -19,9 +20,10 @@ inline int clampedInt(double value, int low, int high) {
     if (value >= high) return high;
     return int(value);
 }
-std::string textValue(const Node& node, std::initializer_list<const char*> names);
-// The numbers of the first value of `names` that the file set (a matrix, a tuple); empty without one.
-std::vector<double> numbersValue(const Node& node, std::initializer_list<const char*> names);
+// The text stored under a plug key ("currentColorSet", "uvSet[0].uvSetName"); empty without one.
+std::string textValue(const Node& node, const std::string& key);
+// The numbers stored under a plug key (a matrix, a tuple); empty without them.
+std::vector<double> numbersValue(const Node& node, const std::string& key);
 // Calls `visit(index, values)` for each element of a multi attribute the file set, `values`
 // holding its `tuple` numbers; nothing is allocated for the elements the file left out, so a
 // sparse multi costs what it holds, not its highest index.

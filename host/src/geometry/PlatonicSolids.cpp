@@ -102,8 +102,8 @@ std::vector<std::vector<int>> hullFaces(const std::vector<Point>& points) {
 }  // namespace
 
 std::unique_ptr<MeshData> polyPlatonicSolid(const Node& node, bool uvs) {
-    const double radius = numberValue(node, {"radius"}, 1.0);
-    const int solid = clampedInt(numberValue(node, {"solidType"}, 0), 0, 3);
+    const double radius = numberValue(node, "radius", 1.0);
+    const int solid = clampedInt(numberValue(node, "solidType", 0), 0, 3);
     const std::vector<Point> points = corners(solid);
     PrimitiveBuilder builder(uvs);
     for (const Point& p : points) {

@@ -15,8 +15,8 @@ using Point = std::array<double, 3>;
 
 // Turns the creator's +Y up axis to the node's "axis" option.
 void orientToAxis(const Node& creator, MeshData& mesh) {
-    const std::vector<double> axis = {numberValue(creator, {"axisX"}, 0.0), numberValue(creator, {"axisY"}, 1.0),
-                                      numberValue(creator, {"axisZ"}, 0.0)};
+    const std::vector<double> axis = {numberValue(creator, "axisX", 0.0), numberValue(creator, "axisY", 1.0),
+                                      numberValue(creator, "axisZ", 0.0)};
     const double length = std::sqrt(axis[0] * axis[0] + axis[1] * axis[1] + axis[2] * axis[2]);
     if (length == 0.0 || (axis[0] == 0.0 && axis[2] == 0.0 && axis[1] > 0.0)) return;
     const double to[3] = {axis[0] / length, axis[1] / length, axis[2] / length};
@@ -39,7 +39,7 @@ void orientToAxis(const Node& creator, MeshData& mesh) {
 }
 
 bool createsUvs(const Node& creator) {
-    return numberValue(creator, {"createUVs"}, 2.0) != 0.0;
+    return numberValue(creator, "createUVs", 2.0) != 0.0;
 }
 
 void addUvSet(MeshData& mesh, std::vector<float> u, std::vector<float> v, std::vector<int> cornerUv) {
@@ -48,7 +48,7 @@ void addUvSet(MeshData& mesh, std::vector<float> u, std::vector<float> v, std::v
 
 // polyPlane: rows of points from +Z to -Z, each from -X to +X; UVs on the same grid.
 std::unique_ptr<MeshData> polyPlane(const Node& node, bool uvs) {
-    const double w = numberValue(node, {"width"}, 1.0), h = numberValue(node, {"height"}, 1.0);
+    const double w = numberValue(node, "width", 1.0), h = numberValue(node, "height", 1.0);
     const int sw = subdivisions(node, "subdivisionsWidth", 10, 1);
     const int sh = subdivisions(node, "subdivisionsHeight", 10, 1);
     auto mesh = std::make_unique<MeshData>();
@@ -101,8 +101,8 @@ std::array<double, 3> origin(const std::array<double, 3>&) {
 // gives Maya's 8 points, 6 faces and 14-point cross of UVs exactly; with more subdivisions each
 // face's UVs fill its square of the same cross.
 std::unique_ptr<MeshData> polyCube(const Node& node, bool uvs) {
-    const double w = numberValue(node, {"width"}, 1.0), h = numberValue(node, {"height"}, 1.0),
-                 d = numberValue(node, {"depth"}, 1.0);
+    const double w = numberValue(node, "width", 1.0), h = numberValue(node, "height", 1.0),
+                 d = numberValue(node, "depth", 1.0);
     const int sx = subdivisions(node, "subdivisionsWidth", 1, 1);
     const int sy = subdivisions(node, "subdivisionsHeight", 1, 1);
     const int sz = subdivisions(node, "subdivisionsDepth", 1, 1);

@@ -17,7 +17,7 @@ constexpr int kMaxSubdivisions = 4096;
 
 // A creator's subdivision option, clamped into [minimum, kMaxSubdivisions].
 inline int subdivisions(const Node& node, const char* name, double fallback, int minimum) {
-    return clampedInt(numberValue(node, {name}, fallback), minimum, kMaxSubdivisions);
+    return clampedInt(numberValue(node, name, fallback), minimum, kMaxSubdivisions);
 }
 
 // Builds a primitive's mesh with its "map1" UV set: points, UVs, and polygons whose corners name

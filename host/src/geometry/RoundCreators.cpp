@@ -132,7 +132,7 @@ double circumradius(int sides, double sideLength) {
 
 // Rings from the bottom up, then the bottom and the top pole; quads, then the pole triangles.
 std::unique_ptr<MeshData> polySphere(const Node& node, bool uvs) {
-    const double r = numberValue(node, {"radius"}, 1.0);
+    const double r = numberValue(node, "radius", 1.0);
     const int sa = subdivisions(node, "subdivisionsAxis", 20, 3), sh = subdivisions(node, "subdivisionsHeight", 20, 2);
     PrimitiveBuilder builder(uvs);
     for (int j = 1; j < sh; ++j) {
@@ -156,15 +156,15 @@ std::unique_ptr<MeshData> polySphere(const Node& node, bool uvs) {
 }
 
 std::unique_ptr<MeshData> polyCylinder(const Node& node, bool uvs) {
-    const double r = numberValue(node, {"radius"}, 1.0);
-    return buildTube({subdivisions(node, "subdivisionsAxis", 20, 3), r, r, numberValue(node, {"height"}, 2.0),
+    const double r = numberValue(node, "radius", 1.0);
+    return buildTube({subdivisions(node, "subdivisionsAxis", 20, 3), r, r, numberValue(node, "height", 2.0),
                       subdivisions(node, "subdivisionsHeight", 1, 1), subdivisions(node, "subdivisionsCaps", 0, 0), true},
                      uvs);
 }
 
 std::unique_ptr<MeshData> polyCone(const Node& node, bool uvs) {
-    return buildTube({subdivisions(node, "subdivisionsAxis", 20, 3), numberValue(node, {"radius"}, 1.0), 0.0,
-                      numberValue(node, {"height"}, 2.0), subdivisions(node, "subdivisionsHeight", 1, 1),
+    return buildTube({subdivisions(node, "subdivisionsAxis", 20, 3), numberValue(node, "radius", 1.0), 0.0,
+                      numberValue(node, "height", 2.0), subdivisions(node, "subdivisionsHeight", 1, 1),
                       subdivisions(node, "subdivisionsCap", 0, 0), true},
                      uvs);
 }
@@ -172,8 +172,8 @@ std::unique_ptr<MeshData> polyCone(const Node& node, bool uvs) {
 // A regular polygon of equal sides extruded along Y.
 std::unique_ptr<MeshData> polyPrism(const Node& node, bool uvs) {
     const int sides = subdivisions(node, "numberOfSides", 3, 3);
-    const double radius = circumradius(sides, numberValue(node, {"sideLength"}, 2.0));
-    return buildTube({sides, radius, radius, numberValue(node, {"length"}, 2.0), subdivisions(node, "subdivisionsHeight", 1, 1),
+    const double radius = circumradius(sides, numberValue(node, "sideLength", 2.0));
+    return buildTube({sides, radius, radius, numberValue(node, "length", 2.0), subdivisions(node, "subdivisionsHeight", 1, 1),
                       subdivisions(node, "subdivisionsCaps", 0, 0), false},
                      uvs);
 }
@@ -182,7 +182,7 @@ std::unique_ptr<MeshData> polyPrism(const Node& node, bool uvs) {
 // sides give the regular tetrahedron, four half an octahedron.
 std::unique_ptr<MeshData> polyPyramid(const Node& node, bool uvs) {
     const int sides = subdivisions(node, "numberOfSides", 4, 3);
-    const double side = numberValue(node, {"sideLength"}, 1.4142135623730951);
+    const double side = numberValue(node, "sideLength", 1.4142135623730951);
     const double radius = circumradius(sides, side);
     const double height = std::sqrt(std::max(0.0, side * side - radius * radius));
     return buildTube({sides, radius, 0.0, height, subdivisions(node, "subdivisionsHeight", 1, 1),
@@ -192,7 +192,7 @@ std::unique_ptr<MeshData> polyPyramid(const Node& node, bool uvs) {
 
 // Rings around the tube, one per step around the axis; quads between them.
 std::unique_ptr<MeshData> polyTorus(const Node& node, bool uvs) {
-    const double r = numberValue(node, {"radius"}, 1.0), sr = numberValue(node, {"sectionRadius"}, 0.5);
+    const double r = numberValue(node, "radius", 1.0), sr = numberValue(node, "sectionRadius", 0.5);
     const int sa = subdivisions(node, "subdivisionsAxis", 20, 3), sh = subdivisions(node, "subdivisionsHeight", 20, 3);
     PrimitiveBuilder builder(uvs);
     for (int j = 0; j < sh; ++j) {
@@ -220,8 +220,8 @@ std::unique_ptr<MeshData> polyTorus(const Node& node, bool uvs) {
 
 // An outer and an inner wall, joined at both ends by rings of quads.
 std::unique_ptr<MeshData> polyPipe(const Node& node, bool uvs) {
-    const double r = numberValue(node, {"radius"}, 1.0), h = numberValue(node, {"height"}, 2.0);
-    const double inner = std::max(0.0, r - numberValue(node, {"thickness"}, 0.5));
+    const double r = numberValue(node, "radius", 1.0), h = numberValue(node, "height", 2.0);
+    const double inner = std::max(0.0, r - numberValue(node, "thickness", 0.5));
     const int sa = subdivisions(node, "subdivisionsAxis", 20, 3), sh = subdivisions(node, "subdivisionsHeight", 1, 1);
     const int sc = subdivisions(node, "subdivisionsCaps", 0, 0) + 1;
     PrimitiveBuilder builder(uvs);

@@ -175,20 +175,36 @@ bool MaStatementReader::resolvePlug(const std::string& text, int line, Node*& no
 }
 
 // Files give lengths and angles in the scene's working units; plugs hold centimetres and radians.
-double MaStatementReader::unitFactor(const AttributeSpec& attribute) const {
-    const AttributeSpec& measured = attribute.isNumericCompound() ? *attribute.children[0] : attribute;
+double MaStatementReader::unitFactor(const AttributeSpec& measured) const {
     if (measured.kind != AttrKind::Unit) return 1.0;
     if (measured.unitType == MFnUnitAttribute::kAngle) return angleFactor_;
     if (measured.unitType == MFnUnitAttribute::kDistance) return MDistance::uiToInternal(1.0);
     return 1.0;
 }
 
+// Each number by the unit of the attribute it belongs to: a compound's children may differ (an
+// animation curve's key is a time and a length).
+void MaStatementReader::convertUnits(const AttributeSpec& attribute, std::vector<double>& numbers) const {
+    if (!attribute.isNumericCompound()) {
+        const double factor = unitFactor(attribute);
+        if (factor != 1.0) {
+            for (double& value : numbers) value *= factor;
+        }
+        return;
+    }
+    std::vector<double> factors;
+    bool any = false;
+    for (const AttributeSpec* child : attribute.children) {
+        factors.push_back(unitFactor(*child));
+        any = any || factors.back() != 1.0;
+    }
+    if (!any) return;
+    for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] *= factors[i % factors.size()];
+}
+
 void MaStatementReader::store(Target& target, PlugData&& data) {
     Node& node = *target.node;
-    const double factor = data.words.empty() && data.dataType != "matrix" ? unitFactor(*target.steps.back().attribute) : 1.0;
-    if (factor != 1.0) {
-        for (double& value : data.numbers) value *= factor;
-    }
+    if (data.words.empty() && data.dataType != "matrix") convertUnits(*target.steps.back().attribute, data.numbers);
     const PlugStep& last = target.steps.back();
     data.compact(isSinglePrecision(*last.attribute));
     if (last.index >= 0) {

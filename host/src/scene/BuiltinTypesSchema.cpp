@@ -20,25 +20,6 @@ const char* const kDependencyTypes[] = {
     "timeEditor", "timeEditorTracks", "timeEditorClip", "objectFilter", "objectTypeFilter", "objectNameFilter",
     "objectScriptFilter", "objectMultiFilter", "objectAttrFilter", "objectRenderFilter", "selectionListOperator",
     "container", "reference", "audio", "dynGlobals", "rigidSolver", "brush", "keyingGroup",
-    // Polygon history.
-    "groupParts", "deleteComponent", "polyTriangulate", "polyMapCut", "polyTweak", "polySoftEdge",
-    "polyNormal", "polyExtrudeFace", "polyExtrudeEdge", "polyExtrudeVertex", "polySplit", "polySplitRing",
-    "polySplitEdge", "polySplitVert", "polyMergeVert", "polyMergeEdge", "polyMergeFace", "polyAutoProj",
-    "polyPlanarProj", "polyCylProj", "polySphProj", "polyProj", "polyContourProj", "polyTweakUV", "polyUnite",
-    "polySeparate", "polyChipOff", "polyDelEdge", "polyDelVertex", "polyDelFacet", "polyBevel", "polyBevel2",
-    "polyBevel3", "polySmoothFace", "polySmooth", "polySmoothProxy", "polyReduce", "polyMirror", "polyCloseBorder",
-    "polyAppend", "polyAppendVertex", "polyBridgeEdge", "polyCut", "polyFlipUV", "polyMoveVertex", "polyMoveEdge",
-    "polyMoveFace", "polyMoveUV", "polyLayoutUV", "polyMapSew", "polyMapSewMove", "polyMapDel", "polyNormalizeUV",
-    "polyColorPerVertex", "polyColorMod", "polyColorDel", "polyBoolOp", "polyCBoolOp", "polyCollapseEdge",
-    "polyCollapseF", "polySubdFace", "polySubdEdge", "polyPoke", "polyWedgeFace", "polyCopyUV", "polyUVRectangle",
-    "polyEditEdgeFlow", "polyQuad", "polyStraightenUVBorder", "polyCreateFace", "polyCrease", "polyHoleFace",
-    "polyOptUvs", "polyAverageVertex", "polyFlipEdge", "polyConnectComponents", "polyCircularize", "polyRetopo",
-    "polyRemesh", "polyBlindData", "polyNormalPerVertex", "polySewEdge", "polyTransfer", "polyPinUV",
-    "polyDuplicateEdge", "polyExtrudeFaceOld", "polyTweakUVOld", "polyPlanarProjOld", "deleteUVSet",
-    "createColorSet", "deleteColorSet", "transformGeometry", "polyUnsmooth", "polyAxis", "polyClean",
-    // Deformers.
-    "blendShape", "cluster", "wrap", "ffd", "sculpt", "wire", "softMod", "deltaMush", "tension", "proximityWrap",
-    "nonLinear", "jiggle", "textureDeformer", "shrinkWrap", "solidify", "morph", "skinBinding", "jointCluster",
     // Curves and surfaces history.
     "curveInfo", "nurbsTessellate", "makeNurbCircle", "makeNurbSphere", "makeNurbPlane", "makeNurbCylinder",
     "makeNurbCone", "makeNurbCube", "makeNurbTorus", "loft", "extrude", "revolve", "rebuildCurve", "rebuildSurface",
@@ -70,6 +51,31 @@ const char* const kDependencyTypes[] = {
     "ikRPsolver", "ikSCsolver", "ikSplineSolver", "ikSpringSolver", "ikSystem", "hikSolver", "geoConnector",
 };
 
+// Polygon history that the stand-in does not evaluate: each takes a mesh in and gives one out.
+const char* const kPolyModifierTypes[] = {
+    "polyMapCut", "polyTweak", "polySoftEdge",
+    "polyNormal", "polyExtrudeFace", "polyExtrudeEdge", "polyExtrudeVertex", "polySplit", "polySplitRing",
+    "polySplitEdge", "polySplitVert", "polyMergeVert", "polyMergeEdge", "polyMergeFace", "polyAutoProj",
+    "polyPlanarProj", "polyCylProj", "polySphProj", "polyProj", "polyContourProj", "polyTweakUV", "polyUnite",
+    "polySeparate", "polyChipOff", "polyDelEdge", "polyDelVertex", "polyDelFacet", "polyBevel", "polyBevel2",
+    "polyBevel3", "polySmoothFace", "polySmooth", "polySmoothProxy", "polyReduce", "polyMirror", "polyCloseBorder",
+    "polyAppend", "polyAppendVertex", "polyBridgeEdge", "polyCut", "polyFlipUV", "polyMoveVertex", "polyMoveEdge",
+    "polyMoveFace", "polyMoveUV", "polyLayoutUV", "polyMapSew", "polyMapSewMove", "polyMapDel", "polyNormalizeUV",
+    "polyColorPerVertex", "polyColorMod", "polyColorDel", "polyBoolOp", "polyCBoolOp", "polyCollapseEdge",
+    "polyCollapseF", "polySubdFace", "polySubdEdge", "polyPoke", "polyWedgeFace", "polyCopyUV", "polyUVRectangle",
+    "polyEditEdgeFlow", "polyQuad", "polyStraightenUVBorder", "polyCreateFace", "polyCrease", "polyHoleFace",
+    "polyOptUvs", "polyAverageVertex", "polyFlipEdge", "polyConnectComponents", "polyCircularize", "polyRetopo",
+    "polyRemesh", "polyBlindData", "polyNormalPerVertex", "polySewEdge", "polyTransfer", "polyPinUV",
+    "polyDuplicateEdge", "polyExtrudeFaceOld", "polyTweakUVOld", "polyPlanarProjOld", "deleteUVSet",
+    "createColorSet", "deleteColorSet", "polyUnsmooth", "polyAxis", "polyClean",
+};
+
+// Deformers the stand-in does not evaluate: geometry in, geometry out.
+const char* const kDeformerTypes[] = {
+    "blendShape", "cluster", "wrap", "ffd", "sculpt", "wire", "softMod", "deltaMush", "tension", "proximityWrap",
+    "nonLinear", "jiggle", "textureDeformer", "shrinkWrap", "solidify", "morph", "skinBinding", "jointCluster",
+};
+
 // DAG node types: Maya places them in the hierarchy (constraints live below the node they drive).
 const char* const kDagTypes[] = {
     "parentConstraint", "pointConstraint", "orientConstraint", "aimConstraint", "scaleConstraint",
@@ -91,6 +97,12 @@ void defineMayaBuiltinTypes(SchemaRegistry& registry) {
     const NodeType& dagNode = registry.type("dagNode");
     for (const char* name : kDependencyTypes) {
         if (!registry.has(name)) registry.define(name, MFn::kDependencyNode, &dependNode);
+    }
+    for (const char* name : kPolyModifierTypes) {
+        if (!registry.has(name)) registry.define(name, MFn::kDependencyNode, &registry.type("polyModifier"));
+    }
+    for (const char* name : kDeformerTypes) {
+        if (!registry.has(name)) registry.define(name, MFn::kGeometryFilt, &registry.type("geometryFilter"));
     }
     for (const char* name : kDagTypes) {
         if (!registry.has(name)) registry.define(name, MFn::kDagNode, &dagNode);

@@ -1,7 +1,9 @@
-// Construction history of meshes: the polygon primitives' attributes as Maya's node reference lists
+// Construction history of meshes: the polygon primitives' and modifiers' attributes as Maya's node reference lists
 // them (long and short names, sizes as distances, defaults) and the tweak node's offsets. Sizes and
 // offsets are lengths, so a file gives them in its working unit.
 #include "SchemaRegistry.h"
+
+#include <string>
 
 namespace mayahost {
 
@@ -97,6 +99,24 @@ void defineGeometryHistoryTypes(SchemaRegistry& registry) {
     addLength(platonic, "radius", "r", 1.0);
     addLength(platonic, "sideLength", "l", 0.71364);
     platonic.add(makeEnum("solidType", "st", {"dodecahedron", "icosahedron", "octahedron", "tetrahedron"}));
+
+    // Modifiers of polygon meshes: a mesh in, a mesh out.
+    NodeType& modifier = registry.define("polyModifier", MFn::kDependencyNode, &creator);
+    modifier.add(makeTyped("inputPolymesh", "ip", MFnData::kMesh));
+    modifier.add(makeTyped("inputComponents", "ics", MFnData::kComponentList));
+    defineCreator(registry, "polyTriangulate", modifier);
+    // Geometry passed through with its faces grouped or some deleted, or moved by a matrix.
+    for (const char* name : {"groupParts", "deleteComponent", "transformGeometry"}) {
+        NodeType& type = registry.define(name, MFn::kDependencyNode, &registry.type("dependNode"));
+        type.add(makeTyped("inputGeometry", "ig", MFnData::kAny));
+        type.add(makeTyped("outputGeometry", "og", MFnData::kAny));
+        if (std::string(name) == "groupParts") {
+            type.add(makeTyped("inputComponents", "ic", MFnData::kComponentList));
+            type.add(makeNumeric("groupId", "gi", N::kLong));
+        } else if (std::string(name) == "transformGeometry") {
+            type.add(makeTyped("transform", "txf", MFnData::kMatrix));
+        }
+    }
 
     // Offsets of points, per geometry the tweak deforms: "plist[i].controlPoints[j]" (or the older
     // "vlist[i].vertex[j]").

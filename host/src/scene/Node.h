@@ -97,6 +97,13 @@ public:
         std::vector<std::int64_t> indices;
     };
     mutable std::unordered_map<std::string, IndexCache> indexCaches;
+    // Computed outputs by plug key, valid while the scene's value generation is `stamp`.
+    struct ComputedNumber {
+        std::uint64_t stamp = 0;
+        double value = 0.0;
+        bool valid = false;
+    };
+    mutable std::unordered_map<std::string, ComputedNumber> computedNumbers;
     // A mesh's evaluated geometry, valid while the scene's value generation is this one.
     std::shared_ptr<const MeshData> meshCache;
     std::uint64_t meshCacheStamp = 0;

@@ -61,6 +61,7 @@ public:
         defineShadingTypes(dependNode);
         defineDependencyTypes(dependNode);
         defineGeometryHistoryTypes(*this);
+        defineAnimationTypes(*this);
         defineMayaBuiltinTypes(*this);
     }
 
@@ -174,6 +175,7 @@ private:
         colorSet->array = true;
         type.add(std::move(colorSet));
         type.add(makeTyped("currentColorSet", "ccls", D::kString));
+        type.add(makeEnum("vertexNormalMethod", "vnm", {"unweighted", "angleWeighted", "areaWeighted", "angleAndAreaWeighted"}, 3));
         type.add(makeNumeric("displayColors", "dcol", N::kBoolean));
         type.add(makeTyped("inMesh", "i", D::kMesh));
         type.add(makeTyped("outMesh", "o", D::kMesh));
@@ -210,7 +212,7 @@ private:
         NodeType& nonExtended = define("nonExtendedLightShapeNode", MFn::kNonExtendedLight, &nonAmbient);
         nonExtended.add(makeNumeric("useDepthMapShadows", "dms", N::kBoolean));
         nonExtended.add(makeNumeric("useRayTraceShadows", "urs", N::kBoolean));
-        define("directionalLight", MFn::kDirectionalLight, &nonExtended);
+        define("directionalLight", MFn::kDirectionalLight, &nonExtended).add(makeNumeric("lightAngle", "lang", N::kDouble, 0.0));
         define("pointLight", MFn::kPointLight, &nonExtended);
         NodeType& spot = define("spotLight", MFn::kSpotLight, &nonExtended);
         spot.add(makeUnit("coneAngle", "ca", U::kAngle, 40.0 * kDegree));
@@ -251,6 +253,12 @@ private:
     void defineDependencyTypes(NodeType& dependNode) {
         NodeType& geometryFilter = define("geometryFilter", MFn::kGeometryFilt, &dependNode);
         geometryFilter.add(makeNumeric("envelope", "en", N::kFloat, 1));
+        // Deformers: per deformed geometry an input (geometry and group) and an output.
+        std::vector<std::unique_ptr<AttributeSpec>> inputChildren;
+        inputChildren.push_back(makeTyped("inputGeometry", "ig", D::kAny));
+        inputChildren.push_back(makeNumeric("groupId", "gi", N::kLong));
+        geometryFilter.add(makeCompound("input", "ip", std::move(inputChildren))).array = true;
+        geometryFilter.add(makeTyped("outputGeometry", "og", D::kAny)).array = true;
         NodeType& skinCluster = define("skinCluster", MFn::kSkinClusterFilter, &geometryFilter);
         skinCluster.add(makeTyped("matrix", "ma", D::kMatrix)).array = true;
         skinCluster.add(makeTyped("bindPreMatrix", "pm", D::kMatrix)).array = true;
@@ -264,10 +272,6 @@ private:
         dagPose.add(makeSimple("members", "m", AttrKind::Message)).array = true;
         dagPose.add(makeNumeric("bindPose", "bp", N::kBoolean));
         define("animClip", MFn::kClip, &dependNode);
-        for (const char* curve : {"animCurveTL", "animCurveTA", "animCurveTU", "animCurveTT", "animCurveUL",
-                                  "animCurveUA", "animCurveUU", "animCurveUT"}) {
-            define(curve, MFn::kAnimCurve, &dependNode);
-        }
         define("groupId", MFn::kGroupId, &dependNode).add(makeNumeric("groupId", "id", N::kLong));
         define("time", MFn::kTime, &dependNode).add(makeUnit("outTime", "o", U::kTime, 0.0));
         // Scripts and expressions are kept as text; nothing ever runs them.

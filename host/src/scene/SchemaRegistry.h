@@ -20,6 +20,8 @@ public:
 // Mesh history: the polygon primitives (polyCube, polyPlane, polySphere, polyCylinder, polyCone,
 // polyTorus, polyPyramid, polyPrism, polyPipe, polyPlatonicSolid) and the tweak node.
 void defineGeometryHistoryTypes(SchemaRegistry& registry);
+// Animation: the eight animation curve types with their keys and tangents, unit conversions.
+void defineAnimationTypes(SchemaRegistry& registry);
 // Node types that ship with Maya and that nothing here reads: known, so that a scene using them
 // is not reported as holding plug-in nodes.
 void defineMayaBuiltinTypes(SchemaRegistry& registry);

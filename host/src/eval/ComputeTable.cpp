@@ -1,0 +1,48 @@
+// Every node type whose outputs the stand-in computes, one row per output: a new computed type is
+// a compute function beside its domain and a row here.
+#include "ComputeTable.h"
+
+#include <cstring>
+
+namespace mayahost {
+
+namespace {
+
+const ComputeRow kRows[] = {
+    // Animation: curves at the scene's current time (or at their connected input), and the unit
+    // conversions Maya puts between plugs of different units.
+    {"animCurve", "output", computeAnimCurve, nullptr},
+    {"unitConversion", "output", computeUnitConversion, nullptr},
+    // Mesh history: primitives, the deformers and filters the stand-in evaluates, and the nodes that
+    // pass their input through unchanged.
+    {"polyPrimitive", "output", nullptr, computePolyPrimitive},
+    {"groupParts", "outputGeometry", nullptr, computePassThrough},
+    {"tweak", "outputGeometry", nullptr, computeTweak},
+    {"transformGeometry", "outputGeometry", nullptr, computeTransformGeometry},
+    {"polyTriangulate", "output", nullptr, computeTriangulate},
+    {"skinCluster", "outputGeometry", nullptr, computeSkinCluster},
+};
+
+const ComputeRow* rowFor(const Node& node, bool geometry, const char* output) {
+    for (const NodeType* type = &node.type(); type; type = type->parent()) {
+        for (const ComputeRow& row : kRows) {
+            if ((geometry ? row.geometry != nullptr : row.number != nullptr) && type->name() == row.nodeType &&
+                (!output || std::strcmp(output, row.output) == 0)) {
+                return &row;
+            }
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+const ComputeRow* computeRowFor(const Node& node, const AttributeSpec& output) {
+    return rowFor(node, false, output.longName.c_str());
+}
+
+const ComputeRow* geometryRowFor(const Node& node) {
+    return rowFor(node, true, nullptr);
+}
+
+}  // namespace mayahost
