@@ -3,7 +3,7 @@
 #include "PluginLibrary.h"
 
 #include <mayahost/Host.h>
-#include <mayahost/FileStatistics.h>
+#include <platform/FileStatistics.h>
 #include <platform/FileServices.h>
 
 #include <unistd.h>

@@ -6,7 +6,8 @@
 #include <maya/MGlobal.h>
 #include <maya/MSelectionList.h>
 
-#include <platform/FileServices.h>
+#include <filesystem>
+
 
 namespace mayahost {
 
@@ -38,12 +39,9 @@ MStatus runFile(const MArgList& arguments, std::string& result) {
 }
 
 std::string workspaceRoot() {
-    std::string folder;
-    if (!platform::getCurrentDirectory(folder)) return std::string();
-    for (char& c : folder) {
-        if (c == '\\') c = '/';
-    }
-    return folder;
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    return error ? std::string() : folder.generic_string();
 }
 
 MStatus runWorkspace(const MArgList& arguments, std::string& result) {

@@ -1,7 +1,7 @@
 // The operating system's file services as the exporter relies on them.
 #include "support/TempFolder.h"
 
-#include <mayahost/FileStatistics.h>
+#include <platform/FileStatistics.h>
 #include <platform/FileServices.h>
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include <mayahost/FileStatistics.h>
+#include <platform/FileStatistics.h>
 #include <platform/FileServices.h>
 
 #include <dirent.h>

@@ -3,7 +3,8 @@
 
 // The operating system's file services as the exporter's file layer expects them: handles,
 // 32-bit transfer counts, Windows error codes, case-preserving but case-insensitive names and
-// share modes. This build provides them on POSIX.
+// share modes. FileServicesPosix.cpp provides them on Linux and macOS, FileServicesWindows.cpp on
+// Windows (the Win32 file API itself).
 
 #include <cstdint>
 #include <string>
