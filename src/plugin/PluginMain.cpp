@@ -12,7 +12,7 @@ constexpr const char* kPluginVersion = "9.0.4";
 
 }  // namespace
 
-PLUGIN_EXPORT MStatus initializePlugin(MObject obj) {
+extern "C" PLUGIN_EXPORT MStatus initializePlugin(MObject obj) {
     MFnPlugin plugin(obj, kVendor, kPluginVersion, "Any");
     MStatus status = plugin.registerCommand("Q5XExporter", Q5XExporter::creator, nullptr);
     if (!status) {
@@ -24,7 +24,7 @@ PLUGIN_EXPORT MStatus initializePlugin(MObject obj) {
     return status;
 }
 
-PLUGIN_EXPORT MStatus uninitializePlugin(MObject obj) {
+extern "C" PLUGIN_EXPORT MStatus uninitializePlugin(MObject obj) {
     MFnPlugin plugin(obj, "Unknown", "Unknown", "Any");
     MStatus status = plugin.deregisterCommand("Q5XExporter");
     if (!status) {

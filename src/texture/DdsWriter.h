@@ -24,7 +24,7 @@ enum class DdsWriteResult {
 DdsWriteResult writeDdsFile(const std::string& filename, const DdsDescription& description, const void* data);
 
 // Entry point for native callers; arraySize below 1 counts as 1. Reports nothing.
-PLUGIN_EXPORT void writeDDS(const char* filename, std::uint32_t width, std::uint32_t height, std::uint32_t channels,
+extern "C" PLUGIN_EXPORT void writeDDS(const char* filename, std::uint32_t width, std::uint32_t height, std::uint32_t channels,
                             std::int32_t arraySize, const char* type, const void* data);
 
 #endif

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+
 extern "C" MStatus initializePlugin(MObject obj);
 extern "C" MStatus uninitializePlugin(MObject obj);
 
@@ -71,4 +73,15 @@ TEST_F(Registration, ExistingExporterCommandKeepsTheTextureCommandUnregistered) 
 
     EXPECT_TRUE(otherPlugin.deregisterCommand("Q5XExporter"));
     mayahost::releasePluginObject(other);
+}
+
+TEST(PluginLibrary, ExportsItsFourEntryPointsByTheirPlainNames) {
+    // The application finds the entry points by their C names; a C++ name would be mangled.
+    void* library = dlopen(Q5X_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(library, nullptr) << dlerror();
+    for (const char* name : {"initializePlugin", "uninitializePlugin", "MApiVersion", "writeDDS"}) {
+        EXPECT_NE(dlsym(library, name), nullptr) << name;
+    }
+    EXPECT_STREQ(static_cast<const char*>(dlsym(library, "MApiVersion")), "201650");
+    dlclose(library);
 }

@@ -28,7 +28,10 @@ private:
 // expects it. Every file of a plug-in but one defines MNoVersionString before including it.
 #define MAYA_API_VERSION 201650
 #ifndef MNoVersionString
-PLUGIN_EXPORT const char MApiVersion[] = "201650";
+extern "C" {
+PLUGIN_EXPORT extern const char MApiVersion[];
+const char MApiVersion[] = "201650";
+}
 #endif
 
 #endif

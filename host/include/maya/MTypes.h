@@ -5,10 +5,11 @@
 
 #include <cstddef>
 
+// As in the devkit, only the export attribute: entry points declare their C linkage themselves.
 #if defined(_WIN32)
-#define PLUGIN_EXPORT extern "C" __declspec(dllexport)
+#define PLUGIN_EXPORT __declspec(dllexport)
 #else
-#define PLUGIN_EXPORT extern "C" __attribute__((visibility("default")))
+#define PLUGIN_EXPORT __attribute__((visibility("default")))
 #endif
 
 class MSyntax;
