@@ -92,7 +92,7 @@ void writeClosingAttributes(const NodeWriteContext& context, XmlWriter& out) {
     float clipDistance = 0.0f;
     if (status && clip.getValue(clipDistance) && clipDistance != 0.0f) out.attribute("clipDistance", clipDistance);
     out.attribute("nodeId", context.node.nodeId);
-    if (!writeExtraAttributes(node, kVisibilityConditionTable, 10, out) &&
+    if (!writeExtraAttributes(node, kVisibilityConditionTable, out) &&
         readAttribute<bool>(node, "q5X_forceVisibilityCondition", false)) {
         out.attribute("weatherPreventMask", "0");
     }

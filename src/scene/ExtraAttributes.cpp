@@ -228,8 +228,8 @@ ExtraAttributeValue readExtraAttribute(const MFnDependencyNode& node, const Extr
     return value;
 }
 
-bool writeExtraAttributes(const MFnDependencyNode& node, const ExtraAttribute* table, unsigned rowCount,
-                          Q5XSaveUtil::XmlWriter& out) {
+bool writeExtraAttributeRows(const MFnDependencyNode& node, const ExtraAttribute* table, unsigned rowCount,
+                             Q5XSaveUtil::XmlWriter& out) {
     bool wrote = false;
     for (unsigned i = 0; i < rowCount; ++i) {
         const ExtraAttributeValue value = readExtraAttribute(node, table[i]);

@@ -50,8 +50,13 @@ extern const ExtraAttribute kShadowTable[2];
 
 // Appends every row whose attribute exists on the node and differs from its default; true when
 // at least one was written.
-bool writeExtraAttributes(const MFnDependencyNode& node, const ExtraAttribute* table, unsigned rowCount,
-                          Q5XSaveUtil::XmlWriter& out);
+bool writeExtraAttributeRows(const MFnDependencyNode& node, const ExtraAttribute* table, unsigned rowCount,
+                             Q5XSaveUtil::XmlWriter& out);
+// Every row of a table: the row count comes with the table.
+template <unsigned Rows>
+bool writeExtraAttributes(const MFnDependencyNode& node, const ExtraAttribute (&table)[Rows], Q5XSaveUtil::XmlWriter& out) {
+    return writeExtraAttributeRows(node, table, Rows, out);
+}
 // Reads one row's attribute; isSet stays false when it is missing or unreadable.
 ExtraAttributeValue readExtraAttribute(const MFnDependencyNode& node, const ExtraAttribute& row);
 // Writes a value read earlier; an unset or default value is written only when the row keeps defaults.

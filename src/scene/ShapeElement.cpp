@@ -48,7 +48,7 @@ void writeRigidBody(const MFnDependencyNode& node, XmlWriter& out) {
             out.attribute("static", true);
         }
     }
-    if (flags.any()) writeExtraAttributes(node, kShapePhysicsTable, 15, out);
+    if (flags.any()) writeExtraAttributes(node, kShapePhysicsTable, out);
 }
 
 void writeSplitUvs(const MFnDependencyNode& node, XmlWriter& out) {
@@ -96,7 +96,7 @@ void writeMeshShapeAttributes(const NodeWriteContext& context, XmlWriter& out) {
     writeRigidBody(node, out);
     writeSplitUvs(node, out);
     writeShadows(node, MFnDependencyNode(context.node.decidingChild), out);
-    writeExtraAttributes(node, kRenderingTable, 10, out);
+    writeExtraAttributes(node, kRenderingTable, out);
     writeMaterialIds(*context.node.shape, out);
     writeSkinBindNodeIds(context, out);
 }
@@ -104,5 +104,5 @@ void writeMeshShapeAttributes(const NodeWriteContext& context, XmlWriter& out) {
 void writeCurveShapeAttributes(const NodeWriteContext& context, XmlWriter& out) {
     writeTransformAttributes(context, kShapeSwitches, out);
     out.attribute("shapeId", context.node.shape->shapeId);
-    writeExtraAttributes(MFnDependencyNode(context.node.transform), kRenderingTable, 10, out);
+    writeExtraAttributes(MFnDependencyNode(context.node.transform), kRenderingTable, out);
 }

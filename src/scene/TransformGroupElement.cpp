@@ -40,10 +40,10 @@ void writeTransformGroupAttributes(const NodeWriteContext& context, XmlWriter& o
     const MFnDependencyNode node(context.node.transform);
     writeTransformAttributes(context, {true, true, true, true}, out);
     if (!readAttribute<bool>(node, "q5X_joint", false)) {
-        writeExtraAttributes(node, kTransformRigidBodyTable, 16, out);
+        writeExtraAttributes(node, kTransformRigidBodyTable, out);
         return;
     }
     out.attribute("joint", true);
-    writeExtraAttributes(node, kJointTable, 13, out);
+    writeExtraAttributes(node, kJointTable, out);
     writeJointLimits(MFnTransform(context.node.transform), out);
 }

@@ -30,7 +30,7 @@ protected:
     static std::string table(const char* name, const ExtraAttribute* rows, unsigned count) {
         std::string out;
         Q5XSaveUtil::XmlWriter writer(out);
-        writeExtraAttributes(node(name), rows, count, writer);
+        writeExtraAttributeRows(node(name), rows, count, writer);
         return out;
     }
 };
