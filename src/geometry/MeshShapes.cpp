@@ -6,6 +6,8 @@
 #include "VertexCache.h"
 #include "VertexCompressionRange.h"
 
+#include "model/ScopedPlugValue.h"
+
 #include <maya/MDagPath.h>
 #include <maya/MGlobal.h>
 #include <maya/MPlug.h>
@@ -67,16 +69,12 @@ bool exportMeshShape(const ShapeExportOptions& options, const ExportModel& model
     // Skinned meshes are read in their bind shape: the cluster's envelope is off meanwhile.
     MObject cluster;
     const bool skinned = options.skinWeights && findSkinCluster(record.shape, cluster);
-    MPlug envelope;
-    double envelopeValue = 1.0;
-    if (skinned) {
-        MStatus status;
-        envelope = MFnDependencyNode(cluster).findPlug("envelope", true, &status);
-        if (status && envelope.getValue(envelopeValue)) envelope.setValue(0.0);
+    std::unique_ptr<IndexedTriangleSet> set;
+    {
+        const ScopedPlugValue envelopeOff(skinned ? MFnDependencyNode(cluster).findPlug("envelope", true) : MPlug(), 0.0);
+        const MFnSkinCluster skin(cluster);
+        set = buildTriangleSet(mesh, skinned ? &skin : nullptr, nullptr, extractionFlags(options));
     }
-    const MFnSkinCluster skin(cluster);
-    std::unique_ptr<IndexedTriangleSet> set = buildTriangleSet(mesh, skinned ? &skin : nullptr, nullptr, extractionFlags(options));
-    if (skinned && !envelope.isNull()) envelope.setValue(envelopeValue);
     if (!set) return false;
     if (!checkVertexCompressionRange(*set, record.vertexCompressionRange)) {
         MGlobal::displayWarning(MString("Mesh ") + nodeName.c_str() + " has a vertex compression range set which is smaller than its extent.");
@@ -115,17 +113,13 @@ bool exportMeshShape(const ShapeExportOptions& options, const ExportModel& model
 
 }  // namespace
 
-bool writeMeshShapes(const ShapeExportOptions& options, const ExportModel& model, Q5XSaveUtil::XmlWriter& xml,
-                     CompanionRecordList& records) {
-    for (const auto& entry : model.shapes) {
-        if (!entry.second.shape.hasFn(MFn::kMesh)) continue;
-        try {
-            if (!exportMeshShape(options, model, entry.second, xml, records)) return false;
-        } catch (const std::bad_alloc&) {
-            // Name the mesh that did not fit; the command reports the failed export.
-            MGlobal::displayError(MString("q5xExport: Out of memory while exporting the mesh ") + pathNameOf(entry.second.shape).c_str());
-            throw;
-        }
+bool writeMeshShape(const ShapeExportOptions& options, const ExportModel& model, const ShapeRecord& record,
+                    Q5XSaveUtil::XmlWriter& xml, CompanionRecordList& records) {
+    try {
+        return exportMeshShape(options, model, record, xml, records);
+    } catch (const std::bad_alloc&) {
+        // Name the mesh that did not fit; the command reports the failed export.
+        MGlobal::displayError(MString("q5xExport: Out of memory while exporting the mesh ") + pathNameOf(record.shape).c_str());
+        throw;
     }
-    return true;
 }

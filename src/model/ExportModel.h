@@ -37,9 +37,13 @@ struct SkinBinding {
     std::vector<unsigned> elements;
 };
 
+// What a shape of the Shapes section is made from; the Shapes section has a writer per kind.
+enum class ShapeKind { Mesh, NurbsCurve };
+
 // One shape of the Shapes section; instances of a mesh share it.
 struct ShapeRecord {
     std::uint32_t shapeId = 0;
+    ShapeKind kind = ShapeKind::Mesh;
     MObject shape;
     bool split = false;
     float vertexCompressionRange = 0.0f;

@@ -4,7 +4,7 @@
 #include "ExportFlags.h"
 #include "ExportPaths.h"
 
-#include "geometry/MeshShapes.h"
+#include "geometry/ShapesSection.h"
 #include "model/ExportModel.h"
 #include "scene/BoundingVolumes.h"
 #include "scene/SceneModel.h"
@@ -32,7 +32,7 @@ bool writeShapesSection(const ExportContext& context, const ExportModel& model, 
     Q5XSaveUtil::XmlWriter xml(sections.shapes);
     const bool binary = context.options.binaryFiles;
     if (!binary) xml.raw("  <Shapes>\n");
-    if (!writeMeshShapes(shapeExportOptions(context), model, xml, sections.shapeRecords)) return false;
+    if (!writeShapes(shapeExportOptions(context), model, xml, sections.shapeRecords)) return false;
     if (!binary) xml.raw("  </Shapes>\n");
     return true;
 }

@@ -184,6 +184,7 @@ const ShapeRecord* SceneModelBuilder::recordShape(const MDagPath& transform, con
     ShapeRecord& record = inserted.first->second;
     if (inserted.second) {
         record.shapeId = nextShapeId_++;
+        record.kind = isMesh ? ShapeKind::Mesh : ShapeKind::NurbsCurve;
         record.shape = child;
     }
     if (!isMesh) return &record;

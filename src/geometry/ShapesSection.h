@@ -1,0 +1,16 @@
+#ifndef Q5X_GEOMETRY_SHAPESSECTION_H
+#define Q5X_GEOMETRY_SHAPESSECTION_H
+
+#include "CompanionRecords.h"
+
+#include "model/ExportModel.h"
+#include "model/ExportOptions.h"
+#include "saveutil/XmlWriter.h"
+
+// The shapes of the shape table, in key order, each by the writer of its kind (a new kind is a
+// writer and a row of the dispatch table). A shape of a kind without a writer is left out with a
+// warning naming it. False when a shape cannot be written whole (the run then fails).
+bool writeShapes(const ShapeExportOptions& options, const ExportModel& model, Q5XSaveUtil::XmlWriter& xml,
+                 CompanionRecordList& records);
+
+#endif
