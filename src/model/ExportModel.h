@@ -78,6 +78,8 @@ struct TransformValues {
 
 constexpr std::uint32_t kNoParent = 0xFFFFFFFFu;
 
+struct NodeElement;  // the element writer a node kind's handler chose (scene/NodeElements.h)
+
 // One element of the Scene section.
 struct SceneNode {
     MObject transform;
@@ -93,6 +95,7 @@ struct SceneNode {
     bool inCompound = false;            // the compound flag this node and its subtree see
     std::uint32_t nodeId = 0;
     const ShapeRecord* shape = nullptr;  // mesh and curve shapes
+    const NodeElement* element = nullptr;  // what the Scene section writes for it
     bool isReference = false;            // written as a ReferenceNode, without children
     std::uint32_t referenceId = 0;
     TransformValues transformValues;

@@ -6,7 +6,6 @@
 
 #include "geometry/ShapesSection.h"
 #include "model/ExportModel.h"
-#include "scene/BoundingVolumes.h"
 #include "scene/SceneModel.h"
 #include "scene/SceneSection.h"
 
@@ -66,7 +65,6 @@ MStatus runExport(const MArgList& args) {
         Q5XSaveUtil::XmlWriter scene(sections.scene);
         writeSceneSection(context, model, scene);
     }
-    resolveBoundingVolumes(context, model);
 
     // Particle systems come with their own writer; until then the section is its frame.
     if (options.particleSystems) sections.dynamics = "  <Dynamics>\n  </Dynamics>\n";

@@ -21,9 +21,10 @@ struct NodeElement {
     bool closingAttributes;  // objectMask, clipDistance, nodeId and the visibility conditions
 };
 
-// The element for a node kind, or null for kinds that have no writer yet.
-const NodeElement* nodeElementFor(NodeKind kind);
-bool hasNodeElement(NodeKind kind);
+// The elements, each a tag and its attribute writer; the kind handlers (NodeKinds) choose them.
+const NodeElement& transformGroupElement();
+const NodeElement& meshShapeElement();
+const NodeElement& curveShapeElement();
 // Transforms with a q5X_referenceFilename, whatever their kind.
 const NodeElement& referenceNodeElement();
 

@@ -1,8 +1,9 @@
 #include "SceneModel.h"
 
 #include "AttributeReaders.h"
+#include "BoundingVolumes.h"
 #include "Classification.h"
-#include "NodeElements.h"
+#include "NodeKinds.h"
 #include "ScenePaths.h"
 #include "ShapeRecords.h"
 #include "TransformValues.h"
@@ -17,21 +18,6 @@
 #include <set>
 
 namespace {
-
-const char* kindName(NodeKind kind) {
-    switch (kind) {
-        case NodeKind::TransformGroup: return "Transform group";
-        case NodeKind::Shape: return "Mesh";
-        case NodeKind::MergeGroup: return "Merge-group";
-        case NodeKind::MergeChildren: return "Merged-children";
-        case NodeKind::SplitShape: return "Split-shape";
-        case NodeKind::Emitter: return "Emitter";
-        case NodeKind::Camera: return "Camera";
-        case NodeKind::NurbsCurve: return "NURBS curve";
-        case NodeKind::Light: return "Light";
-    }
-    return "Unknown";
-}
 
 void warn(const std::string& text) {
     MGlobal::displayWarning(MString(text.c_str()));
@@ -54,16 +40,42 @@ public:
     void walk(MDagPath& world);
     void warnAboutUnexportedInfluences() const;
 
+    const ExportContext& context() const { return context_; }
+    ExportModel& model() { return model_; }
+    const MSelectionList& selection() const { return selection_; }
+    const ShapeRecord* recordShape(const MDagPath& transform, const NodeClassification& classification,
+                                   const MObject& child, bool inCompound);
+
 private:
     bool visit(const MDagPath& transform, const OpenTransform& parent, OpenTransform& opened);
     void warnAboutOverriddenChildren(const MDagPath& transform, const NodeClassification& classification) const;
-    const ShapeRecord* recordShape(const MDagPath& transform, const NodeClassification& classification,
-                                   const MObject& child, bool inCompound);
 
     const ExportContext& context_;
     ExportModel& model_;
     MSelectionList selection_;
     std::uint32_t nextShapeId_ = 1;
+};
+
+// The node being recorded, as its kind's handler sees it.
+class BuilderRecording : public NodeRecording {
+public:
+    BuilderRecording(SceneModelBuilder& builder, const MDagPath& transform, const NodeClassification& classification,
+                     bool inCompound)
+        : builder_(builder), transform_(transform), classification_(classification), inCompound_(inCompound) {}
+
+    const ExportContext& context() const override { return builder_.context(); }
+    ExportModel& model() override { return builder_.model(); }
+    const MDagPath& transform() const override { return transform_; }
+    const NodeClassification& classification() const override { return classification_; }
+    const ShapeRecord* recordShape(const MObject& child) override {
+        return builder_.recordShape(transform_, classification_, child, inCompound_);
+    }
+
+private:
+    SceneModelBuilder& builder_;
+    const MDagPath& transform_;
+    const NodeClassification& classification_;
+    bool inCompound_;
 };
 
 // A selected node brings its ancestors, not its descendants.
@@ -128,26 +140,26 @@ bool SceneModelBuilder::visit(const MDagPath& transform, const OpenTransform& pa
     scene.occluder = classification.occluder;
     scene.inCompound = parent.inCompound;
 
+    // A reference file makes a ReferenceNode of any node, written without its children.
     const std::string referenceFile = readText(node, "q5X_referenceFilename");
     scene.isReference = !referenceFile.empty();
+    bool walkChildren = false;
     if (scene.isReference) {
         scene.referenceId = model_.files.insert(referenceFile);
-    } else if (!hasNodeElement(classification.kind)) {
-        warn(std::string("q5xExport: ") + kindName(classification.kind) +
-             " nodes are not exported yet; left out with everything below it (" + scene.pathName + ")");
-        return false;
+        scene.element = &referenceNodeElement();
     } else {
-        warnAboutOverriddenChildren(transform, classification);
+        const NodeKindHandler& handler = handlerFor(classification.kind);
         if (readAttribute<bool>(node, "q5X_compound", false)) {
             scene.inCompound = readAttribute<bool>(node, "q5X_dynamic", false) ||
                                readAttribute<bool>(node, "q5X_kinematic", false) ||
                                readAttribute<bool>(node, "q5X_trigger", false);
         }
+        BuilderRecording recording(*this, transform, classification, scene.inCompound);
+        if (!handler.record(recording, scene)) return false;
+        warnAboutOverriddenChildren(transform, classification);
+        scene.element = handler.element;
         scene.hasTransformChildren = !classification.transformChildren.empty();
-        if (classification.kind != NodeKind::TransformGroup && classification.kind != NodeKind::MergeChildren) {
-            scene.decidingChild = node.child(classification.childIndex);
-            scene.shape = recordShape(transform, classification, scene.decidingChild, scene.inCompound);
-        }
+        walkChildren = handler.children == ChildWalk::TransformChildren && scene.hasTransformChildren;
     }
 
     NodeRecord& record = model_.nodeTable[scene.pathName];
@@ -155,7 +167,7 @@ bool SceneModelBuilder::visit(const MDagPath& transform, const OpenTransform& pa
     scene.nodeId = static_cast<std::uint32_t>(model_.nodes.size() + 1);
     record.nodeId = scene.nodeId;
     opened = {scene.nodeId - 1, scene.depth + 1, scene.inCompound, std::move(classification.transformChildren)};
-    const bool descend = !scene.isReference && scene.hasTransformChildren;
+    const bool descend = walkChildren;
     model_.nodes.push_back(std::move(scene));
     return descend;
 }
@@ -232,6 +244,12 @@ void SceneModelBuilder::warnAboutUnexportedInfluences() const {
     }
 }
 
+// After the walk, before any section is written: what needs the whole model.
+void finishSceneModel(const ExportContext& context, ExportModel& model, const SceneModelBuilder& builder) {
+    if (context.options.skinWeights) builder.warnAboutUnexportedInfluences();
+    resolveBoundingVolumes(context, model);
+}
+
 }  // namespace
 
 SceneModelResult buildSceneModel(const ExportContext& context, ExportModel& model) {
@@ -252,6 +270,6 @@ SceneModelResult buildSceneModel(const ExportContext& context, ExportModel& mode
         return SceneModelResult::TooManyPaths;
     }
     builder.walk(world);
-    if (context.options.skinWeights) builder.warnAboutUnexportedInfluences();
+    finishSceneModel(context, model, builder);
     return SceneModelResult::Built;
 }

@@ -21,7 +21,7 @@ struct OpenElement {
 
 void writeNode(const NodeWriteContext& context, std::vector<OpenElement>& open, XmlWriter& out) {
     const SceneNode& node = context.node;
-    const NodeElement& element = node.isReference ? referenceNodeElement() : *nodeElementFor(node.kind);
+    const NodeElement& element = *node.element;
     const std::size_t replacedBefore = out.replacedControlCharacters();
     const std::size_t nonFiniteBefore = out.replacedNonFiniteNumbers();
     out.startTag(node.depth + kFirstLevel, element.tag);

@@ -1,5 +1,4 @@
 // The scene model: bounding-volume requests, split-shape collision meshes, deep hierarchies.
-#include "scene/BoundingVolumes.h"
 #include "scene/SceneModel.h"
 
 #include <mayahost/Host.h>
@@ -35,7 +34,7 @@ protected:
 TEST_F(SceneModel, BoundingVolumeRequestsResolveToTheTargetShapeWithTheCarryingMatrix) {
     load("bounding_volumes.ma");
     EXPECT_EQ(model.boundingVolumeRequests.size(), 4u);
-    resolveBoundingVolumes(context, model);
+    // Resolved in the model's finishing step, before any section is written.
     ASSERT_EQ(model.boundingVolumes.size(), 1u);
     const auto& volume = *model.boundingVolumes.begin();
     EXPECT_EQ(volume.first, "rockShape");

@@ -1,0 +1,42 @@
+#ifndef Q5X_SCENE_NODEKINDS_H
+#define Q5X_SCENE_NODEKINDS_H
+
+#include "Classification.h"
+#include "NodeElements.h"
+
+#include "model/ExportModel.h"
+#include "model/ExportOptions.h"
+
+#include <maya/MDagPath.h>
+
+#include <string>
+
+// What a kind's handler sees of the node being recorded and of the model being built.
+class NodeRecording {
+public:
+    virtual ~NodeRecording() = default;
+    virtual const ExportContext& context() const = 0;
+    virtual ExportModel& model() = 0;
+    virtual const MDagPath& transform() const = 0;
+    virtual const NodeClassification& classification() const = 0;
+    // The shape record of a shape child (instances of one shape share it), made on first use.
+    virtual const ShapeRecord* recordShape(const MObject& child) = 0;
+};
+
+// Which children of a kept node the walk visits.
+enum class ChildWalk { TransformChildren, None };
+
+// How the scene pass treats one node kind. All decisions are made while the model is built:
+// `record` keeps the node (filling in what it adds to the model's tables) or drops it with its
+// subtree (false); `children` says which children are walked; `element` is what the Scene section
+// writes for it. A new kind is a new handler file and a row of the table.
+struct NodeKindHandler {
+    NodeKind kind;
+    bool (*record)(NodeRecording& recording, SceneNode& node);
+    ChildWalk children;
+    const NodeElement* element;
+};
+
+const NodeKindHandler& handlerFor(NodeKind kind);
+
+#endif
