@@ -24,38 +24,6 @@
 
 namespace {
 
-MPlug sourceOf(const MPlug& plug) {
-    MPlugArray sources;
-    if (!plug.connectedTo(sources, true, false) || sources.length() == 0) return MPlug();
-    return sources[0];
-}
-
-// The material node connected into a shading group's "surfaceShader", or a null object.
-MObject materialOf(const MObject& shadingGroup) {
-    MStatus status;
-    const MPlug surfaceShader = MFnDependencyNode(shadingGroup).findPlug("surfaceShader", true, &status);
-    if (!status) return MObject();
-    const MPlug source = sourceOf(surfaceShader);
-    return source.isNull() ? MObject() : source.node();
-}
-
-bool hasIncoming(const MFnDependencyNode& node, const char* name) {
-    MStatus status;
-    const MPlug plug = node.findPlug(name, true, &status);
-    return status && !sourceOf(plug).isNull();
-}
-
-// A material with something plugged into its normal input asks for tangents.
-bool wantsTangents(const MObjectArray& shadingGroups) {
-    for (unsigned g = 0; g < shadingGroups.length(); ++g) {
-        const MObject material = materialOf(shadingGroups[g]);
-        if (material.isNull()) continue;
-        const MFnDependencyNode node(material);
-        if (hasIncoming(node, "normalCamera") || hasIncoming(node, "normalMap")) return true;
-    }
-    return false;
-}
-
 MString meshName(const MFnMesh& mesh) {
     MDagPath path;
     return mesh.getPath(path) ? path.partialPathName() : mesh.name();
@@ -193,17 +161,6 @@ bool readSkinWeights(const MFnSkinCluster& skin, const MFnMesh& mesh, std::vecto
 
 }  // namespace
 
-bool findSkinCluster(const MObject& mesh, MObject& cluster) {
-    MStatus status;
-    const MPlug inMesh = MFnDependencyNode(mesh).findPlug("inMesh", true, &status);
-    if (!status || sourceOf(inMesh).isNull()) return false;
-    MObject start = mesh;
-    MItDependencyGraph upstream(start, MFn::kSkinClusterFilter, MItDependencyGraph::kUpstream);
-    if (upstream.isDone()) return false;
-    cluster = upstream.currentItem();
-    return true;
-}
-
 bool extractMeshTriangles(const MFnMesh& mesh, const MFnSkinCluster* skin, const MFloatMatrix* transform,
                           const std::vector<std::uint32_t>* materialRemap, const ExtractionFlags& flags,
                           MeshBuildBuffer& buffer) {
@@ -229,7 +186,7 @@ bool extractMeshTriangles(const MFnMesh& mesh, const MFnSkinCluster* skin, const
     MObjectArray shadingGroups;
     MIntArray shaderIndices;
     mesh.getConnectedShaders(0, shadingGroups, shaderIndices);
-    if (flags.normals && wantsTangents(shadingGroups)) format |= kVertexTangent;
+    if (flags.normals && flags.tangents) format |= kVertexTangent;
     MColorArray colors;
     bool useColors = false;
     if (flags.colors && mesh.numColors() > 0) {
@@ -341,26 +298,4 @@ std::unique_ptr<IndexedTriangleSet> buildTriangleSet(const MFnMesh& mesh, const 
     if (buffer.vertexFormat & kVertexTangent) computeTangents(buffer);
     weldVertices(buffer);
     return createIndexedTriangleSet(buffer);
-}
-
-std::vector<std::string> collectMaterialSlotNames(const MFnMesh& mesh, const std::vector<std::uint32_t>* materialRemap) {
-    std::vector<std::string> slots;
-    MObjectArray shadingGroups;
-    MIntArray indices;
-    mesh.getConnectedShaders(0, shadingGroups, indices);
-    int highest = -1;
-    for (unsigned i = 0; i < indices.length(); ++i) highest = std::max(highest, indices[i]);
-    for (int k = 0; k <= highest && unsigned(k) < shadingGroups.length(); ++k) {
-        const MObject material = materialOf(shadingGroups[unsigned(k)]);
-        if (material.isNull()) continue;
-        MStatus status;
-        const MPlug slotName = MFnDependencyNode(material).findPlug("slotName", true, &status);
-        MString text;
-        if (!status || !slotName.getValue(text) || text.length() == 0) continue;
-        std::uint32_t slot = std::uint32_t(k);
-        if (materialRemap && slot < materialRemap->size()) slot = (*materialRemap)[slot];
-        if (slots.size() <= slot) slots.resize(std::size_t(slot) + 1);
-        slots[slot] = text.asChar();
-    }
-    return slots;
 }

@@ -20,6 +20,8 @@ struct ExtractionFlags {
     bool textureCoords = false;
     bool colors = false;
     bool skinWeights = false;
+    // Tangents per corner (with normals): a material of the mesh has a normal map.
+    bool tangents = false;
     bool verbose = false;
     double unitScale = 1.0;
 };
@@ -34,9 +36,5 @@ bool extractMeshTriangles(const MFnMesh& mesh, const MFnSkinCluster* skin, const
 // Extraction, tangents (when the format asks for them), welding and set creation.
 std::unique_ptr<IndexedTriangleSet> buildTriangleSet(const MFnMesh& mesh, const MFnSkinCluster* skin,
                                                      const MFloatMatrix* transform, const ExtractionFlags& flags);
-// The skin cluster upstream of the mesh's "inMesh", if any.
-bool findSkinCluster(const MObject& mesh, MObject& cluster);
-// The "slotName" strings of the mesh's materials by material index (empty where none).
-std::vector<std::string> collectMaterialSlotNames(const MFnMesh& mesh, const std::vector<std::uint32_t>* materialRemap);
 
 #endif

@@ -6,6 +6,8 @@
 #include "VertexCache.h"
 #include "VertexCompressionRange.h"
 
+#include "lookup/MeshShading.h"
+#include "lookup/SkinClusters.h"
 #include "model/ScopedPlugValue.h"
 
 #include <maya/MDagPath.h>
@@ -18,8 +20,16 @@ namespace {
 
 constexpr float kSquashedUvDensity = 0.0001f;
 
-ExtractionFlags extractionFlags(const ShapeExportOptions& options) {
-    return {options.normals, options.textureCoords, options.colors, options.skinWeights, options.verbose, options.unitScale};
+ExtractionFlags extractionFlags(const ShapeExportOptions& options, const MeshShading& shading) {
+    ExtractionFlags flags;
+    flags.normals = options.normals;
+    flags.textureCoords = options.textureCoords;
+    flags.colors = options.colors;
+    flags.skinWeights = options.skinWeights;
+    flags.tangents = requestsTangents(shading);
+    flags.verbose = options.verbose;
+    flags.unitScale = options.unitScale;
+    return flags;
 }
 
 std::string pathNameOf(const MObject& shape) {
@@ -48,7 +58,8 @@ BoundingSphere boundingSphereOf(const ShapeExportOptions& options, const ExportM
                                 const IndexedTriangleSet& set) {
     const auto volume = model.boundingVolumes.find(key);
     if (volume != model.boundingVolumes.end()) {
-        const auto hull = buildTriangleSet(MFnMesh(volume->second.mesh), nullptr, nullptr, extractionFlags(options));
+        // Only the hull's positions count: its shading is of no interest.
+        const auto hull = buildTriangleSet(MFnMesh(volume->second.mesh), nullptr, nullptr, extractionFlags(options, MeshShading()));
         auto sphere = computeBoundingSphere(hull ? hull->positions.data() : nullptr, hull ? hull->numVertices : 0);
         float matrix[16];
         for (int r = 0; r < 4; ++r) {
@@ -73,7 +84,7 @@ bool exportMeshShape(const ShapeExportOptions& options, const ExportModel& model
     {
         const ScopedPlugValue envelopeOff(skinned ? MFnDependencyNode(cluster).findPlug("envelope", true) : MPlug(), 0.0);
         const MFnSkinCluster skin(cluster);
-        set = buildTriangleSet(mesh, skinned ? &skin : nullptr, nullptr, extractionFlags(options));
+        set = buildTriangleSet(mesh, skinned ? &skin : nullptr, nullptr, extractionFlags(options, record.shading));
     }
     if (!set) return false;
     if (!checkVertexCompressionRange(*set, record.vertexCompressionRange)) {
@@ -87,7 +98,7 @@ bool exportMeshShape(const ShapeExportOptions& options, const ExportModel& model
         MGlobal::displayWarning(MString("q5xExport: Failed to export split shape (") + xmlName.c_str() + ")");
         return true;
     }
-    const std::vector<std::string> slots = collectMaterialSlotNames(mesh, nullptr);
+    const std::vector<std::string> slots = materialSlotNames(record.shading, nullptr);
     optimizeVertexCache(*set);
     const BoundingSphere sphere = boundingSphereOf(options, model, xmlName, *set);
     if (!options.binaryFiles) {

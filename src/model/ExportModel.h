@@ -37,6 +37,19 @@ struct SkinBinding {
     std::vector<unsigned> elements;
 };
 
+// The shading of a mesh's instance 0 (lookup/MeshShading): per shading group, in Maya's order, its
+// name and the material on its "surfaceShader", and how many groups the polygons use.
+struct MeshShading {
+    enum class Link { Material, NoSurfaceShader, NothingConnected };
+    struct Group {
+        std::string name;
+        Link link = Link::NothingConnected;
+        MObject material;
+    };
+    std::vector<Group> groups;
+    std::size_t usedGroups = 0;  // one more than the highest group index a polygon uses
+};
+
 // What a shape of the Shapes section is made from; the Shapes section has a writer per kind.
 enum class ShapeKind { Mesh, NurbsCurve };
 
@@ -50,6 +63,7 @@ struct ShapeRecord {
     bool cpuMesh = false;
     bool occluder = false;  // q5X_oc: the second usage flag
     bool usedDynamically = false;
+    MeshShading shading;
     // Material identifiers of the shading groups of instance 0, in shading-group order.
     std::vector<std::uint32_t> materialIds;
     bool skinned = false;

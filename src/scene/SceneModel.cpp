@@ -8,6 +8,7 @@
 #include "ShapeRecords.h"
 #include "TransformValues.h"
 
+#include "lookup/MeshShading.h"
 #include "saveutil/TextUtils.h"
 
 #include <maya/MFnDagNode.h>
@@ -209,7 +210,8 @@ const ShapeRecord* SceneModelBuilder::recordShape(const MDagPath& transform, con
         const std::string range = readText(node, "q5X_vertexCompressionRange");
         if (!range.empty()) Q5XSaveUtil::parseFloat(range.c_str(), record.vertexCompressionRange);
         if (split) collectCollisionMeshes(context_.options, selection_, transform, record);
-        record.materialIds = collectMaterialIds(child, model_.materials);
+        record.shading = lookUpShading(child);
+        record.materialIds = collectMaterialIds(record.shading, model_.materials);
         if (context_.options.skinWeights) record.skinned = findSkinBinding(child, record.skin);
     }
     const RigidBodyFlags rigidBody = readRigidBodyFlags(node);

@@ -3,7 +3,7 @@
 #include "AttributeReaders.h"
 #include "Classification.h"
 
-#include "geometry/MeshExtraction.h"
+#include "lookup/SkinClusters.h"
 
 #include "saveutil/TextUtils.h"
 
@@ -24,25 +24,17 @@ RigidBodyFlags readRigidBodyFlags(const MFnDependencyNode& transform) {
 }
 
 
-std::vector<std::uint32_t> collectMaterialIds(const MObject& mesh, MaterialTable& materials) {
-    MObjectArray groups;
-    MIntArray indices;
-    MFnMesh(mesh).getConnectedShaders(0, groups, indices);
-    int highest = -1;
-    for (unsigned i = 0; i < indices.length(); ++i) highest = std::max(highest, indices[i]);
+std::vector<std::uint32_t> collectMaterialIds(const MeshShading& shading, MaterialTable& materials) {
     std::vector<std::uint32_t> ids;
-    for (int g = 0; g <= highest && g < int(groups.length()); ++g) {
-        const MFnDependencyNode group(groups[unsigned(g)]);
-        MStatus status;
-        const MPlug surfaceShader = group.findPlug("surfaceShader", true, &status);
-        MPlugArray sources;
-        if (!status) {
-            MGlobal::displayWarning(MString("q5xExport: ShadingGroup surfaceShader attribute not found (") + group.name() + ")");
-        } else if (!surfaceShader.connectedTo(sources, true, false) || sources.length() == 0) {
+    for (std::size_t g = 0; g < shading.usedGroups; ++g) {
+        const MeshShading::Group& group = shading.groups[g];
+        if (group.link == MeshShading::Link::NoSurfaceShader) {
+            MGlobal::displayWarning(MString("q5xExport: ShadingGroup surfaceShader attribute not found (") + group.name.c_str() + ")");
+        } else if (group.link == MeshShading::Link::NothingConnected) {
             MGlobal::displayWarning(MString("q5xExport: ShadingGroup surfaceShader attribute source plug not found (") +
-                                    group.name() + ")");
+                                    group.name.c_str() + ")");
         } else {
-            ids.push_back(materials.insert(MFnDependencyNode(sources[0].node()).name().asChar()));
+            ids.push_back(materials.insert(MFnDependencyNode(group.material).name().asChar()));
         }
     }
     if (ids.empty()) ids.push_back(materials.insert("lambert1"));

@@ -21,9 +21,9 @@ struct RigidBodyFlags {
 };
 RigidBodyFlags readRigidBodyFlags(const MFnDependencyNode& transform);
 
-// Material identifiers of the shading groups of the mesh's instance 0, registered in the
-// material table in shading-group order; "lambert1" when no group names a shader.
-std::vector<std::uint32_t> collectMaterialIds(const MObject& mesh, MaterialTable& materials);
+// Material identifiers of the shading groups the mesh's polygons use, registered in the material
+// table in shading-group order; "lambert1" when no group names a shader.
+std::vector<std::uint32_t> collectMaterialIds(const MeshShading& shading, MaterialTable& materials);
 
 // The skin cluster upstream of the mesh and the nodes its "matrix" elements bind; false when
 // the mesh is not skinned.
