@@ -57,9 +57,19 @@ struct ShapeExportOptions {
     double unitScale = 1.0;
 };
 
+// Built field by field by name: the switches are all bool, and an order mistaken would go unseen.
 inline ShapeExportOptions shapeExportOptions(const ExportContext& context) {
     const ExportOptions& o = context.options;
-    return {o.normals, o.colors, o.textureCoords, o.skinWeights, o.nurbsCurves, o.verbose, o.binaryFiles, context.unitScale};
+    ShapeExportOptions shapes;
+    shapes.normals = o.normals;
+    shapes.colors = o.colors;
+    shapes.textureCoords = o.textureCoords;
+    shapes.skinWeights = o.skinWeights;
+    shapes.nurbsCurves = o.nurbsCurves;
+    shapes.verbose = o.verbose;
+    shapes.binaryFiles = o.binaryFiles;
+    shapes.unitScale = context.unitScale;
+    return shapes;
 }
 
 #endif
