@@ -4,6 +4,7 @@
 #include "SchemaRegistry.h"
 
 #include <string>
+#include <vector>
 
 namespace mayahost {
 
@@ -12,17 +13,61 @@ namespace {
 using N = MFnNumericData;
 using U = MFnUnitAttribute;
 
-NodeType& defineCreator(SchemaRegistry& registry, const char* name, const NodeType& parent) {
-    return registry.define(name, MFn::kDependencyNode, &parent);
+// One option of a primitive: a size (a length), a count of subdivisions or sides, a switch or a
+// choice.
+struct Option {
+    enum Kind { Length, Count, Angle, Switch, SolidType };
+    const char* longName;
+    const char* shortName;
+    Kind kind;
+    double defaultValue;
+};
+
+struct Primitive {
+    const char* type;
+    std::vector<Option> options;
+};
+
+std::unique_ptr<AttributeSpec> attributeFor(const Option& option) {
+    switch (option.kind) {
+        case Option::Length: return makeUnit(option.longName, option.shortName, U::kDistance, option.defaultValue);
+        case Option::Angle: return makeUnit(option.longName, option.shortName, U::kAngle, option.defaultValue);
+        case Option::Switch: return makeNumeric(option.longName, option.shortName, N::kBoolean, option.defaultValue);
+        case Option::SolidType:
+            return makeEnum(option.longName, option.shortName, {"dodecahedron", "icosahedron", "octahedron", "tetrahedron"});
+        case Option::Count: break;
+    }
+    return makeNumeric(option.longName, option.shortName, N::kLong, option.defaultValue);
 }
 
-void addLength(NodeType& type, const char* longName, const char* shortName, double defaultValue) {
-    type.add(makeUnit(longName, shortName, U::kDistance, defaultValue));
-}
-
-void addCount(NodeType& type, const char* longName, const char* shortName, double defaultValue) {
-    type.add(makeNumeric(longName, shortName, N::kLong, defaultValue));
-}
+const Primitive kPrimitives[] = {
+    {"polyCube", {{"width", "w", Option::Length, 1.0}, {"height", "h", Option::Length, 1.0}, {"depth", "d", Option::Length, 1.0},
+                  {"subdivisionsWidth", "sw", Option::Count, 1}, {"subdivisionsHeight", "sh", Option::Count, 1},
+                  {"subdivisionsDepth", "sd", Option::Count, 1}}},
+    {"polyPlane", {{"width", "w", Option::Length, 1.0}, {"height", "h", Option::Length, 1.0},
+                   {"subdivisionsWidth", "sw", Option::Count, 10}, {"subdivisionsHeight", "sh", Option::Count, 10}}},
+    {"polySphere", {{"radius", "r", Option::Length, 1.0}, {"subdivisionsAxis", "sa", Option::Count, 20},
+                    {"subdivisionsHeight", "sh", Option::Count, 20}}},
+    {"polyCylinder", {{"radius", "r", Option::Length, 1.0}, {"height", "h", Option::Length, 2.0},
+                      {"subdivisionsAxis", "sa", Option::Count, 20}, {"subdivisionsHeight", "sh", Option::Count, 1},
+                      {"subdivisionsCaps", "sc", Option::Count, 0}, {"roundCap", "rcp", Option::Switch, 0}}},
+    {"polyCone", {{"radius", "r", Option::Length, 1.0}, {"height", "h", Option::Length, 2.0},
+                  {"subdivisionsAxis", "sa", Option::Count, 20}, {"subdivisionsHeight", "sh", Option::Count, 1},
+                  {"subdivisionsCap", "sc", Option::Count, 0}}},
+    {"polyTorus", {{"radius", "r", Option::Length, 1.0}, {"sectionRadius", "sr", Option::Length, 0.5},
+                   {"twist", "tw", Option::Angle, 0.0}, {"subdivisionsAxis", "sa", Option::Count, 20},
+                   {"subdivisionsHeight", "sh", Option::Count, 20}}},
+    {"polyPyramid", {{"sideLength", "w", Option::Length, 1.4142135623730951}, {"numberOfSides", "ns", Option::Count, 4},
+                     {"subdivisionsHeight", "sh", Option::Count, 1}, {"subdivisionsCaps", "sc", Option::Count, 0}}},
+    {"polyPrism", {{"length", "l", Option::Length, 2.0}, {"sideLength", "w", Option::Length, 2.0},
+                   {"numberOfSides", "ns", Option::Count, 3}, {"subdivisionsHeight", "sh", Option::Count, 1},
+                   {"subdivisionsCaps", "sc", Option::Count, 0}}},
+    {"polyPipe", {{"radius", "r", Option::Length, 1.0}, {"height", "h", Option::Length, 2.0},
+                  {"thickness", "t", Option::Length, 0.5}, {"subdivisionsAxis", "sa", Option::Count, 20},
+                  {"subdivisionsHeight", "sh", Option::Count, 1}, {"subdivisionsCaps", "sc", Option::Count, 0}}},
+    {"polyPlatonicSolid", {{"radius", "r", Option::Length, 1.0}, {"sideLength", "l", Option::Length, 0.71364},
+                           {"solidType", "st", Option::SolidType, 0}}},
+};
 
 }  // namespace
 
@@ -32,79 +77,16 @@ void defineGeometryHistoryTypes(SchemaRegistry& registry) {
     NodeType& primitive = registry.define("polyPrimitive", MFn::kDependencyNode, &creator);
     primitive.add(makeTriple("axis", "ax", N::kDouble, U::kInvalid, 0.0));
     primitive.add(makeNumeric("createUVs", "cuv", N::kLong, 2));
-
-    NodeType& cube = defineCreator(registry, "polyCube", primitive);
-    addLength(cube, "width", "w", 1.0);
-    addLength(cube, "height", "h", 1.0);
-    addLength(cube, "depth", "d", 1.0);
-    addCount(cube, "subdivisionsWidth", "sw", 1);
-    addCount(cube, "subdivisionsHeight", "sh", 1);
-    addCount(cube, "subdivisionsDepth", "sd", 1);
-
-    NodeType& plane = defineCreator(registry, "polyPlane", primitive);
-    addLength(plane, "width", "w", 1.0);
-    addLength(plane, "height", "h", 1.0);
-    addCount(plane, "subdivisionsWidth", "sw", 10);
-    addCount(plane, "subdivisionsHeight", "sh", 10);
-
-    NodeType& sphere = defineCreator(registry, "polySphere", primitive);
-    addLength(sphere, "radius", "r", 1.0);
-    addCount(sphere, "subdivisionsAxis", "sa", 20);
-    addCount(sphere, "subdivisionsHeight", "sh", 20);
-
-    NodeType& cylinder = defineCreator(registry, "polyCylinder", primitive);
-    addLength(cylinder, "radius", "r", 1.0);
-    addLength(cylinder, "height", "h", 2.0);
-    addCount(cylinder, "subdivisionsAxis", "sa", 20);
-    addCount(cylinder, "subdivisionsHeight", "sh", 1);
-    addCount(cylinder, "subdivisionsCaps", "sc", 0);
-    cylinder.add(makeNumeric("roundCap", "rcp", N::kBoolean));
-
-    NodeType& cone = defineCreator(registry, "polyCone", primitive);
-    addLength(cone, "radius", "r", 1.0);
-    addLength(cone, "height", "h", 2.0);
-    addCount(cone, "subdivisionsAxis", "sa", 20);
-    addCount(cone, "subdivisionsHeight", "sh", 1);
-    addCount(cone, "subdivisionsCap", "sc", 0);
-
-    NodeType& torus = defineCreator(registry, "polyTorus", primitive);
-    addLength(torus, "radius", "r", 1.0);
-    addLength(torus, "sectionRadius", "sr", 0.5);
-    torus.add(makeUnit("twist", "tw", U::kAngle, 0.0));
-    addCount(torus, "subdivisionsAxis", "sa", 20);
-    addCount(torus, "subdivisionsHeight", "sh", 20);
-
-    NodeType& pyramid = defineCreator(registry, "polyPyramid", primitive);
-    addLength(pyramid, "sideLength", "w", 1.4142135623730951);
-    addCount(pyramid, "numberOfSides", "ns", 4);
-    addCount(pyramid, "subdivisionsHeight", "sh", 1);
-    addCount(pyramid, "subdivisionsCaps", "sc", 0);
-
-    NodeType& prism = defineCreator(registry, "polyPrism", primitive);
-    addLength(prism, "length", "l", 2.0);
-    addLength(prism, "sideLength", "w", 2.0);
-    addCount(prism, "numberOfSides", "ns", 3);
-    addCount(prism, "subdivisionsHeight", "sh", 1);
-    addCount(prism, "subdivisionsCaps", "sc", 0);
-
-    NodeType& pipe = defineCreator(registry, "polyPipe", primitive);
-    addLength(pipe, "radius", "r", 1.0);
-    addLength(pipe, "height", "h", 2.0);
-    addLength(pipe, "thickness", "t", 0.5);
-    addCount(pipe, "subdivisionsAxis", "sa", 20);
-    addCount(pipe, "subdivisionsHeight", "sh", 1);
-    addCount(pipe, "subdivisionsCaps", "sc", 0);
-
-    NodeType& platonic = defineCreator(registry, "polyPlatonicSolid", primitive);
-    addLength(platonic, "radius", "r", 1.0);
-    addLength(platonic, "sideLength", "l", 0.71364);
-    platonic.add(makeEnum("solidType", "st", {"dodecahedron", "icosahedron", "octahedron", "tetrahedron"}));
+    for (const Primitive& kind : kPrimitives) {
+        NodeType& type = registry.define(kind.type, MFn::kDependencyNode, &primitive);
+        for (const Option& option : kind.options) type.add(attributeFor(option));
+    }
 
     // Modifiers of polygon meshes: a mesh in, a mesh out.
     NodeType& modifier = registry.define("polyModifier", MFn::kDependencyNode, &creator);
     modifier.add(makeTyped("inputPolymesh", "ip", MFnData::kMesh));
     modifier.add(makeTyped("inputComponents", "ics", MFnData::kComponentList));
-    defineCreator(registry, "polyTriangulate", modifier);
+    registry.define("polyTriangulate", MFn::kDependencyNode, &modifier);
     // Geometry passed through with its faces grouped or some deleted, or moved by a matrix.
     for (const char* name : {"groupParts", "deleteComponent", "transformGeometry"}) {
         NodeType& type = registry.define(name, MFn::kDependencyNode, &registry.type("dependNode"));
