@@ -7,6 +7,8 @@
 #include <maya/MFnDependencyNode.h>
 #include <maya/MPlug.h>
 
+#include <filesystem>
+
 namespace {
 
 const std::string kHeader = "//Maya ASCII 2022 scene\nrequires maya \"2022\";\n";
@@ -26,8 +28,10 @@ double plugValue(const char* node, const char* attribute) {
 TEST_F(SceneTest, AnimationCurvesGiveTheirValueAtTheCurrentTime) {
     // From a real scene: pointLightShape1.intensity has no stored value and is driven by an
     // animCurveTU keyed (1, 0.5) and (5, 2); the scene's time is 1, so Maya reads 0.5.
+    const std::string sample = std::string(Q5X_MA_SAMPLES) + "/mayausd__UsdExportLightTest.ma";
+    if (!std::filesystem::exists(sample)) GTEST_SKIP() << "no Maya samples beside the project";
     std::string error;
-    ASSERT_TRUE(mayahost::openScene(std::string(Q5X_MA_SAMPLES) + "/mayausd__UsdExportLightTest.ma", error)) << error;
+    ASSERT_TRUE(mayahost::openScene(sample, error)) << error;
     EXPECT_DOUBLE_EQ(plugValue("pointLightShape1", "intensity"), 0.5);
     EXPECT_DOUBLE_EQ(plugValue("spotLight1", "translateX"), 10.0);
     EXPECT_DOUBLE_EQ(plugValue("directionalLightShape1", "lightAngle"), 1.5);
