@@ -12,6 +12,12 @@ bool parseHostOptions(int argc, const char* const* argv, HostOptions& options, s
                 return false;
             }
             options.commands.push_back(argv[++i]);
+        } else if (argument == "-proj" || argument == "--project") {
+            if (!hasValue) {
+                error = "'" + argument + "' needs a project folder after it";
+                return false;
+            }
+            options.projectRoot = argv[++i];
         } else if (argument == "--plugin") {
             if (!hasValue) {
                 error = "'--plugin' needs a library path after it";
@@ -32,12 +38,16 @@ bool parseHostOptions(int argc, const char* const* argv, HostOptions& options, s
 }
 
 const char* hostUsage() {
-    return "usage: q5xhost [scene.ma] [-c 'MEL command']... [--plugin library.so]\n"
+    return "usage: q5xhost [scene.ma] [-c 'MEL command']... [-proj folder] [--plugin library.so]\n"
            "\n"
            "Loads the Q5X exporter plug-in into a headless stand-in of Maya, opens the scene (if any)\n"
            "and runs each -c command line in order, printing what Maya's script editor would show.\n"
            "\n"
            "  -c, --command LINE   a MEL command line; several are run in order; ';' separates commands\n"
+           "  -proj, --project DIR the Maya project (its root folder); without it the project is the\n"
+           "                       nearest folder at or above the scene that holds a workspace.mel, else\n"
+           "                       the scene's folder. The project's source images are its workspace.mel's\n"
+           "                       'workspace -fr \"sourceImages\" \"...\"' rule, Maya's \"sourceimages\" otherwise\n"
            "  --plugin PATH        the plug-in library (default: Q5XExporter.so beside q5xhost)\n"
            "  -h, --help           this text\n"
            "\n"

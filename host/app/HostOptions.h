@@ -8,6 +8,7 @@ struct HostOptions {
     std::string pluginPath;
     std::string scenePath;
     std::vector<std::string> commands;
+    std::string projectRoot;  // -proj: the Maya project, as Maya's batch mode takes it
     bool help = false;
 };
 

@@ -63,6 +63,7 @@ int run(int argc, char** argv) {
     }
     if (options.pluginPath.empty()) options.pluginPath = executableFolder() + "/Q5XExporter.so";
 
+    if (!options.projectRoot.empty()) mayahost::setProjectRoot(options.projectRoot);
     PluginLibrary plugin;
     if (!plugin.load(options.pluginPath, error) || (!options.scenePath.empty() && !openScene(options.scenePath, error))) {
         std::cerr << "q5xhost: " << mayahost::printableText(error) << "\n";

@@ -7,6 +7,7 @@
 #include <maya/MSelectionList.h>
 
 #include <filesystem>
+#include <fstream>
 
 
 namespace mayahost {
@@ -38,22 +39,50 @@ MStatus runFile(const MArgList& arguments, std::string& result) {
     return unsupported("file");
 }
 
-std::string workspaceRoot() {
+// The Maya project as Maya finds it: the folder -proj names, else the nearest folder at or above
+// the scene that holds a workspace.mel, else the scene's folder (the working folder for an
+// unsaved scene). Answered with a trailing '/'.
+std::filesystem::path projectRoot() {
     std::error_code error;
-    const std::filesystem::path folder = std::filesystem::current_path(error);
-    return error ? std::string() : folder.generic_string();
+    if (!sceneState().projectRoot.empty()) return std::filesystem::absolute(sceneState().projectRoot, error);
+    if (sceneState().fileName.empty()) return std::filesystem::current_path(error);
+    const std::filesystem::path sceneFolder = std::filesystem::absolute(sceneState().fileName, error).parent_path();
+    for (std::filesystem::path folder = sceneFolder; !folder.empty(); folder = folder.parent_path()) {
+        if (std::filesystem::is_regular_file(folder / "workspace.mel", error)) return folder;
+        if (folder == folder.root_path()) break;
+    }
+    return sceneFolder;
+}
+
+std::string withTrailingSlash(const std::filesystem::path& folder) {
+    std::string text = folder.generic_string();
+    if (text.empty() || text.back() != '/') text += '/';
+    return text;
+}
+
+// A file rule of the project's workspace.mel ('workspace -fr "sourceImages" "textures";'), or
+// Maya's default for the rule.
+std::string fileRule(const std::filesystem::path& root, const std::string& rule) {
+    std::ifstream in(root / "workspace.mel");
+    const std::string prefix = "workspace -fr \"" + rule + "\"";
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t at = line.find(prefix);
+        if (at == std::string::npos) continue;
+        const std::size_t open = line.find('"', at + prefix.size());
+        const std::size_t close = open == std::string::npos ? std::string::npos : line.find('"', open + 1);
+        if (close != std::string::npos) return line.substr(open + 1, close - open - 1);
+    }
+    return rule == "sourceImages" ? "sourceimages" : "";
 }
 
 MStatus runWorkspace(const MArgList& arguments, std::string& result) {
     std::string value;
     if (flagValue(arguments, "en", "expandName", value)) {
-        result = workspaceRoot();
-        if (!value.empty()) result += "/" + value;
+        result = withTrailingSlash(projectRoot()) + value;
         return MStatus::kSuccess;
     }
     if (flagValue(arguments, "fre", "fileRuleEntry", value)) {
-        // The default project's rule; other rules have no entry in a headless session.
-        result = value == "sourceImages" ? "sourceimages" : "";
+        result = fileRule(projectRoot(), value);
         return MStatus::kSuccess;
     }
     return unsupported("workspace");

@@ -39,6 +39,10 @@ bool openScene(const std::string& path, std::string& error) {
     return true;
 }
 
+void setProjectRoot(const std::string& folder) {
+    sceneState().projectRoot = folder;
+}
+
 void setSceneFileName(const std::string& path) {
     sceneState().fileName = path;
 }
@@ -48,7 +52,9 @@ const std::string& sceneFileName() {
 }
 
 void resetScene() {
+    const std::string projectRoot = sceneState().projectRoot;
     sceneState() = SceneState();
+    sceneState().projectRoot = projectRoot;
     Scene::current().reset();
 }
 

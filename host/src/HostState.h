@@ -16,6 +16,7 @@ class ObjectData;
 // The application state behind the API: the open scene's settings and the command table.
 struct SceneState {
     std::string fileName;
+    std::string projectRoot;  // set with q5xhost -proj; empty: found from the scene's folder
     MDistance::Unit linearUnit = MDistance::kCentimeters;
     MTime::Unit timeUnit = MTime::kFilm;
     MSelectionList activeSelection;

@@ -5,6 +5,7 @@
 #include "ExportPaths.h"
 
 #include "geometry/ShapesSection.h"
+#include "materials/FilesSection.h"
 #include "model/ExportModel.h"
 #include "scene/SceneModel.h"
 #include "scene/SceneSection.h"
@@ -69,6 +70,9 @@ MStatus runExport(const MArgList& args) {
     // Particle systems come with their own writer; until then the section is its frame.
     if (options.particleSystems) sections.dynamics = "  <Dynamics>\n  </Dynamics>\n";
     if (options.shapes && !writeShapesSection(context, model, sections)) return MStatus::kFailure;
+    // Every file the sections registered is listed once (materials come with their section).
+    Q5XSaveUtil::XmlWriter filesAndMaterials(sections.filesAndMaterials);
+    if (!writeFilesSection(context, model.files, filesAndMaterials)) return MStatus::kFailure;
 
     bool replacedControlCharacters = false;
     const std::string name = documentName(sceneFileName);

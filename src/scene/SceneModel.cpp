@@ -8,6 +8,7 @@
 #include "ShapeRecords.h"
 #include "TransformValues.h"
 
+#include "lookup/FilePaths.h"
 #include "lookup/MeshShading.h"
 #include "saveutil/TextUtils.h"
 
@@ -146,7 +147,9 @@ bool SceneModelBuilder::visit(const MDagPath& transform, const OpenTransform& pa
     scene.isReference = !referenceFile.empty();
     bool walkChildren = false;
     if (scene.isReference) {
-        scene.referenceId = model_.files.insert(referenceFile);
+        // Registered under its resolved name, so that two spellings of one file share an id.
+        scene.referenceId = model_.files.insert(resolveFilePath(referenceFile, options.gameRelativePaths, context_.gamePath,
+                                                                context_.sceneDirectory));
         scene.element = &referenceNodeElement();
     } else {
         const NodeKindHandler& handler = handlerFor(classification.kind);

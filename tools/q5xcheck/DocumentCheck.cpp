@@ -157,7 +157,14 @@ void DocumentChecker::collectTables(const XMLElement* root) {
     if (const XMLElement* files = root->FirstChildElement("Files")) {
         hasFiles_ = true;
         for (const XMLElement* file = files->FirstChildElement("File"); file; file = file->NextSiblingElement("File")) {
-            fileIds_.insert(file->UnsignedAttribute("fileId"));
+            std::uint32_t id = 0;
+            const char* text = file->Attribute("fileId");
+            if (!text || !parseUnsigned(text, id)) {
+                report_.error(path_, placeOf(file), "a File without a fileId that is an unsigned number");
+            } else if (!fileIds_.insert(id).second) {
+                report_.error(path_, placeOf(file), "a second File with fileId " + std::string(text));
+            }
+            if (!file->Attribute("filename")) report_.error(path_, placeOf(file), "a File without a filename");
             report_.count("files");
         }
     }

@@ -35,6 +35,10 @@ unsigned meshesWithoutGeometry();
 // cannot be read. Warnings about content the host does not support go to the script editor.
 bool openScene(const std::string& path, std::string& error);
 
+// The Maya project "workspace" answers for, as Maya's batch mode sets it with -proj; empty finds it
+// from the scene's folder.
+void setProjectRoot(const std::string& folder);
+
 // The scene file that "file -q -sceneName" answers; empty for an unsaved scene.
 void setSceneFileName(const std::string& path);
 const std::string& sceneFileName();
