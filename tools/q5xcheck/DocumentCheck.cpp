@@ -303,6 +303,11 @@ bool DocumentChecker::run(const std::string& text, std::string& dumped) {
         return true;
     }
     const XMLElement* root = xml.RootElement();
+    if (!root) {
+        // A declaration alone parses as XML but holds nothing to check.
+        report_.error(path_, "line 1", "the document has no root element");
+        return true;
+    }
     checkStructure(text, root);
     collectTables(root);
     bool readable = true;
