@@ -7,6 +7,8 @@
 
 class MFnDependencyNode : public MFnBase {
 public:
+    enum MAttrClass { kLocalDynamicAttr = 1, kNormalAttr, kExtensionAttr, kInvalidAttr };
+
     MFnDependencyNode();
     MFnDependencyNode(const MObject& object, MStatus* ReturnStatus = NULL);
     MFn::Type type() const override;
@@ -19,6 +21,7 @@ public:
     unsigned int attributeCount(MStatus* ReturnStatus = NULL) const;
     MObject attribute(unsigned int index, MStatus* ReturnStatus = NULL) const;
     MObject attribute(const MString& attributeName, MStatus* ReturnStatus = NULL) const;
+    MAttrClass attributeClass(const MObject& attribute, MStatus* ReturnStatus = NULL) const;
     bool hasAttribute(const MString& name, MStatus* ReturnStatus = NULL) const;
     MStatus getConnections(MPlugArray& array) const;
     bool isDefaultNode(MStatus* ReturnStatus = NULL) const;

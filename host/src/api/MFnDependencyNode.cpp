@@ -63,6 +63,14 @@ unsigned int MFnDependencyNode::attributeCount(MStatus* ReturnStatus) const {
     return node ? static_cast<unsigned int>(node->attributes().size()) : 0;
 }
 
+MFnDependencyNode::MAttrClass MFnDependencyNode::attributeClass(const MObject& attribute, MStatus* ReturnStatus) const {
+    const Node* node = asNode(object_);
+    const AttributeSpec* spec = asAttribute(attribute);
+    setStatus(ReturnStatus, node && spec);
+    if (!node || !spec) return kInvalidAttr;
+    return spec->dynamic ? kLocalDynamicAttr : kNormalAttr;
+}
+
 MObject MFnDependencyNode::attribute(unsigned int index, MStatus* ReturnStatus) const {
     const Node* node = asNode(object_);
     if (!node) {

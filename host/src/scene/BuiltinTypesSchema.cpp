@@ -9,7 +9,7 @@ namespace {
 
 const char* const kDependencyTypes[] = {
     // Scene bookkeeping.
-    "unitConversion", "timeToUnitConversion", "unitToTimeConversion", "materialInfo", "displayLayer",
+    "unitConversion", "timeToUnitConversion", "unitToTimeConversion", "displayLayer",
     "displayLayerManager", "renderLayer", "renderLayerManager", "lightLinker", "partition", "creaseSet",
     "shapeEditorManager", "poseInterpolatorManager", "nodeGraphEditorInfo", "nodeGraphEditorBookmarks",
     "nodeGraphEditorBookmarkInfo", "hyperGraphInfo", "hyperLayout", "hyperView", "renderGlobals", "renderGlobalsList",
@@ -26,12 +26,12 @@ const char* const kDependencyTypes[] = {
     "detachCurve", "attachCurve", "planarTrimSurface", "closeCurve", "reverseCurve", "offsetCurve",
     "pointOnCurveInfo", "pointOnSurfaceInfo", "closestPointOnSurface", "nearestPointOnCurve",
     // Shading.
-    "surfaceShader", "standardSurface", "openPBRSurface", "displacementShader", "anisotropic", "rampShader",
-    "layeredShader", "useBackground", "shadingMap", "hairTubeShader", "oceanShader", "envSphere", "envCube",
-    "envBall", "envChrome", "envSky", "checker", "ramp", "noise", "fractal", "grid", "bulge", "cloth", "water",
+    "standardSurface", "openPBRSurface", "displacementShader", 
+    "layeredShader", "useBackground", "shadingMap", "oceanShader", "envCube",
+    "envChrome", "envSky", "checker", "ramp", "noise", "fractal", "grid", "bulge", "cloth", "water",
     "mountain", "leather", "marble", "granite", "wood", "rock", "snow", "solidFractal", "stucco", "crater",
-    "brownian", "cloud", "volumeNoise", "psdFileTex", "movie", "layeredTexture", "projection", "stencil",
-    "uvChooser", "samplerInfo", "bump2d", "bump3d", "lightFog", "particleSamplerInfo", "surfaceLuminance",
+    "brownian", "cloud", "volumeNoise", "psdFileTex", "movie", "projection", "stencil",
+    "samplerInfo", "bump3d", "lightFog", "particleSamplerInfo", "surfaceLuminance",
     "lightInfo", "shadingDependNode", "hsvToRgb", "rgbToHsv", "luminance", "contrast", "gammaCorrect", "clamp",
     "remapValue", "remapColor", "remapHsv", "colorConstant", "floatConstant", "doubleSwitch",
     "singleShadingSwitch", "tripleShadingSwitch", "quadShadingSwitch", "hwShader",

@@ -32,7 +32,7 @@ Node::Node(const NodeType& type, std::string typeName, std::string nodeName)
     : name(std::move(nodeName)), type_(&type), typeName_(std::move(typeName)) {}
 
 const char* Node::apiTypeStr() const {
-    return isDag() ? "kDagNode" : "kDependencyNode";
+    return apiTypeName(apiType());
 }
 
 AttributeSpec* Node::findAttribute(std::string_view attributeName) const {

@@ -14,6 +14,9 @@
 
 namespace mayahost {
 
+// The enumerator name of a node's function set type ("kPhongExplorer").
+const char* apiTypeName(MFn::Type type);
+
 // A node type: its function set type, its parent type and the static attributes it adds.
 class NodeType {
 public:

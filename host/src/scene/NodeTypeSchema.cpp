@@ -58,7 +58,7 @@ public:
         define("airField", MFn::kAirField, &field);
         define("pointEmitter", MFn::kEmitter, &transform);
 
-        defineShadingTypes(dependNode);
+        defineShadingTypes(*this);
         defineDependencyTypes(dependNode);
         defineGeometryHistoryTypes(*this);
         defineAnimationTypes(*this);
@@ -220,34 +220,6 @@ private:
         spot.add(makeNumeric("dropoff", "dro", N::kDouble, 0.0));
         define("areaLight", MFn::kAreaLight, &nonExtended);
         define("volumeLight", MFn::kVolumeLight, &light);
-    }
-
-    void defineShadingTypes(NodeType& dependNode) {
-        NodeType& set = define("objectSet", MFn::kSet, &dependNode);
-        set.add(makeSimple("dagSetMembers", "dsm", AttrKind::Message)).array = true;
-        set.add(makeSimple("dnSetMembers", "dnsm", AttrKind::Message)).array = true;
-        NodeType& shadingEngine = define("shadingEngine", MFn::kShadingEngine, &set);
-        shadingEngine.add(makeTriple("surfaceShader", "ss", N::kFloat, U::kInvalid, 0.0));
-        define("character", MFn::kCharacter, &set);
-        NodeType& lambert = define("lambert", MFn::kLambert, &dependNode);
-        lambert.add(makeTriple("color", "c", N::kFloat, U::kInvalid, 0.5, {"R", "G", "B"}, {"r", "g", "b"}));
-        lambert.add(makeTriple("transparency", "it", N::kFloat, U::kInvalid, 0.0, {"R", "G", "B"}, {"r", "g", "b"}));
-        lambert.add(makeTriple("ambientColor", "ambc", N::kFloat, U::kInvalid, 0.0, {"R", "G", "B"}, {"r", "g", "b"}));
-        lambert.add(makeTriple("incandescence", "ic", N::kFloat, U::kInvalid, 0.0, {"R", "G", "B"}, {"r", "g", "b"}));
-        lambert.add(makeNumeric("diffuse", "dc", N::kFloat, 0.8));
-        lambert.add(makeTriple("normalCamera", "n", N::kFloat, U::kInvalid, 0.0));
-        lambert.add(makeTriple("outColor", "oc", N::kFloat, U::kInvalid, 0.0, {"R", "G", "B"}, {"r", "g", "b"}));
-        NodeType& reflect = define("reflect", MFn::kReflect, &lambert);
-        reflect.add(makeTriple("specularColor", "sc", N::kFloat, U::kInvalid, 0.5, {"R", "G", "B"}, {"r", "g", "b"}));
-        reflect.add(makeNumeric("reflectivity", "rfl", N::kFloat, 0.5));
-        reflect.add(makeTriple("reflectedColor", "rc", N::kFloat, U::kInvalid, 0.0, {"R", "G", "B"}, {"r", "g", "b"}));
-        define("phong", MFn::kPhong, &reflect).add(makeNumeric("cosinePower", "cp", N::kFloat, 20.0));
-        define("blinn", MFn::kBlinn, &reflect).add(makeNumeric("eccentricity", "ec", N::kFloat, 0.3));
-        define("phongE", MFn::kPhongExplorer, &reflect);
-        NodeType& file = define("file", MFn::kFileTexture, &dependNode);
-        file.add(makeTyped("fileTextureName", "ftn", D::kString));
-        file.add(makeTriple("outColor", "oc", N::kFloat, U::kInvalid, 0.0, {"R", "G", "B"}, {"r", "g", "b"}));
-        define("place2dTexture", MFn::kPlace2dTexture, &dependNode);
     }
 
     void defineDependencyTypes(NodeType& dependNode) {

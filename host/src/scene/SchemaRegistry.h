@@ -22,6 +22,8 @@ public:
 void defineGeometryHistoryTypes(SchemaRegistry& registry);
 // Animation: the eight animation curve types with their keys and tangents, unit conversions.
 void defineAnimationTypes(SchemaRegistry& registry);
+// Shading: shading groups, the lambert family, file, bump, layered and environment textures.
+void defineShadingTypes(SchemaRegistry& registry);
 // Node types that ship with Maya and that nothing here reads: known, so that a scene using them
 // is not reported as holding plug-in nodes.
 void defineMayaBuiltinTypes(SchemaRegistry& registry);
