@@ -6,6 +6,7 @@
 
 #include "geometry/ShapesSection.h"
 #include "materials/FilesSection.h"
+#include "materials/MaterialsSection.h"
 #include "model/ExportModel.h"
 #include "scene/SceneModel.h"
 #include "scene/SceneSection.h"
@@ -70,9 +71,14 @@ MStatus runExport(const MArgList& args) {
     // Particle systems come with their own writer; until then the section is its frame.
     if (options.particleSystems) sections.dynamics = "  <Dynamics>\n  </Dynamics>\n";
     if (options.shapes && !writeShapesSection(context, model, sections)) return MStatus::kFailure;
-    // Every file the sections registered is listed once (materials come with their section).
+    // Materials register their textures, so the Files section is written after them and placed
+    // before them: every file any section names is listed once.
+    std::string materialsText;
+    Q5XSaveUtil::XmlWriter materials(materialsText);
+    if (!writeMaterialsSection(context, model.materials, model.files, materials)) return MStatus::kFailure;
     Q5XSaveUtil::XmlWriter filesAndMaterials(sections.filesAndMaterials);
     if (!writeFilesSection(context, model.files, filesAndMaterials)) return MStatus::kFailure;
+    filesAndMaterials.raw(materialsText);
 
     bool replacedControlCharacters = false;
     const std::string name = documentName(sceneFileName);

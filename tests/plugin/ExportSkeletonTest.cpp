@@ -12,7 +12,7 @@ namespace {
 const std::string kDeclaration = "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n\n";
 const std::string kEmptyScene = "  <Scene>\n  </Scene>\n";
 // The Files section is written for every export; with no file it is its frame.
-const std::string kEmptyFiles = "\n  <Files>\n  </Files>\n\n";
+const std::string kEmptyFilesAndMaterials = "\n  <Files>\n  </Files>\n\n  <Materials>\n  </Materials>\n\n";
 
 std::string rootTag(const std::string& name) {
     return "<q5X name=\"" + name +
@@ -30,7 +30,7 @@ TEST(ExportSkeleton, EmptyUnsavedSceneWithOnlyTheFileFlag) {
     TempFolder folder;
     const HostRun run = runHost({"-c", exportCommand("", folder.file("level.q5x"))});
     ASSERT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_EQ(readFile(folder.file("level.q5x")), kDeclaration + rootTag("untitled") + kEmptyFiles + "\n" + kEmptyScene + "\n" + "</q5X>\n");
+    EXPECT_EQ(readFile(folder.file("level.q5x")), kDeclaration + rootTag("untitled") + kEmptyFilesAndMaterials + "\n" + kEmptyScene + "\n" + "</q5X>\n");
     EXPECT_NE(run.output.find("Export scene to: " + folder.file("level.q5x") + "\ndone.\n"), std::string::npos);
     EXPECT_EQ(run.output.find("CWD: "), std::string::npos);
     EXPECT_NE(run.output.find("1 commands run, 0 warnings, 0 errors, 1 files written"), std::string::npos);
@@ -41,12 +41,12 @@ TEST(ExportSkeleton, OptionalSectionsFollowTheFlags) {
     TempFolder folder;
     const std::string path = folder.file("level.q5x");
     ASSERT_EQ(runHost({"-c", exportCommand("-shapes -ps -an -ua", path)}).exitCode, 0);
-    EXPECT_EQ(readFile(path), kDeclaration + rootTag("untitled") + kEmptyFiles + "\n" + "  <Shapes>\n  </Shapes>\n\n" +
+    EXPECT_EQ(readFile(path), kDeclaration + rootTag("untitled") + kEmptyFilesAndMaterials + "\n" + "  <Shapes>\n  </Shapes>\n\n" +
                                   "  <Dynamics>\n  </Dynamics>\n\n" + kEmptyScene + "\n" + "\n" + "\n" + "</q5X>\n");
 
     // Binary files without any shape record or animation data: no element and no companion.
     ASSERT_EQ(runHost({"-c", exportCommand("-shapes -bin -an", path)}).exitCode, 0);
-    EXPECT_EQ(readFile(path), kDeclaration + rootTag("untitled") + kEmptyFiles + "\n" + kEmptyScene + "\n" + "</q5X>\n");
+    EXPECT_EQ(readFile(path), kDeclaration + rootTag("untitled") + kEmptyFilesAndMaterials + "\n" + kEmptyScene + "\n" + "</q5X>\n");
     EXPECT_EQ(folder.entries(), (std::vector<std::string>{"level.q5x"}));
 }
 
@@ -56,7 +56,7 @@ TEST(ExportSkeleton, SceneFileNameGivesTheDocumentName) {
     const HostRun run =
         runHost({folder.file("level.final.ma"), "-c", exportCommand("-v", folder.file("out.q5x"))});
     ASSERT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_EQ(readFile(folder.file("out.q5x")), kDeclaration + rootTag("level.final") + kEmptyFiles + "\n" + kEmptyScene + "\n" + "</q5X>\n");
+    EXPECT_EQ(readFile(folder.file("out.q5x")), kDeclaration + rootTag("level.final") + kEmptyFilesAndMaterials + "\n" + kEmptyScene + "\n" + "</q5X>\n");
     EXPECT_NE(run.output.find("file -q -sceneName\n// Result: " + folder.file("level.final.ma")), std::string::npos);
 }
 

@@ -297,6 +297,32 @@ TEST(Q5xcheck, DocumentsThatTryToFoolItAreCaught) {
         << check(path).output;
 }
 
+TEST(Q5xcheck, MaterialsNameTheirFilesAndHoldOnlyKnownElements) {
+    TempFolder folder;
+    const std::string path = shellQuoted(folder.file("t.q5x"));
+    const std::string files = "  <Files>\n    <File fileId=\"1\" filename=\"a.png\" />\n  </Files>\n\n";
+    const std::string kNode = "    <Transform name=\"t\" nodeId=\"1\"/>\n";
+    auto materials = [](const std::string& body) { return "  <Materials>\n" + body + "  </Materials>\n\n"; };
+    writeFile(folder.file("t.q5x"), document(files + materials("    <Material name=\"m\" materialId=\"1\" diffuseColor=\"1 1 1 1\">\n"
+                                                               "      <Texture fileId=\"1\"/>\n    </Material>\n"),
+                                             kNode));
+    EXPECT_EQ(check(path).exitCode, 0) << check(path).output;
+
+    writeFile(folder.file("t.q5x"),
+              document(files + materials("    <Material name=\"m\" materialId=\"1\" diffuseColor=\"1 nan 1\" customShaderId=\"4\">\n"
+                                         "      <Texture fileId=\"2\"/>\n      <Reflectionmap type=\"sphere\" refractiveIndex=\"1\"/>\n"
+                                         "      <Sparkles/>\n    </Material>\n"
+                                         "    <Material name=\"n\" materialId=\"1\"/>\n"),
+                       kNode));
+    const HostRun broken = check(path);
+    EXPECT_EQ(broken.exitCode, 1);
+    for (const char* problem : {"diffuseColor is not 4 finite numbers", "customShaderId 4 names no File", "fileId 2 names no File",
+                                "a Reflectionmap's type is neither", "a Material holds no element of this kind",
+                                "a second Material with materialId 1"}) {
+        EXPECT_NE(broken.output.find(problem), std::string::npos) << problem << "\n" << broken.output;
+    }
+}
+
 TEST(Q5xcheck, HostileDocumentsCostLittleAndReachNothingOutsideTheirFolder) {
     TempFolder folder;
     const std::string path = shellQuoted(folder.file("t.q5x"));

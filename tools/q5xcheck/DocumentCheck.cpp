@@ -3,6 +3,7 @@
 #include "AnimationFile.h"
 #include "Numbers.h"
 #include "ShapesFile.h"
+#include "XmlMaterials.h"
 #include "XmlShapes.h"
 
 #include <tinyxml2.h>
@@ -171,7 +172,15 @@ void DocumentChecker::collectTables(const XMLElement* root) {
     if (const XMLElement* materials = root->FirstChildElement("Materials")) {
         for (const XMLElement* material = materials->FirstChildElement("Material"); material;
              material = material->NextSiblingElement("Material")) {
-            materialIds_.insert(material->UnsignedAttribute("materialId"));
+            checkXmlMaterial(material, path_, report_);
+            const char* id = material->Attribute("materialId");
+            if (id && !materialIds_.insert(material->UnsignedAttribute("materialId")).second) {
+                report_.error(path_, placeOf(material), "a second Material with materialId " + std::string(id));
+            }
+            checkFileReference(material, "customShaderId");
+            for (const XMLElement* child = material->FirstChildElement(); child; child = child->NextSiblingElement()) {
+                checkFileReference(child, "fileId");
+            }
             report_.count("materials");
         }
     }

@@ -1,0 +1,42 @@
+//Maya ASCII 2022 scene
+//Name: materials_hostile.ma
+requires maya "2022";
+currentUnit -l centimeter -a degree -t film;
+createNode transform -n "a";
+createNode mesh -n "aShape" -p "a";
+	setAttr -s 3 ".vt[0:2]"  0 0 0 1 0 0 0 1 0;
+	setAttr -s 3 ".ed[0:2]"  0 1 0 1 2 0 2 0 0;
+	setAttr ".fc[0]" -type "polyFaces" f 3 0 1 2;
+createNode transform -n "b";
+createNode mesh -n "bShape" -p "b";
+	setAttr -s 3 ".vt[0:2]"  0 0 0 1 0 0 0 1 0;
+	setAttr -s 3 ".ed[0:2]"  0 1 0 1 2 0 2 0 0;
+	setAttr ".fc[0]" -type "polyFaces" f 3 0 1 2;
+createNode lambert -n "loop";
+createNode lambert -n "odd";
+	addAttr -ci true -sn "reflectionMapResolution" -ln "reflectionMapResolution" -at "double";
+	addAttr -ci true -sn "reflectionMapLightsObjectMask" -ln "reflectionMapLightsObjectMask" -dt "string";
+	setAttr ".c" -type "float3" 1 0.5 0.25 ;
+	setAttr ".rdi" 1.25;
+	setAttr ".reflectionMapResolution" 1e10;
+	setAttr ".reflectionMapLightsObjectMask" -type "string" "0x1FFFFFFFF";
+createNode layeredTexture -n "outer";
+createNode layeredTexture -n "inner";
+createNode layeredTexture -n "itself";
+createNode file -n "stone";
+	setAttr ".ftn" -type "string" "tex/stone.png";
+createNode file -n "nameless";
+createNode shadingEngine -n "loopSG";
+createNode shadingEngine -n "oddSG";
+connectAttr "loop.oc" "loopSG.ss";
+connectAttr "odd.oc" "oddSG.ss";
+connectAttr "aShape.iog" "loopSG.dsm" -na;
+connectAttr "bShape.iog" "oddSG.dsm" -na;
+connectAttr "outer.oc" "loop.c";
+connectAttr "inner.oc" "outer.cs[0].c";
+connectAttr "itself.oc" "outer.cs[1].c";
+connectAttr "outer.oc" "inner.cs[0].c";
+connectAttr "stone.oc" "inner.cs[1].c";
+connectAttr "itself.oc" "itself.cs[0].c";
+connectAttr "nameless.oc" "odd.c";
+// End of materials_hostile.ma
