@@ -1,7 +1,7 @@
 // Shading networks as Maya's node reference lists them: shading groups, the lambert family of
 // surface shaders (each derived type with its own function set type, so that a reader can tell
 // the ones it supports), file textures, bump and layered textures, environment textures with an
-// image input, and the surface shader node that holds a plain colour.
+// image input, the GLSL hardware shader and the surface shader node that holds a plain colour.
 #include "SchemaRegistry.h"
 
 namespace mayahost {
@@ -50,6 +50,12 @@ void defineSurfaceShaders(SchemaRegistry& registry, const NodeType& dependNode) 
     registry.define("anisotropic", MFn::kAnisotropy, &reflect);
     registry.define("rampShader", MFn::kRampShader, &reflect);
     registry.define("hairTubeShader", MFn::kHairTubeShader, &reflect);
+
+    // The GLSL plug-in's hardware shader: its effect file and technique. The effect's parameters
+    // are dynamic attributes that the scene file declares itself.
+    NodeType& glsl = registry.define("GLSLShader", MFn::kPluginHardwareShader, &dependNode);
+    glsl.add(makeTyped("shader", "s", D::kString));
+    glsl.add(makeTyped("technique", "t", D::kString));
 
     NodeType& surfaceShader = registry.define("surfaceShader", MFn::kSurfaceShader, &dependNode);
     surfaceShader.add(colour("outColor", "oc", 0.0));
