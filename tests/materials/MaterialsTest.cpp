@@ -153,7 +153,9 @@ TEST(MaterialsSection, CustomShadersTakeValuesFromNodesAndTemplateChains) {
     writeFile(folder.file("game/templates/cycle.xml"),
               "<templates id=\"cycle\" parentTemplateFilename=\"$templates/cycle.xml\"><template name=\"a\" parentTemplate=\"a\"/></templates>\n");
 
-    const std::vector<std::string> materials{"water", "plain", "missing", "loopy"};
+    writeFile(folder.file("game/shaders/cut.xml"), "<CustomShader><Parameters><Parameter name=\"p\" type=\"flo");
+
+    const std::vector<std::string> materials{"water", "plain", "missing", "loopy", "cut"};
     const std::string scene =
         "//Maya ASCII 2022 scene\nrequires maya \"2022\";\nrequires -nodeType \"GLSLShader\" \"glslShader\" \"1.0\";\n" +
         meshesUsing(materials) +
@@ -177,35 +179,39 @@ TEST(MaterialsSection, CustomShadersTakeValuesFromNodesAndTemplateChains) {
         "createNode GLSLShader -n \"missing\";\n\tsetAttr \".s\" -type \"string\" \"" + game + "shaders/gone.ogsfx\";\n"
         "createNode lambert -n \"loopy\";\n" + stringAttribute("customShader", "$shaders/loop.xml") +
         stringAttribute("customParameterTemplate_cyc_cycle", "a") + stringAttribute("customParameter_q", "7 8") +
-        connections(materials) +
+        "createNode lambert -n \"cut\";\n" + stringAttribute("customShader", game + "shaders/cut.xml") +
+        stringAttribute("customParameter_p", "1") + connections(materials) +
         "connectAttr \"detailFile.oc\" \"water.customTexture_detail\";\nconnectAttr \"glowFile.oc\" \"plain.diffuseMap\";\n"
         "// End of scene.ma\n";
     writeFile(folder.file("scene.ma"), scene);
     const ExportRun result = runExport(folder, folder.file("scene.ma"), "-shapes -gameRelativePaths -gamePath \"" + game + "\"");
     ASSERT_EQ(result.run.exitCode, 0) << result.run.output;
     EXPECT_FALSE(contains(result.run.output, "GLSLShader' comes from the plug-in")) << result.run.output;
-    // The classic pass comes first: loopy's shader file takes id 1. water: the colour with alpha
-    // as written, the specular colour's three values; the custom shader file takes id 2; "1x1" is the engine's default and stays unwritten. waves0 is the
+    // The classic pass comes first: loopy's and cut's shader files take ids 1 and 2. water: the
+    // colour with alpha as written, the specular colour's three values; its shader file takes id 3; "1x1" is the engine's default and stays unwritten. waves0 is the
     // node's own value (four digits), waves1 has no source; tint comes from the parent file's
     // "still" variant, which the child's "calm" names; speed from "calm" itself; the foam file
     // from "still"; the detail file from the file node plugged into the attribute.
     EXPECT_TRUE(contains(result.document,
                          "    <Material name=\"water\" materialId=\"1\" diffuseColor=\"0.5 0.25 1 0.75\" specularColor=\"1 1 0\" "
-                         "customShaderId=\"2\" alphaBlending=\"true\">\n"
+                         "customShaderId=\"3\" alphaBlending=\"true\">\n"
                          "      <CustomParameter name=\"speed\" value=\"0.5\"/>\n"
                          "      <CustomParameter name=\"tint\" value=\"0.1 0.2 0.3\"/>\n"
                          "      <CustomParameter name=\"waves0\" value=\"1.123\"/>\n"
-                         "      <Custommap name=\"detail\" fileId=\"3\"/>\n"
-                         "      <Custommap name=\"foam\" fileId=\"4\"/>\n"
+                         "      <Custommap name=\"detail\" fileId=\"4\"/>\n"
+                         "      <Custommap name=\"foam\" fileId=\"5\"/>\n"
                          "    </Material>\n"))
         << result.document;
     // plain: an emissive colour makes the diffuse file emissive; "baseShader" is no custom shader.
-    EXPECT_TRUE(contains(result.document, "    <Material name=\"plain\" materialId=\"2\">\n      <Emissivemap fileId=\"5\"/>\n    </Material>\n"));
+    EXPECT_TRUE(contains(result.document, "    <Material name=\"plain\" materialId=\"2\">\n      <Emissivemap fileId=\"6\"/>\n    </Material>\n"));
     EXPECT_TRUE(contains(result.document, "    <Material name=\"missing\" materialId=\"3\">\n    </Material>\n"));
     // loopy: its own text value for q; p's template chain loops back on itself and gives nothing.
     EXPECT_TRUE(contains(result.document, "    <Material name=\"loopy\" materialId=\"4\" diffuseColor=\"0.5 0.5 0.5 1\" customShaderId=\"1\">\n"
                                           "      <CustomParameter name=\"q\" value=\"7 8\"/>\n    </Material>\n"))
         << result.document;
+    // cut: a truncated shader file gives no parameters; the material and its shader id stay.
+    EXPECT_TRUE(contains(result.document, "    <Material name=\"cut\" materialId=\"5\" diffuseColor=\"0.5 0.5 0.5 1\" customShaderId=\"2\">\n"
+                                          "    </Material>\n"));
     EXPECT_TRUE(contains(result.document, "filename=\"$shaders/water.xml\""));
     EXPECT_TRUE(contains(result.document, "filename=\"$textures/foam.png\""));
     const std::string& messages = result.run.output;
@@ -213,7 +219,8 @@ TEST(MaterialsSection, CustomShadersTakeValuesFromNodesAndTemplateChains) {
          {"Array parameter broken in custom shader " + game + "shaders/water.xml is malformed : arraySize attribute and entry number does not match",
           "ParameterTemplate $templates/nameless.xml in custom shader " + game + "shaders/water.xml has no id attribute",
           "Custom shader file " + game + "shaders/gone.xml set in GLSLShader missing does not exist",
-          "Parameter template file " + game + "templates/cycle.xml leads back to its variant a"}) {
+          "Parameter template file " + game + "templates/cycle.xml leads back to its variant a",
+          "Could not load custom shader file " + game + "shaders/cut.xml!"}) {
         EXPECT_TRUE(contains(messages, warning)) << warning << "\n" << messages;
     }
 }
