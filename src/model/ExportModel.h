@@ -112,6 +112,8 @@ struct SceneNode {
     const NodeElement* element = nullptr;  // what the Scene section writes for it
     bool isReference = false;            // written as a ReferenceNode, without children
     std::uint32_t referenceId = 0;
+    std::uint32_t projectedTextureId = 0;  // lights: a spot light's projected file, 0 for none
+    std::uint32_t iesProfileId = 0;        // lights: the IES profile file, 0 for none
     TransformValues transformValues;
 };
 

@@ -33,6 +33,12 @@ public:
     void attribute(std::string_view name, bool value) { attribute(name, value ? "true" : "false"); }
     // The stream format ("%g"): 6 significant digits, fixed or exponent form.
     void attribute(std::string_view name, float value, float fallback = 0.0f);
+    // A double in the stream format.
+    void streamAttribute(std::string_view name, double value, double fallback = 0.0) {
+        beginValue(name);
+        streamValue(value, fallback);
+        endValue();
+    }
     // "0x" and lower-case hexadecimal without leading zeros.
     void hexAttribute(std::string_view name, std::uint32_t value);
 

@@ -25,6 +25,8 @@ struct NodeElement {
 const NodeElement& transformGroupElement();
 const NodeElement& meshShapeElement();
 const NodeElement& curveShapeElement();
+const NodeElement& lightElement();
+const NodeElement& cameraElement();
 // Transforms with a q5X_referenceFilename, whatever their kind.
 const NodeElement& referenceNodeElement();
 
@@ -32,6 +34,8 @@ const NodeElement& referenceNodeElement();
 void writeTransformGroupAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
 void writeMeshShapeAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
 void writeCurveShapeAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
+void writeLightAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
+void writeCameraAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
 void writeReferenceNodeAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
 
 #endif

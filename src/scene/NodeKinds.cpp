@@ -9,6 +9,12 @@ bool recordGroup(NodeRecording&, SceneNode&) {
     return true;
 }
 
+// Cameras are written for the camera shape that decided their kind.
+bool recordCamera(NodeRecording& recording, SceneNode& node) {
+    node.decidingChild = MFnDagNode(recording.transform()).child(recording.classification().childIndex);
+    return true;
+}
+
 // A shape node is written for the child that decided its kind, with that child's shape record.
 bool recordShapeNode(NodeRecording& recording, SceneNode& node) {
     node.decidingChild = MFnDagNode(recording.transform()).child(recording.classification().childIndex);
@@ -27,8 +33,6 @@ bool recordNotYetExported(NodeRecording&, SceneNode& node) {
 constexpr char kMergeGroup[] = "Merge-group";
 constexpr char kMergedChildren[] = "Merged-children";
 constexpr char kEmitter[] = "Emitter";
-constexpr char kCamera[] = "Camera";
-constexpr char kLight[] = "Light";
 
 // Indexed by NodeKind.
 const NodeKindHandler kHandlers[kNodeKindCount] = {
@@ -38,9 +42,9 @@ const NodeKindHandler kHandlers[kNodeKindCount] = {
     {NodeKind::MergeChildren, recordNotYetExported<kMergedChildren>, ChildWalk::None, nullptr},
     {NodeKind::SplitShape, recordShapeNode, ChildWalk::TransformChildren, &meshShapeElement()},
     {NodeKind::Emitter, recordNotYetExported<kEmitter>, ChildWalk::None, nullptr},
-    {NodeKind::Camera, recordNotYetExported<kCamera>, ChildWalk::None, nullptr},
+    {NodeKind::Camera, recordCamera, ChildWalk::TransformChildren, &cameraElement()},
     {NodeKind::NurbsCurve, recordShapeNode, ChildWalk::TransformChildren, &curveShapeElement()},
-    {NodeKind::Light, recordNotYetExported<kLight>, ChildWalk::None, nullptr},
+    {NodeKind::Light, recordLight, ChildWalk::TransformChildren, &lightElement()},
 };
 
 }  // namespace

@@ -39,4 +39,7 @@ struct NodeKindHandler {
 
 const NodeKindHandler& handlerFor(NodeKind kind);
 
+// Lights keep their deciding child and register their projected texture and IES profile files.
+bool recordLight(NodeRecording& recording, SceneNode& node);
+
 #endif

@@ -323,6 +323,23 @@ TEST(Q5xcheck, MaterialsNameTheirFilesAndHoldOnlyKnownElements) {
     }
 }
 
+TEST(Q5xcheck, LightsAndCamerasSayOnlyWhatTheEngineCanRead) {
+    TempFolder folder;
+    const std::string path = shellQuoted(folder.file("t.q5x"));
+    writeFile(folder.file("t.q5x"),
+              document("", "    <Light name=\"a\" type=\"torch\" color=\"1 1\" range=\"inf\" depthMapResolution=\"0\" "
+                           "iesProfileFileId=\"3\" nodeId=\"1\"/>\n"
+                           "    <Camera name=\"c\" fov=\"200\" nearClip=\"nan\" nodeId=\"2\"/>\n"));
+    const HostRun run = check(path);
+    EXPECT_EQ(run.exitCode, 1);
+    for (const char* problem : {"a Light without a known type", "a Light's color is not 3 finite numbers", "range is not a finite number",
+                                "depthMapResolution is not a positive whole number", "iesProfileFileId 3 names no File",
+                                "a Camera without farClip", "nearClip is not a finite number",
+                                "warning: the field of view is not between 0 and 180 degrees"}) {
+        EXPECT_NE(run.output.find(problem), std::string::npos) << problem << "\n" << run.output;
+    }
+}
+
 TEST(Q5xcheck, HostileDocumentsCostLittleAndReachNothingOutsideTheirFolder) {
     TempFolder folder;
     const std::string path = shellQuoted(folder.file("t.q5x"));

@@ -4,6 +4,7 @@
 #include "Numbers.h"
 #include "ShapesFile.h"
 #include "XmlMaterials.h"
+#include "XmlSceneElements.h"
 #include "XmlShapes.h"
 
 #include <tinyxml2.h>
@@ -288,7 +289,10 @@ void DocumentChecker::checkSceneReferences(const XMLElement* scene) {
             }
         }
         checkBindList(node, numbers.size());
-        for (const char* attribute : {"fileId", "customShaderId", "projTextureId", "referenceId"}) checkFileReference(node, attribute);
+        for (const char* attribute : {"fileId", "customShaderId", "projTextureId", "iesProfileFileId", "referenceId"}) {
+            checkFileReference(node, attribute);
+        }
+        checkLightOrCamera(node, path_, report_);
         if (std::string(node->Name()) == "Dynamic" && node->Attribute("dynamicId")) dynamicIds_.insert(node->UnsignedAttribute("dynamicId"));
     }
 }

@@ -1,7 +1,10 @@
 #ifndef Q5XCHECK_NUMBERS_H
 #define Q5XCHECK_NUMBERS_H
 
+#include <cmath>
 #include <cstdint>
+#include <locale>
+#include <sstream>
 #include <string_view>
 #include <vector>
 
@@ -35,6 +38,19 @@ inline bool parseUnsignedList(std::string_view text, std::vector<std::uint32_t>&
         text.remove_prefix(end + 1);
     }
     return true;
+}
+
+// A list of exactly `count` finite numbers separated by blanks.
+inline bool isFiniteNumberList(const char* text, std::size_t count) {
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    std::size_t seen = 0;
+    double value = 0.0;
+    while (in >> value) {
+        if (!std::isfinite(value)) return false;
+        ++seen;
+    }
+    return in.eof() && seen == count;
 }
 
 #endif

@@ -2,10 +2,8 @@
 
 #include "Numbers.h"
 
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <sstream>
 
 using tinyxml2::XMLElement;
 
@@ -15,22 +13,9 @@ std::string placeOf(const XMLElement* element) {
     return std::string(element->Name()) + " line " + std::to_string(element->GetLineNum());
 }
 
-// A list of exactly `count` finite numbers separated by single blanks.
-bool isNumberList(const char* text, std::size_t count) {
-    std::istringstream in(text);
-    in.imbue(std::locale::classic());
-    std::size_t seen = 0;
-    double value = 0.0;
-    while (in >> value) {
-        if (!std::isfinite(value)) return false;
-        ++seen;
-    }
-    return in.eof() && seen == count;
-}
-
 void checkColour(const XMLElement* material, const char* attribute, std::size_t count, const std::string& file, Report& report) {
     const char* text = material->Attribute(attribute);
-    if (text && !isNumberList(text, count)) {
+    if (text && !isFiniteNumberList(text, count)) {
         report.error(file, placeOf(material), std::string(attribute) + " is not " + std::to_string(count) + " finite numbers");
     }
 }

@@ -41,6 +41,10 @@ MMatrix localMatrix(const Node& node);
 MPlug makePlug(Node* node, const std::vector<PlugStep>& steps);
 // The number a plain attribute of a node holds (following an incoming connection), or its default.
 double numberOf(Node& node, AttributeSpec& attribute);
+// The same by attribute name on the node a function set holds; false (and 0) when it has none.
+bool numberNamed(const MObject& object, std::string_view attributeName, double& value);
+// The three children of a numeric compound ("color"); false when there is no such compound.
+bool tripleNamed(const MObject& object, std::string_view attributeName, double (&values)[3]);
 
 }  // namespace mayahost
 

@@ -46,23 +46,17 @@ MFnLambertShader::MFnLambertShader(const MObject& object, MStatus* ReturnStatus)
 MFn::Type MFnLambertShader::type() const { return MFn::kLambert; }
 
 MColor MFnLambertShader::colorOf(const char* attributeName, MStatus* ReturnStatus) const {
-    Node* node = asNode(object_);
-    AttributeSpec* compound = node ? node->findAttribute(attributeName) : nullptr;
-    if (!compound || compound->children.size() != 3) {
-        if (ReturnStatus) *ReturnStatus = MStatus::kFailure;
-        return MColor();
-    }
-    if (ReturnStatus) *ReturnStatus = MStatus::kSuccess;
-    return MColor(static_cast<float>(mayahost::numberOf(*node, *compound->children[0])),
-                  static_cast<float>(mayahost::numberOf(*node, *compound->children[1])),
-                  static_cast<float>(mayahost::numberOf(*node, *compound->children[2])));
+    double values[3];
+    const bool found = tripleNamed(object_, attributeName, values);
+    if (ReturnStatus) *ReturnStatus = found ? MStatus::kSuccess : MStatus::kFailure;
+    return MColor(float(values[0]), float(values[1]), float(values[2]));
 }
 
 float MFnLambertShader::numberOf(const char* attributeName, MStatus* ReturnStatus) const {
-    Node* node = asNode(object_);
-    AttributeSpec* attribute = node ? node->findAttribute(attributeName) : nullptr;
-    if (ReturnStatus) *ReturnStatus = attribute ? MStatus::kSuccess : MStatus::kFailure;
-    return attribute ? static_cast<float>(mayahost::numberOf(*node, *attribute)) : 0.0f;
+    double value = 0.0;
+    const bool found = numberNamed(object_, attributeName, value);
+    if (ReturnStatus) *ReturnStatus = found ? MStatus::kSuccess : MStatus::kFailure;
+    return float(value);
 }
 
 MColor MFnLambertShader::color(MStatus* ReturnStatus) const { return colorOf("color", ReturnStatus); }

@@ -41,6 +41,24 @@ double numberOf(Node& node, AttributeSpec& attribute) {
     return value;
 }
 
+bool numberNamed(const MObject& object, std::string_view attributeName, double& value) {
+    Node* node = asNode(object);
+    AttributeSpec* attribute = node ? node->findAttribute(attributeName) : nullptr;
+    value = attribute ? numberOf(*node, *attribute) : 0.0;
+    return attribute != nullptr;
+}
+
+bool tripleNamed(const MObject& object, std::string_view attributeName, double (&values)[3]) {
+    Node* node = asNode(object);
+    AttributeSpec* compound = node ? node->findAttribute(attributeName) : nullptr;
+    if (!compound || compound->children.size() != 3) {
+        values[0] = values[1] = values[2] = 0.0;
+        return false;
+    }
+    for (std::size_t i = 0; i < 3; ++i) values[i] = numberOf(*node, *compound->children[i]);
+    return true;
+}
+
 }  // namespace mayahost
 
 MPlug::MPlug() : node_(nullptr) {}

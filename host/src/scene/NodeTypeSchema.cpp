@@ -211,6 +211,8 @@ private:
         nonAmbient.add(makeEnum("decayRate", "de", {"none", "linear", "quadratic", "cubic"}));
         NodeType& nonExtended = define("nonExtendedLightShapeNode", MFn::kNonExtendedLight, &nonAmbient);
         nonExtended.add(makeNumeric("useDepthMapShadows", "dms", N::kBoolean));
+        nonExtended.add(makeNumeric("dmapBias", "dmb", N::kFloat, 0.001));
+        nonExtended.add(makeNumeric("dmapResolution", "dr", N::kShort, 512));
         nonExtended.add(makeNumeric("useRayTraceShadows", "urs", N::kBoolean));
         define("directionalLight", MFn::kDirectionalLight, &nonExtended).add(makeNumeric("lightAngle", "lang", N::kDouble, 0.0));
         define("pointLight", MFn::kPointLight, &nonExtended);
