@@ -65,10 +65,10 @@ unsigned int MFnDependencyNode::attributeCount(MStatus* ReturnStatus) const {
 
 MFnDependencyNode::MAttrClass MFnDependencyNode::attributeClass(const MObject& attribute, MStatus* ReturnStatus) const {
     const Node* node = asNode(object_);
-    const AttributeSpec* spec = asAttribute(attribute);
-    setStatus(ReturnStatus, node && spec);
-    if (!node || !spec) return kInvalidAttr;
-    return spec->dynamic ? kLocalDynamicAttr : kNormalAttr;
+    const AttributeSpec* definition = asAttribute(attribute);
+    setStatus(ReturnStatus, node && definition);
+    if (!node || !definition) return kInvalidAttr;
+    return definition->dynamic ? kLocalDynamicAttr : kNormalAttr;
 }
 
 MObject MFnDependencyNode::attribute(unsigned int index, MStatus* ReturnStatus) const {
