@@ -1,8 +1,11 @@
 #include "SceneFixture.h"
 
+#include <maya/MColor.h>
+#include <maya/MFnBlinnShader.h>
 #include <maya/MFnDagNode.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MFnMatrixData.h>
+#include <maya/MFnPhongShader.h>
 #include <maya/MFnTransform.h>
 #include <maya/MGlobal.h>
 #include <maya/MIntArray.h>
@@ -125,4 +128,40 @@ TEST_F(SceneTest, SelectCommandDrivesTheActiveSelection) {
     EXPECT_EQ(selection.length(), 3u);
     EXPECT_FALSE(mayahost::runCommandLine("select -r \"nothing\"", result));
     EXPECT_FALSE(mayahost::runCommandLine("select -r \"box\"", result));  // ambiguous
+}
+
+TEST_F(SceneTest, ShadersAndColoursAnswerInTheirModels) {
+    // HSV of (0.2, 0.5, 0.1): green is largest, so hue = 60 * ((b - r) / range + 2) = 105 degrees,
+    // saturation = range / max = 0.8, value = max = 0.5.
+    float h = 0, s = 0, v = 0;
+    ASSERT_TRUE(MColor(0.2f, 0.5f, 0.1f).get(MColor::kHSV, h, s, v));
+    EXPECT_FLOAT_EQ(h, 105.0f);
+    EXPECT_FLOAT_EQ(s, 0.8f);
+    EXPECT_FLOAT_EQ(v, 0.5f);
+    MColor(0.2f, 0.5f, 0.1f).get(MColor::kCMY, h, s, v);
+    EXPECT_FLOAT_EQ(h, 0.8f);
+    EXPECT_FLOAT_EQ(v, 0.9f);
+
+    load("materials.ma");
+    MSelectionList list;
+    list.add("glass");
+    list.add("metal");
+    list.add("fur");
+    MObject glass, metal, fur;
+    list.getDependNode(0, glass);
+    list.getDependNode(1, metal);
+    list.getDependNode(2, fur);
+    MStatus status;
+    const MFnPhongShader phong(glass, &status);
+    ASSERT_TRUE(status);
+    EXPECT_FLOAT_EQ(phong.refractiveIndex(), 1.5f);
+    EXPECT_FLOAT_EQ(phong.translucenceCoeff(), 0.5f);
+    EXPECT_FLOAT_EQ(phong.specularColor().r, 1.0f);
+    EXPECT_FLOAT_EQ(phong.cosPower(), 20.0f);  // Maya's default
+    // A blinn is a reflect shader but no phong; an anisotropic shader is its own type.
+    MFnPhongShader(metal, &status);
+    EXPECT_FALSE(status);
+    EXPECT_FLOAT_EQ(MFnBlinnShader(metal).eccentricity(), 0.3f);
+    EXPECT_TRUE(fur.hasFn(MFn::kReflect));
+    EXPECT_STREQ(fur.apiTypeStr(), "kAnisotropy");
 }
