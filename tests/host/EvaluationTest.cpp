@@ -76,3 +76,20 @@ TEST(Evaluation, AnAnimatedTransformExportsItsValueAtTheCurrentTime) {
               std::string::npos)
         << result.document;
 }
+
+TEST(Evaluation, ValuesFromNodesTheStandInDoesNotEvaluateLeaveTheSavedValue) {
+    // A character set drives its members' channels from its clips, which the stand-in does not
+    // play: the member keeps the value the file saved (this is how Maya saves a joint in a set).
+    TempFolder folder;
+    writeFile(folder.file("set.ma"),
+              kHeader + "currentUnit -l centimeter -a degree -t film;\n"
+                        "createNode joint -n \"hip\";\n\tsetAttr \".t\" -type \"double3\" 5 0 0 ;\n"
+                        "\tsetAttr \".r\" -type \"double3\" 0 0 30 ;\n"
+                        "createNode character -n \"character1\";\n"
+                        "connectAttr \"character1.lv[1]\" \"hip.tx\";\nconnectAttr \"character1.av[1]\" \"hip.rz\";\n"
+                        "connectAttr \"hip.tx\" \"character1.dnsm[0]\";\nconnectAttr \"hip.rz\" \"character1.dnsm[1]\";\n"
+                        "// End of set.ma\n");
+    const ExportRun result = runExport(folder, folder.file("set.ma"), "");
+    ASSERT_EQ(result.run.exitCode, 0) << result.run.output;
+    EXPECT_NE(result.document.find("translation=\"5 0 0\" rotation=\"0 0 30\""), std::string::npos) << result.document;
+}

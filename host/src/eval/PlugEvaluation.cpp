@@ -110,7 +110,9 @@ bool evaluate(const Node& node, const std::vector<PlugStep>& steps, double& valu
         if (const ComputeRow* row = computeRowFor(*sourceNode, *source.back().attribute)) {
             return computedNumber(*sourceNode, *row, source, value, depth + 1);
         }
-        return evaluate(*sourceNode, source, value, depth + 1);
+        if (evaluate(*sourceNode, source, value, depth + 1)) return true;
+        // A source that holds nothing the stand-in can read (an output of a node type it does not
+        // evaluate, such as a character set's values): the value the file saved here stands.
     }
     const ValueView view = viewOf(node, steps);
     if (view.data && view.count >= 1) {
