@@ -1,6 +1,9 @@
 #include "SceneFixture.h"
 
 #include <maya/MColor.h>
+#include <maya/MFnAnimCurve.h>
+#include <maya/MFnCharacter.h>
+#include <maya/MFnClip.h>
 #include <maya/MFnBlinnShader.h>
 #include <maya/MFnDagNode.h>
 #include <maya/MFnDependencyNode.h>
@@ -164,4 +167,52 @@ TEST_F(SceneTest, ShadersAndColoursAnswerInTheirModels) {
     EXPECT_FLOAT_EQ(MFnBlinnShader(metal).eccentricity(), 0.3f);
     EXPECT_TRUE(fur.hasFn(MFn::kReflect));
     EXPECT_STREQ(fur.apiTypeStr(), "kAnisotropy");
+}
+
+TEST_F(SceneTest, CharacterSetsListTheirClipsAndClipsTheirCurves) {
+    // Laid out as Maya saves a character with two source clips and an instance of the first.
+    load("character_clips.ma");
+    MSelectionList list;
+    for (const char* name : {"character1", "walk", "walk_ry"}) list.add(name);
+    MObject character, walk, curve;
+    list.getDependNode(0, character);
+    list.getDependNode(1, walk);
+    list.getDependNode(2, curve);
+    const MFnCharacter set(character);
+    MPlugArray members;
+    set.getMemberPlugs(members);
+    ASSERT_EQ(members.length(), 3u);
+    EXPECT_STREQ(members[1].partialName(true, false, false, false, false, true).asChar(), "hip.rotateY");
+    ASSERT_EQ(set.getSourceClipCount(), 2);
+    EXPECT_STREQ(MFnDependencyNode(set.getSourceClip(0)).name().asChar(), "walkSource");
+    EXPECT_STREQ(MFnDependencyNode(set.getSourceClip(1)).name().asChar(), "idleSource");
+
+    // An instance answers for its source clip: frames 1 to 25, the two curves on the hip.
+    const MFnClip clip(walk);
+    EXPECT_TRUE(clip.isInstancedClip());
+    EXPECT_DOUBLE_EQ(clip.getSourceStart().value(), 1.0);
+    EXPECT_DOUBLE_EQ(clip.getSourceDuration().value(), 24.0);
+    MObjectArray curves;
+    MPlugArray plugs;
+    clip.getMemberAnimCurves(curves, plugs);
+    ASSERT_EQ(curves.length(), 2u);
+    EXPECT_STREQ(MFnDependencyNode(curves[0]).name().asChar(), "walk_tx");
+    EXPECT_STREQ(plugs[0].partialName(true, false, false, false, false, true).asChar(), "hip.translateX");
+    MFnClip(set.getSourceClip(1)).getMemberAnimCurves(curves, plugs);
+    ASSERT_EQ(curves.length(), 1u);
+    EXPECT_STREQ(plugs[0].partialName(true, false, false, false, false, true).asChar(), "box.scaleX");
+
+    // Keys in the scene's time unit and internal units (degrees read as radians); linear in,
+    // flat out at the last key; halfway along a linear span the value is halfway.
+    const MFnAnimCurve ry(curve);
+    ASSERT_EQ(ry.numKeys(), 2u);
+    EXPECT_DOUBLE_EQ(ry.time(1).value(), 13.0);
+    EXPECT_NEAR(ry.value(1), M_PI / 2, 1e-12);
+    EXPECT_EQ(ry.inTangentType(1), MFnAnimCurve::kTangentLinear);
+    EXPECT_EQ(ry.outTangentType(1), MFnAnimCurve::kTangentFlat);
+    double value = 0.0;
+    ASSERT_TRUE(ry.evaluate(MTime(7.0, MTime::uiUnit()), value));
+    EXPECT_NEAR(value, M_PI / 4, 1e-12);
+    ASSERT_TRUE(ry.evaluate(MTime(30.0, MTime::uiUnit()), value));  // constant after the last key
+    EXPECT_NEAR(value, M_PI / 2, 1e-12);
 }

@@ -2,6 +2,8 @@
 // scene's current time (time1's output) unless a plug drives it. Between keys the curve is a cubic
 // Hermite span whose end slopes follow the keys' tangent types; outside the keys it holds the end
 // value, or continues its end slope where the infinity is linear.
+#include "AnimCurves.h"
+
 #include "eval/ComputeTable.h"
 #include "eval/PlugEvaluation.h"
 #include "geometry/NodeValues.h"
@@ -13,14 +15,7 @@ namespace mayahost {
 
 namespace {
 
-// Tangent types as Maya saves them in "kit", "kot" and "tan".
-enum TangentType { kFixed = 1, kLinear = 2, kFlat = 3, kStep = 5, kSpline = 9, kClamped = 10, kPlateau = 11, kStepNext = 17, kAuto = 18 };
-
-struct Key {
-    double time, value;
-    int in, out;            // tangent types
-    double inX, inY, outX, outY;  // fixed tangents' directions
-};
+using Key = AnimKey;
 
 double inputOf(const Node& curve) {
     AttributeSpec* input = curve.findAttribute("input");
@@ -28,27 +23,6 @@ double inputOf(const Node& curve) {
     if (driven) return evaluateAttribute(curve, "input", 0.0);
     Node* time = Scene::current().findNode("time1");
     return time ? evaluateAttribute(*time, "outTime", 0.0) : 0.0;
-}
-
-std::vector<Key> keysOf(const Node& curve) {
-    const int fallback = int(numberValue(curve, "tangentType", kAuto));
-    std::vector<Key> keys;
-    forEachElement(curve, "keyTimeValue", 2, [&](std::size_t, const double* key) {
-        keys.push_back({key[0], key[1], fallback, fallback, 1, 0, 1, 0});
-    });
-    auto perKey = [&](const char* attribute, auto&& assign) {
-        forEachElement(curve, attribute, 1, [&](std::size_t index, const double* value) {
-            if (index < keys.size()) assign(keys[index], *value);
-        });
-    };
-    perKey("keyTanInType", [](Key& key, double value) { key.in = int(value); });
-    perKey("keyTanOutType", [](Key& key, double value) { key.out = int(value); });
-    perKey("keyTanInX", [](Key& key, double value) { key.inX = value; });
-    perKey("keyTanInY", [](Key& key, double value) { key.inY = value; });
-    perKey("keyTanOutX", [](Key& key, double value) { key.outX = value; });
-    perKey("keyTanOutY", [](Key& key, double value) { key.outY = value; });
-    std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) { return a.time < b.time; });
-    return keys;
 }
 
 double secant(const Key& a, const Key& b) {
@@ -94,10 +68,33 @@ double interpolate(const std::vector<Key>& keys, std::size_t k, double time) {
 
 }  // namespace
 
-bool computeAnimCurve(const Node& curve, const std::vector<PlugStep>&, double& value) {
-    const std::vector<Key> keys = keysOf(curve);
+std::shared_ptr<const std::vector<AnimKey>> animCurveKeys(const Node& curve) {
+    const std::uint64_t generation = Scene::current().valueGeneration();
+    if (curve.keysCache && curve.keysCacheStamp == generation) return curve.keysCache;
+    const int fallback = int(numberValue(curve, "tangentType", kAuto));
+    std::vector<Key> keys;
+    forEachElement(curve, "keyTimeValue", 2, [&](std::size_t, const double* key) {
+        keys.push_back({key[0], key[1], fallback, fallback, 1, 0, 1, 0});
+    });
+    auto perKey = [&](const char* attribute, auto&& assign) {
+        forEachElement(curve, attribute, 1, [&](std::size_t index, const double* value) {
+            if (index < keys.size()) assign(keys[index], *value);
+        });
+    };
+    perKey("keyTanInType", [](Key& key, double value) { key.in = int(value); });
+    perKey("keyTanOutType", [](Key& key, double value) { key.out = int(value); });
+    perKey("keyTanInX", [](Key& key, double value) { key.inX = value; });
+    perKey("keyTanInY", [](Key& key, double value) { key.inY = value; });
+    perKey("keyTanOutX", [](Key& key, double value) { key.outX = value; });
+    perKey("keyTanOutY", [](Key& key, double value) { key.outY = value; });
+    std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) { return a.time < b.time; });
+    curve.keysCache = std::make_shared<const std::vector<AnimKey>>(std::move(keys));
+    curve.keysCacheStamp = generation;
+    return curve.keysCache;
+}
+
+bool evaluateAnimCurve(const Node& curve, const std::vector<AnimKey>& keys, double time, double& value) {
     if (keys.empty()) return false;
-    const double time = inputOf(curve);
     if (time <= keys.front().time) {
         const bool linear = numberValue(curve, "preInfinity", 0) == 1 && keys.size() > 1;
         value = keys.front().value - (linear ? slopeAt(keys, 0, true) * (keys.front().time - time) : 0.0);
@@ -111,6 +108,10 @@ bool computeAnimCurve(const Node& curve, const std::vector<PlugStep>&, double& v
     const auto after = std::upper_bound(keys.begin(), keys.end(), time, [](double t, const Key& key) { return t < key.time; });
     value = interpolate(keys, std::size_t(after - keys.begin()) - 1, time);
     return std::isfinite(value);
+}
+
+bool computeAnimCurve(const Node& curve, const std::vector<PlugStep>&, double& value) {
+    return evaluateAnimCurve(curve, *animCurveKeys(curve), inputOf(curve), value);
 }
 
 // Maya puts a unit conversion between plugs of different units (a unitless curve into a rotation):

@@ -55,6 +55,27 @@ void defineAnimationTypes(SchemaRegistry& registry) {
         type.add(arrayOf(makeCompound("keyTimeValue", "ktv", std::move(key))));
     }
 
+    // Clips: a source clip holds the span of time its curves were keyed over; an instance of it
+    // ("clipInstance" on) is placed in a character's schedule. A character's clip library lists the
+    // source clips and, per source clip, its curves in the character's member order.
+    NodeType& clip = registry.define("animClip", MFn::kClip, &registry.type("dependNode"));
+    clip.add(makeUnit("sourceStart", "ss", U::kTime, 0.0));
+    clip.add(makeUnit("sourceEnd", "se", U::kTime, 1.0));
+    clip.add(makeUnit("start", "sf", U::kTime, 0.0));
+    clip.add(makeNumeric("clipInstance", "ci", N::kBoolean, 1));
+    clip.add(makeSimple("clip", "cl", AttrKind::Message));
+    NodeType& library = registry.define("clipLibrary", MFn::kDependencyNode, &registry.type("dependNode"));
+    library.add(arrayOf(makeSimple("sourceClip", "sc", AttrKind::Message)));
+    std::vector<std::unique_ptr<AttributeSpec>> evaluation;
+    evaluation.push_back(makeSimple("clipEval_Raw", "cevr", AttrKind::Message));
+    std::vector<std::unique_ptr<AttributeSpec>> evaluationList;
+    evaluationList.push_back(arrayOf(makeCompound("clipEval", "cev", std::move(evaluation))));
+    library.add(arrayOf(makeCompound("clipEvalList", "cel", std::move(evaluationList))));
+    std::vector<std::unique_ptr<AttributeSpec>> characterData;
+    characterData.push_back(makeTyped("characterMapping", "cm", MFnData::kAny));
+    characterData.push_back(makeTyped("characterIndexMapping", "cim", MFnData::kIntArray));
+    library.add(arrayOf(makeCompound("characterData", "cd", std::move(characterData))));
+
     NodeType& conversion = registry.define("unitConversion", MFn::kDependencyNode, &registry.type("dependNode"));
     conversion.add(makeNumeric("input", "i", N::kDouble));
     conversion.add(makeNumeric("output", "o", N::kDouble));

@@ -42,7 +42,7 @@ const char* const kDependencyTypes[] = {
     "blendMatrix", "aimMatrix", "wtAddMatrix", "holdMatrix", "addMatrix", "transposeMatrix", "quatToEuler",
     "eulerToQuat", "floatMath", "colorMath", "angleBetween", "arrayMapper", "frameCache", "dof", "particleCloud",
     // Animation.
-    "pairBlend", "clipLibrary", "clipScheduler", "clipToGhostData", "animLayer", "animBlendNodeAdditive",
+    "pairBlend", "clipScheduler", "clipToGhostData", "animLayer", "animBlendNodeAdditive",
     "animBlendNodeAdditiveRotation", "animBlendNodeAdditiveDL", "animBlendNodeAdditiveDA",
     "animBlendNodeAdditiveScale", "animBlendNodeAdditiveF", "animBlendNodeAdditiveFA", "animBlendNodeAdditiveFL",
     "animBlendNodeAdditiveI16", "animBlendNodeAdditiveI32", "animBlendNodeBoolean", "animBlendNodeEnum",

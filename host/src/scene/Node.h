@@ -18,6 +18,7 @@
 namespace mayahost {
 
 struct MeshData;
+struct AnimKey;
 
 // The value of one plug as a file set it: numbers (scalars, tuples, matrices, arrays), texts
 // (strings, string arrays) or a typed payload of numbers with words among them (polyFaces,
@@ -107,6 +108,9 @@ public:
     // A mesh's evaluated geometry, valid while the scene's value generation is this one.
     std::shared_ptr<const MeshData> meshCache;
     std::uint64_t meshCacheStamp = 0;
+    // An animation curve's keys in time order, valid while the scene's value generation is this one.
+    mutable std::shared_ptr<const std::vector<AnimKey>> keysCache;
+    mutable std::uint64_t keysCacheStamp = 0;
 
 private:
     void index(AttributeSpec& attribute);

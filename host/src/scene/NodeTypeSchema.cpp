@@ -245,7 +245,6 @@ private:
         dagPose.add(makeTyped("worldMatrix", "wm", D::kMatrix)).array = true;
         dagPose.add(makeSimple("members", "m", AttrKind::Message)).array = true;
         dagPose.add(makeNumeric("bindPose", "bp", N::kBoolean));
-        define("animClip", MFn::kClip, &dependNode);
         define("groupId", MFn::kGroupId, &dependNode).add(makeNumeric("groupId", "id", N::kLong));
         define("time", MFn::kTime, &dependNode).add(makeUnit("outTime", "o", U::kTime, 0.0));
         // Scripts and expressions are kept as text; nothing ever runs them.

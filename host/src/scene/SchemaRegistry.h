@@ -20,7 +20,8 @@ public:
 // Mesh history: the polygon primitives (polyCube, polyPlane, polySphere, polyCylinder, polyCone,
 // polyTorus, polyPyramid, polyPrism, polyPipe, polyPlatonicSolid) and the tweak node.
 void defineGeometryHistoryTypes(SchemaRegistry& registry);
-// Animation: the eight animation curve types with their keys and tangents, unit conversions.
+// Animation: the eight animation curve types with their keys and tangents, clips and clip
+// libraries, unit conversions.
 void defineAnimationTypes(SchemaRegistry& registry);
 // Shading: shading groups, the lambert family, file, bump, layered and environment textures.
 void defineShadingTypes(SchemaRegistry& registry);
