@@ -19,6 +19,19 @@ struct NodeRecord {
     MEulerRotation::RotationOrder rotationOrder = MEulerRotation::kXYZ;
 };
 
+// A rotation as the document carries it: the node's rotation (in its own order) with the rotate
+// axis before it and the joint orientation after it, as angles in XYZ order.
+inline MEulerRotation documentRotation(MEulerRotation rotation, const NodeRecord& record) {
+    if (record.hasRotateAxis || record.hasJointOrientation) {
+        MQuaternion q = rotation.asQuaternion();
+        if (record.hasRotateAxis) q = record.rotateAxis * q;
+        if (record.hasJointOrientation) q = q * record.jointOrientation;
+        rotation = q.asEulerRotation();
+    }
+    rotation.reorderIt(MEulerRotation::kXYZ);
+    return rotation;
+}
+
 // Partial DAG path name of every exported transform to its record.
 using NodeTable = std::map<std::string, NodeRecord>;
 

@@ -4,6 +4,7 @@
 #include "ExportFlags.h"
 #include "ExportPaths.h"
 
+#include "animation/AnimationSection.h"
 #include "geometry/ShapesSection.h"
 #include "materials/FilesSection.h"
 #include "materials/MaterialsSection.h"
@@ -68,6 +69,9 @@ MStatus runExport(const MArgList& args) {
         writeSceneSection(context, model, scene);
     }
 
+    if (options.animation && !writeAnimation(context, model.nodeTable, sections.animation, sections.animationBuffer)) {
+        return MStatus::kFailure;
+    }
     // Particle systems come with their own writer; until then the section is its frame.
     if (options.particleSystems) sections.dynamics = "  <Dynamics>\n  </Dynamics>\n";
     if (options.shapes && !writeShapesSection(context, model, sections)) return MStatus::kFailure;

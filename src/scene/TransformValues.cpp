@@ -124,13 +124,7 @@ TransformValues readTransformValues(const ExportContext& context, const MDagPath
         if (record.hasJointOrientation) record.jointOrientation = orientation;
     }
     record.rotationOrder = rotation.order;
-    if (record.hasRotateAxis || record.hasJointOrientation) {
-        MQuaternion q = rotation.asQuaternion();
-        if (record.hasRotateAxis) q = record.rotateAxis * q;
-        if (record.hasJointOrientation) q = q * record.jointOrientation;
-        rotation = q.asEulerRotation();
-    }
-    rotation.reorderIt(MEulerRotation::kXYZ);
+    rotation = documentRotation(rotation, record);
     values.rotation[0] = rotation.x * kRadiansToDegrees;
     values.rotation[1] = rotation.y * kRadiansToDegrees;
     values.rotation[2] = rotation.z * kRadiansToDegrees;

@@ -3,6 +3,7 @@
 #include "AnimationFile.h"
 #include "Numbers.h"
 #include "ShapesFile.h"
+#include "XmlAnimation.h"
 #include "XmlMaterials.h"
 #include "XmlSceneElements.h"
 #include "XmlShapes.h"
@@ -337,9 +338,14 @@ bool DocumentChecker::run(const std::string& text, std::string& dumped) {
     if (const XMLElement* animation = root->FirstChildElement("Animation")) {
         readable = readAnimationFile(animation) && readable;
         for (const XMLElement* element : elementsBelow(animation)) {
-            if (element->Attribute("nodeId") && !nodeIds_.count(element->UnsignedAttribute("nodeId"))) {
+            if (!element->Attribute("nodeId")) continue;
+            const std::uint32_t id = element->UnsignedAttribute("nodeId");
+            if (id == 0) {
+                report_.warning(path_, placeOf(element), "the track has node id 0 (a transform the node table lacked)");
+            } else if (!nodeIds_.count(id)) {
                 report_.error(path_, placeOf(element), "the track's nodeId names no node");
             }
+            if (std::strcmp(element->Name(), "Keyframes") == 0) checkXmlKeyframes(element, path_, report_);
         }
     }
     return readable;
