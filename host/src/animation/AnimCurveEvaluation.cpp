@@ -93,6 +93,11 @@ std::shared_ptr<const std::vector<AnimKey>> animCurveKeys(const Node& curve) {
     return curve.keysCache;
 }
 
+const std::vector<AnimKey>& currentAnimCurveKeys(const Node& curve) {
+    if (!curve.keysCache || curve.keysCacheStamp != Scene::current().valueGeneration()) animCurveKeys(curve);
+    return *curve.keysCache;
+}
+
 bool evaluateAnimCurve(const Node& curve, const std::vector<AnimKey>& keys, double time, double& value) {
     if (keys.empty()) return false;
     if (time <= keys.front().time) {

@@ -21,6 +21,8 @@ struct AnimKey {
 // A curve's keys in time order (the curve's own tangent type where a key names none), read once
 // per change of the scene's values.
 std::shared_ptr<const std::vector<AnimKey>> animCurveKeys(const Node& curve);
+// The same keys without sharing them: valid until the scene's values next change.
+const std::vector<AnimKey>& currentAnimCurveKeys(const Node& curve);
 // The curve's value at `input` (a time in the scene's time unit, or the driving value).
 bool evaluateAnimCurve(const Node& curve, const std::vector<AnimKey>& keys, double input, double& value);
 

@@ -130,10 +130,10 @@ MFn::Type MFnAnimCurve::type() const { return MFn::kAnimCurve; }
 
 namespace {
 
-// The curve's keys and the key at `index`, when there is one.
-const AnimKey* keyAt(const MObject& object, unsigned index, std::shared_ptr<const std::vector<AnimKey>>& keys, MStatus* status) {
+// The key at `index` of the curve, when there is one (valid while the scene's values stay).
+const AnimKey* keyAt(const MObject& object, unsigned index, MStatus* status) {
     Node* node = asNode(object);
-    keys = node ? animCurveKeys(*node) : nullptr;
+    const std::vector<AnimKey>* keys = node ? &currentAnimCurveKeys(*node) : nullptr;
     const bool found = keys && index < keys->size();
     setStatus(status, found);
     return found ? &(*keys)[index] : nullptr;
@@ -144,30 +144,26 @@ const AnimKey* keyAt(const MObject& object, unsigned index, std::shared_ptr<cons
 unsigned int MFnAnimCurve::numKeys(MStatus* ReturnStatus) const {
     Node* node = asNode(object_);
     setStatus(ReturnStatus, node != nullptr);
-    return node ? unsigned(animCurveKeys(*node)->size()) : 0u;
+    return node ? unsigned(currentAnimCurveKeys(*node).size()) : 0u;
 }
 
 MTime MFnAnimCurve::time(unsigned int index, MStatus* ReturnStatus) const {
-    std::shared_ptr<const std::vector<AnimKey>> keys;
-    const AnimKey* key = keyAt(object_, index, keys, ReturnStatus);
+    const AnimKey* key = keyAt(object_, index, ReturnStatus);
     return MTime(key ? key->time : 0.0, MTime::uiUnit());
 }
 
 double MFnAnimCurve::value(unsigned int index, MStatus* ReturnStatus) const {
-    std::shared_ptr<const std::vector<AnimKey>> keys;
-    const AnimKey* key = keyAt(object_, index, keys, ReturnStatus);
+    const AnimKey* key = keyAt(object_, index, ReturnStatus);
     return key ? key->value : 0.0;
 }
 
 MFnAnimCurve::TangentType MFnAnimCurve::inTangentType(unsigned int index, MStatus* ReturnStatus) const {
-    std::shared_ptr<const std::vector<AnimKey>> keys;
-    const AnimKey* key = keyAt(object_, index, keys, ReturnStatus);
+    const AnimKey* key = keyAt(object_, index, ReturnStatus);
     return key ? apiTangentType(key->in) : kTangentGlobal;
 }
 
 MFnAnimCurve::TangentType MFnAnimCurve::outTangentType(unsigned int index, MStatus* ReturnStatus) const {
-    std::shared_ptr<const std::vector<AnimKey>> keys;
-    const AnimKey* key = keyAt(object_, index, keys, ReturnStatus);
+    const AnimKey* key = keyAt(object_, index, ReturnStatus);
     return key ? apiTangentType(key->out) : kTangentGlobal;
 }
 
@@ -180,7 +176,7 @@ bool MFnAnimCurve::isWeighted(MStatus* ReturnStatus) const {
 MStatus MFnAnimCurve::evaluate(const MTime& atTime, double& result) const {
     Node* node = asNode(object_);
     if (!node) return MStatus::kFailure;
-    return evaluateAnimCurve(*node, *animCurveKeys(*node), atTime.as(MTime::uiUnit()), result) ? MStatus::kSuccess
+    return evaluateAnimCurve(*node, currentAnimCurveKeys(*node), atTime.as(MTime::uiUnit()), result) ? MStatus::kSuccess
                                                                                                : MStatus::kFailure;
 }
 
