@@ -87,3 +87,21 @@ TEST(AnimationSection, TheCompanionFileHoldsTheFormatWordAndTheBlock) {
     EXPECT_EQ(bytes.substr(bytes.size() - 12, 8), "emptySet");
     EXPECT_TRUE(contains(result.document, "<Animation externalAnimFile=\"out.q5x.anim\" />"));
 }
+
+TEST(AnimationSection, BrokenClipsAreWrittenWithWhatIsValid) {
+    // Keys out of order, two keys at one time, a curve without keys, a curve whose member was
+    // deleted, an unknown tangent type, a clip without curves: both forms are written, sound.
+    TempFolder folder;
+    const ExportRun xml = runExport(folder, testScene("animation_hostile.ma"), "-animation");
+    ASSERT_EQ(xml.run.exitCode, 0) << xml.run.output;
+    EXPECT_TRUE(contains(xml.run.output, "The animation curve lost_curve in clip moveSource does not seem to be connected"));
+    // Frames 0, 5 and 10 at 24 per second; the curve without keys reads 0 throughout.
+    EXPECT_TRUE(contains(xml.document, "<Keyframe time=\"0\" translation=\"0 0 0\"/>\n"
+                                       "            <Keyframe time=\"208.333\" translation=\"2.5 2 0\"/>\n"
+                                       "            <Keyframe time=\"416.667\" translation=\"5 2 0\"/>\n"))
+        << xml.document;
+    EXPECT_FALSE(contains(xml.document, "emptySource"));
+    const ExportRun binary = runExport(folder, testScene("animation_hostile.ma"), "-animation -binaryfiles", "bin.q5x");
+    ASSERT_EQ(binary.run.exitCode, 0) << binary.run.output;
+    EXPECT_TRUE(contains(binary.check.output, "clips=2 keyframes=3")) << binary.check.output;
+}
