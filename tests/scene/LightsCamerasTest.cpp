@@ -47,6 +47,13 @@ TEST(LightsAndCameras, ElementsCarryWhatTheLightsAndCamerasHold) {
     EXPECT_TRUE(contains(document, "<File fileId=\"1\" filename=\"" + std::string(Q5X_TEST_SCENES) + "/tex/gobo.png\" />"));
     EXPECT_FALSE(contains(document, "fileId=\"3\""));
 
+    // Maya's four default cameras only with "-defaultcameras".
+    EXPECT_FALSE(contains(document, "<Camera name=\"persp\""));
+    const ExportRun defaults = runExport(folder, testScene("lights_cameras.ma"), "-cameras -defaultcameras", "defaults.q5x");
+    for (const char* camera : {"persp", "top", "front", "side"}) {
+        EXPECT_TRUE(contains(defaults.document, "<Camera name=\"" + std::string(camera) + "\"")) << camera;
+    }
+
     // Without the flags neither kind is written, and nothing is said about them.
     const ExportRun plain = runExport(folder, testScene("lights_cameras.ma"), "", "plain.q5x");
     EXPECT_FALSE(contains(plain.document, "<Light") || contains(plain.document, "<Camera"));
