@@ -47,12 +47,15 @@ TEST(LightsAndCameras, ElementsCarryWhatTheLightsAndCamerasHold) {
     EXPECT_TRUE(contains(document, "<File fileId=\"1\" filename=\"" + std::string(Q5X_TEST_SCENES) + "/tex/gobo.png\" />"));
     EXPECT_FALSE(contains(document, "fileId=\"3\""));
 
-    // Maya's four default cameras only with "-defaultcameras".
+    // Maya's four default cameras only with "-defaultcameras", placed as a new scene saved by Maya
+    // places them (the real light sample: top at 1000.1 cm looking down, side turned 90 degrees).
     EXPECT_FALSE(contains(document, "<Camera name=\"persp\""));
     const ExportRun defaults = runExport(folder, testScene("lights_cameras.ma"), "-cameras -defaultcameras", "defaults.q5x");
     for (const char* camera : {"persp", "top", "front", "side"}) {
         EXPECT_TRUE(contains(defaults.document, "<Camera name=\"" + std::string(camera) + "\"")) << camera;
     }
+    EXPECT_TRUE(contains(defaults.document, "<Camera name=\"top\" translation=\"0 10.001 0\" rotation=\"-90 0 0\""));
+    EXPECT_TRUE(contains(defaults.document, "<Camera name=\"side\" translation=\"10.001 0 0\" rotation=\"0 90 0\""));
 
     // Without the flags neither kind is written, and nothing is said about them.
     const ExportRun plain = runExport(folder, testScene("lights_cameras.ma"), "", "plain.q5x");

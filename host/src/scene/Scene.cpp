@@ -78,21 +78,23 @@ void Scene::reset() {
 // What every new Maya scene holds. The startup cameras are ordinary DAG nodes; the rest are
 // default nodes, which a file addresses as ":name".
 void Scene::createDefaultNodes() {
+    // Positions and angles (in degrees) as a new Maya scene saves them.
     struct Camera {
         const char* name;
         double translate[3];
-        double rotate[3];
+        double rotateDegrees[3];
     };
-    const Camera cameras[] = {{"persp", {28, 21, 28}, {-0.48, 0.785, 0}},
-                              {"top", {0, 1000.1, 0}, {-1.5708, 0, 0}},
+    const Camera cameras[] = {{"persp", {28, 21, 28}, {-27.938352729602379, 45, 0}},
+                              {"top", {0, 1000.1, 0}, {-90, 0, 0}},
                               {"front", {0, 0, 1000.1}, {0, 0, 0}},
-                              {"side", {1000.1, 0, 0}, {0, 1.5708, 0}}};
+                              {"side", {1000.1, 0, 0}, {0, 90, 0}}};
+    constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
     for (const Camera& camera : cameras) {
         Node* transform = createNode(*findNodeType("transform"), "transform", camera.name, nullptr);
         for (int axis = 0; axis < 3; ++axis) {
             const char* suffix[] = {"X", "Y", "Z"};
             transform->values[std::string("translate") + suffix[axis]].numbers = {camera.translate[axis]};
-            transform->values[std::string("rotate") + suffix[axis]].numbers = {camera.rotate[axis]};
+            transform->values[std::string("rotate") + suffix[axis]].numbers = {camera.rotateDegrees[axis] * kRadiansPerDegree};
         }
         transform->values["visibility"].numbers = {0};
         Node* shape = createNode(*findNodeType("camera"), "camera", std::string(camera.name) + "Shape", transform);
