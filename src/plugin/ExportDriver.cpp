@@ -5,6 +5,7 @@
 #include "ExportPaths.h"
 
 #include "animation/AnimationSection.h"
+#include "content/UserAttributesSection.h"
 #include "geometry/ShapesSection.h"
 #include "materials/FilesSection.h"
 #include "materials/MaterialsSection.h"
@@ -72,6 +73,7 @@ MStatus runExport(const MArgList& args) {
     if (options.animation && !writeAnimation(context, model.nodeTable, sections.animation, sections.animationBuffer)) {
         return MStatus::kFailure;
     }
+    if (options.userAttributes) writeUserAttributes(model.nodeTable, sections.userAttributes);
     // Particle systems come with their own writer; until then the section is its frame.
     if (options.particleSystems) sections.dynamics = "  <Dynamics>\n  </Dynamics>\n";
     if (options.shapes && !writeShapesSection(context, model, sections)) return MStatus::kFailure;

@@ -43,8 +43,8 @@ TEST(ExportSkeleton, OptionalSectionsFollowTheFlags) {
     ASSERT_EQ(runHost({"-c", exportCommand("-shapes -ps -an -ua", path)}).exitCode, 0);
     EXPECT_EQ(readFile(path), kDeclaration + rootTag("untitled") + kEmptyFilesAndMaterials + "\n" + "  <Shapes>\n  </Shapes>\n\n" +
                                   "  <Dynamics>\n  </Dynamics>\n\n" + kEmptyScene + "\n" +
-                                  "  <Animation>\n    <AnimationSets>\n    </AnimationSets>\n  </Animation>\n\n" + "\n" +
-                                  "</q5X>\n");
+                                  "  <Animation>\n    <AnimationSets>\n    </AnimationSets>\n  </Animation>\n\n" +
+                                  "  <UserAttributes>\n  </UserAttributes>\n" + "</q5X>\n");
 
     // Binary files without any shape record or animation data: no element and no companion.
     ASSERT_EQ(runHost({"-c", exportCommand("-shapes -bin -an", path)}).exitCode, 0);

@@ -7,6 +7,7 @@
 #include "XmlMaterials.h"
 #include "XmlSceneElements.h"
 #include "XmlShapes.h"
+#include "XmlUserAttributes.h"
 
 #include <tinyxml2.h>
 
@@ -347,6 +348,9 @@ bool DocumentChecker::run(const std::string& text, std::string& dumped) {
             }
             if (std::strcmp(element->Name(), "Keyframes") == 0) checkXmlKeyframes(element, path_, report_);
         }
+    }
+    if (const XMLElement* userAttributes = root->FirstChildElement("UserAttributes")) {
+        checkXmlUserAttributes(userAttributes, nodeIds_, path_, report_);
     }
     return readable;
 }

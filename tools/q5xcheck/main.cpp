@@ -21,6 +21,7 @@ const char* const kHelp =
     "  - materials: a name, a unique positive materialId, colours of finite numbers (4 for diffuse and\n"
     "    emissive, 3 for specular, never both diffuse and emissive), only texture, reflection, refraction\n"
     "    and custom shader elements, each with the attributes it needs; File ids unique;\n"
+    "  - user attributes: each names a node and has a name, a known type and a value of that type;\n"
     "  - lights and cameras: a known light type, a colour of 3 finite numbers, finite intensity, shadow and\n"
     "    cone values, a positive shadow-map resolution; a camera's finite field of view and clip planes;\n"
     "  - references: every Scene shapeId names a shape and no two shapes share one, nodeIds are unique\n"

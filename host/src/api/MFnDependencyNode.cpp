@@ -77,7 +77,7 @@ MObject MFnDependencyNode::attribute(unsigned int index, MStatus* ReturnStatus) 
         setStatus(ReturnStatus, false);
         return MObject();
     }
-    const std::vector<AttributeSpec*> all = node->attributes();
+    const std::vector<AttributeSpec*>& all = node->attributes();
     setStatus(ReturnStatus, index < all.size());
     return index < all.size() ? objectOf(all[index]) : MObject();
 }

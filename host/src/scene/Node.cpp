@@ -56,6 +56,7 @@ void Node::index(AttributeSpec& attribute) {
 
 AttributeSpec& Node::addDynamicAttribute(std::unique_ptr<AttributeSpec> attribute) {
     attribute->dynamic = true;
+    allAttributesKnown_ = false;
     dynamic_.push_back(std::move(attribute));
     index(*dynamic_.back());
     return *dynamic_.back();
@@ -63,6 +64,7 @@ AttributeSpec& Node::addDynamicAttribute(std::unique_ptr<AttributeSpec> attribut
 
 AttributeSpec& Node::addDynamicChild(AttributeSpec& parent, std::unique_ptr<AttributeSpec> attribute) {
     attribute->dynamic = true;
+    allAttributesKnown_ = false;
     attribute->parent = &parent;
     parent.children.push_back(attribute.get());
     parent.ownedChildren.push_back(std::move(attribute));
@@ -74,6 +76,7 @@ AttributeSpec& Node::implicitAttribute(const std::string& attributeName) {
     if (AttributeSpec* existing = findAttribute(attributeName)) return *existing;
     auto attribute = std::make_unique<AttributeSpec>();
     attribute->longName = attributeName;
+    allAttributesKnown_ = false;
     implicit_.push_back(std::move(attribute));
     index(*implicit_.back());
     return *implicit_.back();
@@ -98,20 +101,23 @@ AttributeSpec& Node::implicitChild(AttributeSpec& parent, const std::string& chi
     if (AttributeSpec* existing = parent.child(childName)) return *existing;
     auto attribute = std::make_unique<AttributeSpec>();
     attribute->longName = childName;
+    allAttributesKnown_ = false;
     attribute->parent = &parent;
     parent.children.push_back(attribute.get());
     parent.ownedChildren.push_back(std::move(attribute));
     return *parent.children.back();
 }
 
-std::vector<AttributeSpec*> Node::attributes() const {
+const std::vector<AttributeSpec*>& Node::attributes() const {
+    if (allAttributesKnown_) return allAttributes_;
     std::vector<AttributeSpec*> topLevel;
     type_->collectAttributes(topLevel);
     for (const auto& attribute : implicit_) topLevel.push_back(attribute.get());
     for (const auto& attribute : dynamic_) topLevel.push_back(attribute.get());
-    std::vector<AttributeSpec*> all;
-    for (AttributeSpec* attribute : topLevel) addWithChildren(attribute, all);
-    return all;
+    allAttributes_.clear();
+    for (AttributeSpec* attribute : topLevel) addWithChildren(attribute, allAttributes_);
+    allAttributesKnown_ = true;
+    return allAttributes_;
 }
 
 }  // namespace mayahost

@@ -69,8 +69,9 @@ public:
     // Attributes a file uses that the schema does not describe; indexed ones become multis.
     AttributeSpec& implicitAttribute(const std::string& name);
     AttributeSpec& implicitChild(AttributeSpec& parent, const std::string& name);
-    // Every attribute, children included: static, then implicit, then dynamic.
-    std::vector<AttributeSpec*> attributes() const;
+    // Every attribute, children included: static, then implicit, then dynamic. Kept until an
+    // attribute is added, so that a loop over a node's attributes by index stays linear.
+    const std::vector<AttributeSpec*>& attributes() const;
 
     std::string name;
     bool nameShared = false;  // another node has the same name (kept up to date by the scene)
@@ -120,6 +121,8 @@ private:
     std::vector<std::unique_ptr<AttributeSpec>> dynamic_;
     std::vector<std::unique_ptr<AttributeSpec>> implicit_;
     std::unordered_map<std::string_view, AttributeSpec*> byName_;  // keys point into the attributes' names
+    mutable std::vector<AttributeSpec*> allAttributes_;
+    mutable bool allAttributesKnown_ = false;
 };
 
 }  // namespace mayahost
