@@ -1,5 +1,6 @@
 #include "UserAttributesSection.h"
 
+#include "lookup/OwnAttributes.h"
 #include "saveutil/TextUtils.h"
 #include "saveutil/XmlWriter.h"
 
@@ -55,17 +56,12 @@ TypedValue typedValueOf(const MObject& attribute, const MPlug& plug, const std::
 std::string attributeElements(const MFnDependencyNode& node) {
     std::string text;
     Q5XSaveUtil::XmlWriter out(text);
-    const unsigned count = node.attributeCount();
-    for (unsigned i = 0; i < count; ++i) {
-        const MObject attribute = node.attribute(i);
-        if (node.attributeClass(attribute) != MFnDependencyNode::kLocalDynamicAttr) continue;
-        const MPlug plug = node.findPlug(attribute, true);
-        const std::string name = plug.partialName().asChar();
-        if (name.compare(0, 4, "q5X_") == 0) continue;
+    forEachOwnAttribute(node, [&](const MObject& attribute, const MPlug& plug, const std::string& name) {
+        if (name.compare(0, 4, "q5X_") == 0) return;
         TypedValue typed = typedValueOf(attribute, plug, name);
         if (!typed.type || typed.value.empty()) {
             MGlobal::displayError(("Invalid attribute user attribute type, ignoring (" + name + ")").c_str());
-            continue;
+            return;
         }
         typed.value = Q5XSaveUtil::replaceAll(Q5XSaveUtil::replaceAll(typed.value, "&cr;", ""), "&lf;", "");
         out.startTag(3, "Attribute");
@@ -74,7 +70,7 @@ std::string attributeElements(const MFnDependencyNode& node) {
         // Script callbacks hold quotes and angle brackets: escaped, a reader gets them back as written.
         out.attribute("value", typed.value);
         out.endEmptyTag();
-    }
+    });
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "MaterialExtraAttributes.h"
 
 #include "lookup/FilePaths.h"
+#include "lookup/OwnAttributes.h"
 
 #include <maya/MFnDependencyNode.h>
 #include <maya/MFnNumericAttribute.h>
@@ -132,12 +133,7 @@ void readScale(const ExtraValue& value, const std::string& name, const std::stri
 void readMaterialExtraAttributes(const ExportContext& context, const MObject& material, MaterialExtraAttributes& record) {
     const MFnDependencyNode node(material);
     const std::string materialName = node.name().asChar();
-    const unsigned count = node.attributeCount();
-    for (unsigned i = 0; i < count; ++i) {
-        const MObject attribute = node.attribute(i);
-        if (node.attributeClass(attribute) != MFnDependencyNode::kLocalDynamicAttr) continue;
-        const MPlug plug = node.findPlug(attribute, true);
-        const std::string name = plug.partialName().asChar();
+    forEachOwnAttribute(node, [&](const MObject& attribute, const MPlug& plug, const std::string& name) {
         const ExtraValue value = valueOf(plug, attribute);
         if (name == "customShader") {
             if (value.text && !value.text->empty()) {
@@ -164,5 +160,5 @@ void readMaterialExtraAttributes(const ExportContext& context, const MObject& ma
         } else if (name == "referenceMaterial") {
             if (value.text && !value.text->empty()) record.referenceMaterial = *value.text;
         }
-    }
+    });
 }
