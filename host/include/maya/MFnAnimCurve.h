@@ -32,6 +32,8 @@ public:
     TangentType inTangentType(unsigned int index, MStatus* ReturnStatus = NULL) const;
     TangentType outTangentType(unsigned int index, MStatus* ReturnStatus = NULL) const;
     bool isWeighted(MStatus* ReturnStatus = NULL) const;
+    // The key's in or out tangent as a direction: x in seconds, y in internal units.
+    MStatus getTangent(unsigned int index, float& x, float& y, bool isInTangent) const;
     // The curve's value at a time, between and outside its keys as Maya interpolates it.
     MStatus evaluate(const MTime& atTime, double& value) const;
 };

@@ -12,11 +12,20 @@ namespace mayahost {
 enum AnimTangentCode { kFixed = 1, kLinear = 2, kFlat = 3, kStep = 5, kSlow = 6, kFast = 7, kSpline = 9, kClamped = 10,
                        kPlateau = 11, kStepNext = 17, kAuto = 18 };
 
+// A key's tangent: a direction away from the key, dt in the scene's time unit.
+struct Tangent {
+    double dt, dv;
+};
+
 struct AnimKey {
     double time, value;
     int in, out;                  // tangent codes
-    double inX, inY, outX, outY;  // fixed tangents' directions
+    double inX, inY, outX, outY;  // fixed tangents as saved: x in seconds, y in internal units
+    Tangent inTangent, outTangent;  // what the tangent types make of them
 };
+
+// Each key's in and out tangent from its tangent types and its neighbours, as Maya derives them.
+void resolveTangents(std::vector<AnimKey>& keys, double secondsPerTimeUnit);
 
 // A curve's keys in time order (the curve's own tangent type where a key names none), read once
 // per change of the scene's values.

@@ -173,6 +173,16 @@ bool MFnAnimCurve::isWeighted(MStatus* ReturnStatus) const {
     return node && numberValue(*node, "weightedTangents", 1) != 0;
 }
 
+MStatus MFnAnimCurve::getTangent(unsigned int index, float& x, float& y, bool isInTangent) const {
+    MStatus status;
+    const AnimKey* key = keyAt(object_, index, &status);
+    if (!key) return status;
+    const Tangent& tangent = isInTangent ? key->inTangent : key->outTangent;
+    x = float(MTime(tangent.dt, MTime::uiUnit()).as(MTime::kSeconds));
+    y = float(tangent.dv);
+    return MStatus::kSuccess;
+}
+
 MStatus MFnAnimCurve::evaluate(const MTime& atTime, double& result) const {
     Node* node = asNode(object_);
     if (!node) return MStatus::kFailure;
