@@ -53,6 +53,9 @@ Tangent linear(const Neighbourhood& n, bool inSide) {
                   : Tangent{neighbour->time - n.key.time, neighbour->value - n.key.value};
 }
 
+// Keys sharing a time give no slope to measure; such keys are flattened rather than divided by zero.
+bool distinctTimes(const Neighbourhood& n) { return n.previous->time < n.key.time && n.key.time < n.next->time; }
+
 // A spline, level where the key is within the tolerance of a neighbour's value. At an end key
 // the missing neighbour is the present one, so an end key level with its neighbour lies flat.
 bool clampedIsFlat(const Neighbourhood& n, bool inSide) {
@@ -67,7 +70,7 @@ bool clampedIsFlat(const Neighbourhood& n, bool inSide) {
 // A spline that lies flat at end keys and on peaks and valleys, and where the spline's control
 // point would overshoot the neighbour's value (measured against the gentler of the two slopes).
 bool plateauIsFlat(const Neighbourhood& n, bool inSide) {
-    if (!n.previous || !n.next) return true;
+    if (!n.previous || !n.next || !distinctTimes(n)) return true;
     const double before = n.key.time - n.previous->time, after = n.next->time - n.key.time;
     double toPrevious = n.previous->value - n.key.value, toNext = n.next->value - n.key.value;
     if (toPrevious * toNext >= 0.0) return true;
@@ -88,7 +91,7 @@ bool rising(double slope) { return slope > 0.0; }
 // Maya's auto tangent: the spline slope, limited to three times the slope to either neighbour so
 // that the span never leaves the range of its keys' values; level at peaks, valleys and ends.
 Tangent automatic(const Neighbourhood& n, bool inSide) {
-    if (!n.previous || !n.next) return flat(n, inSide);
+    if (!n.previous || !n.next || !distinctTimes(n)) return flat(n, inSide);
     const Key &p = *n.previous, &k = n.key, &q = *n.next;
     const double spline = (q.value - p.value) / (q.time - p.time);
     const double towardsPrevious = 3.0 * (k.value - p.value) / (k.time - p.time);
