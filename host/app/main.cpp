@@ -38,8 +38,8 @@ bool openScene(const std::string& path, std::string& error) {
 void printSummary(unsigned commandsRun, std::chrono::steady_clock::time_point start) {
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     // A batch job reads this line: shapes that were written without their geometry are named in it.
-    const unsigned empty = mayahost::meshesWithoutGeometry();
-    const std::string emptyShapes = empty == 0 ? std::string() : ", " + std::to_string(empty) + " meshes without geometry";
+    const unsigned empty = mayahost::shapesWithoutGeometry();
+    const std::string emptyShapes = empty == 0 ? std::string() : ", " + std::to_string(empty) + " shapes without geometry";
     std::printf("q5xhost: %u commands run, %u warnings, %u errors, %llu files written%s, %.3f s\n", commandsRun,
                 mayahost::messageCount(mayahost::MessageKind::Warning),
                 mayahost::messageCount(mayahost::MessageKind::Error),

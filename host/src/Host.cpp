@@ -24,8 +24,8 @@ unsigned messageCount(MessageKind kind) {
     return count;
 }
 
-unsigned meshesWithoutGeometry() {
-    return static_cast<unsigned>(Scene::current().meshesWithoutGeometry());
+unsigned shapesWithoutGeometry() {
+    return static_cast<unsigned>(Scene::current().shapesWithoutGeometry());
 }
 
 void clearMessages() {

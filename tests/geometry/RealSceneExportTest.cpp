@@ -157,6 +157,6 @@ TEST(RealSceneExport, ShapesWithoutGeometryAreCountedInTheSummary) {
         << result.run.output;
     EXPECT_NE(result.run.output.find("mesh thingShape: its geometry cannot be had; it is exported without polygons"),
               std::string::npos);
-    EXPECT_NE(result.run.output.find("files written, 1 meshes without geometry, "), std::string::npos);
+    EXPECT_NE(result.run.output.find("files written, 1 shapes without geometry, "), std::string::npos);
     EXPECT_NE(result.document.find("<Shape name=\"thing\""), std::string::npos);
 }

@@ -189,7 +189,7 @@ TEST_F(SceneTest, CreatorsAskingForTooMuchAreRefusedByName) {
     EXPECT_NE(std::find(texts.begin(), texts.end(),
                         "mesh floorShape: its creator wide asks for 16777216 faces; a creator builds at most 12000000"),
               texts.end());
-    EXPECT_EQ(mayahost::meshesWithoutGeometry(), 2u);
+    EXPECT_EQ(mayahost::shapesWithoutGeometry(), 2u);
 }
 
 TEST_F(SceneTest, NormalsAreUnitWhateverTheFileLocksOrTheFacesAre) {

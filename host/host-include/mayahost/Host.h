@@ -28,8 +28,8 @@ std::string printableText(const std::string& text);
 const std::vector<Message>& messages();
 unsigned messageCount(MessageKind kind);
 void clearMessages();
-// How many mesh shapes of the open scene had no geometry to give when they were read.
-unsigned meshesWithoutGeometry();
+// How many mesh and curve shapes of the open scene had no geometry to give when they were read.
+unsigned shapesWithoutGeometry();
 
 // Opens a Maya ASCII scene, replacing the current one; false with "file:line: message" when it
 // cannot be read. Warnings about content the host does not support go to the script editor.

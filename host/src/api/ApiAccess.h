@@ -25,6 +25,13 @@ inline MObject objectOf(ObjectData* data) {
     return ObjectData::wrap(data);
 }
 
+// Binds a function set to an object or path, answering in `ReturnStatus` whether it fits.
+template <typename FunctionSet, typename Source>
+void bind(FunctionSet& set, const Source& source, MStatus* ReturnStatus) {
+    const MStatus status = set.setObject(source);
+    if (ReturnStatus) *ReturnStatus = status;
+}
+
 // The DAG paths of a node, one per chain of parents up to the world, at most `limit` of them.
 std::vector<std::vector<Node*>> pathsTo(Node* node, std::size_t limit);
 // The first of those paths (following each node's first parent).

@@ -22,12 +22,6 @@ void setStatus(MStatus* status, bool ok) {
     if (status) *status = ok ? MStatus::kSuccess : MStatus::kFailure;
 }
 
-template <typename FunctionSet>
-void bind(FunctionSet& set, const MObject& object, MStatus* ReturnStatus) {
-    const MStatus status = set.setObject(object);
-    if (ReturnStatus) *ReturnStatus = status;
-}
-
 // Whether `key` on `node` is exactly the attribute path `names` (long names), with its indices.
 bool keyNames(Node& node, const std::string& key, std::initializer_list<const char*> names, std::vector<std::int64_t>& indices) {
     std::vector<PlugStep> steps;

@@ -23,12 +23,6 @@ double fieldOfView(double apertureInches, double focalLengthMillimetres) {
     return 2.0 * std::atan(0.5 * apertureInches * 25.4 / focalLengthMillimetres);
 }
 
-template <typename FunctionSet, typename Source>
-void bind(FunctionSet& set, const Source& source, MStatus* ReturnStatus) {
-    const MStatus status = set.setObject(source);
-    if (ReturnStatus) *ReturnStatus = status;
-}
-
 }  // namespace
 
 MFnLight::MFnLight() = default;

@@ -13,6 +13,10 @@ const ComputeRow kRows[] = {
     // conversions Maya puts between plugs of different units.
     {"animCurve", "output", computeAnimCurve, nullptr},
     {"unitConversion", "output", computeUnitConversion, nullptr},
+    // A curve's degree, spans and form, as its curve data gives them.
+    {"nurbsCurve", "degree", computeCurveShape, nullptr},
+    {"nurbsCurve", "spans", computeCurveShape, nullptr},
+    {"nurbsCurve", "form", computeCurveShape, nullptr},
     // Mesh history: primitives, the deformers and filters the stand-in evaluates, and the nodes that
     // pass their input through unchanged.
     {"polyPrimitive", "output", nullptr, computePolyPrimitive},

@@ -41,6 +41,7 @@ const ComputeRow* geometryRowFor(const Node& node);
 // The rows, by domain; each lives beside what it computes.
 bool computeAnimCurve(const Node& curve, const std::vector<PlugStep>& output, double& value);
 bool computeUnitConversion(const Node& conversion, const std::vector<PlugStep>& output, double& value);
+bool computeCurveShape(const Node& curve, const std::vector<PlugStep>& output, double& value);
 std::unique_ptr<MeshData> computePolyPrimitive(Node& creator, GeometryInputs& inputs);
 std::unique_ptr<MeshData> computePassThrough(Node& node, GeometryInputs& inputs);
 std::unique_ptr<MeshData> computeTweak(Node& tweak, GeometryInputs& inputs);

@@ -114,6 +114,10 @@ bool evaluate(const Node& node, const std::vector<PlugStep>& steps, double& valu
         // A source that holds nothing the stand-in can read (an output of a node type it does not
         // evaluate, such as a character set's values): the value the file saved here stands.
     }
+    // An output of the node's own type (a curve's form) is what its row computes, when it can.
+    if (const ComputeRow* row = computeRowFor(node, *steps.back().attribute)) {
+        if (computedNumber(node, *row, steps, value, depth + 1)) return true;
+    }
     const ValueView view = viewOf(node, steps);
     if (view.data && view.count >= 1) {
         value = view.data->number(view.offset);

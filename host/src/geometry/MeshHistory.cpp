@@ -229,7 +229,7 @@ const MeshData* meshDataOf(Node& mesh) {
     std::unique_ptr<MeshData> data = evaluator.shapeOutput(mesh);
     if (!data) {
         evaluator.problems_.insert("its geometry cannot be had; it is exported without polygons");
-        Scene::current().noteMeshWithoutGeometry(mesh);
+        Scene::current().noteShapeWithoutGeometry(mesh);
     }
     for (const std::string& text : evaluator.problems_) ScriptEditor::instance().warning("mesh " + mesh.name + ": " + text);
     mesh.meshCache = std::shared_ptr<const MeshData>(std::move(data));

@@ -1,6 +1,8 @@
 // setAttr and addAttr: plug paths, values and dynamic attribute definitions.
 #include "MaStatementReader.h"
 
+#include "geometry/NurbsCurveData.h"
+
 #include <maya/MDistance.h>
 
 #include <algorithm>
@@ -355,6 +357,10 @@ bool MaStatementReader::readValues(Target& target, const std::string& givenType,
     if (expected >= 0 && have != expected) {
         return fail(line, std::to_string(have) + " values where " + std::to_string(expected) + " belong to '" +
                               plugKey(target.steps, target.steps.size()) + "'");
+    }
+    std::string problem;
+    if (dataType == "nurbsCurve" && !convertNurbsCurveLengths(data, MDistance::uiToInternal(1.0), problem)) {
+        return fail(line, "the nurbsCurve value of '" + plugKey(target.steps, target.steps.size()) + "' " + problem);
     }
     replaceNonFinite(target, data, line);
     store(target, std::move(data));

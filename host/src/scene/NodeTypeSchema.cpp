@@ -47,7 +47,7 @@ public:
         surface.add(makeNumeric("receiveShadows", "rcsh", N::kBoolean, 1));
         defineMeshAttributes(define("mesh", MFn::kMesh, &surface));
         NodeType& curve = define("curveShape", MFn::kCurve, &geometry);
-        define("nurbsCurve", MFn::kNurbsCurve, &curve).add(makeTyped("cached", "cc", D::kNurbsCurve));
+        defineNurbsCurveAttributes(define("nurbsCurve", MFn::kNurbsCurve, &curve));
         define("locator", MFn::kLocator, &shape);
         define("particle", MFn::kParticle, &shape);
         defineCameraAttributes(define("camera", MFn::kCamera, &shape));
@@ -180,6 +180,18 @@ private:
         type.add(makeTyped("inMesh", "i", D::kMesh));
         type.add(makeTyped("outMesh", "o", D::kMesh));
         type.add(makeTyped("worldMesh", "w", D::kMesh)).array = true;
+    }
+
+    static void defineNurbsCurveAttributes(NodeType& type) {
+        // The curve as saved, the curve its history makes, and what it gives on; degree, spans and
+        // form are read from the curve (rows of the evaluation table).
+        type.add(makeTyped("cached", "cc", D::kNurbsCurve));
+        type.add(makeTyped("create", "cr", D::kNurbsCurve));
+        type.add(makeTyped("local", "l", D::kNurbsCurve));
+        type.add(makeTyped("worldSpace", "ws", D::kNurbsCurve)).array = true;
+        type.add(makeNumeric("degree", "d", N::kLong, 1));
+        type.add(makeNumeric("spans", "s", N::kLong));
+        type.add(makeEnum("form", "f", {"open", "closed", "periodic"}));
     }
 
     static void defineCameraAttributes(NodeType& type) {

@@ -66,7 +66,7 @@ void Scene::reset() {
     lastNumber_.clear();
     firstFreeElement_.clear();
     connections_.clear();
-    meshesWithoutGeometry_.clear();
+    shapesWithoutGeometry_.clear();
     static const NodeType world("world", MFn::kWorld, findNodeType("dagNode"));
     auto worldNode = std::make_unique<Node>(world, "world", "");
     worldNode->isDefault = true;

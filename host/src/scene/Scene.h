@@ -59,10 +59,11 @@ public:
     // Changes whenever a value is set after loading; caches of evaluated values compare against it.
     std::uint64_t valueGeneration() const { return valueGeneration_; }
     void valuesChanged() { ++valueGeneration_; }
-    // Mesh shapes whose geometry could not be had (their history could not be evaluated): a run
-    // that read such a shape did not export all of the scene.
-    void noteMeshWithoutGeometry(const Node& mesh) { meshesWithoutGeometry_.insert(&mesh); }
-    std::size_t meshesWithoutGeometry() const { return meshesWithoutGeometry_.size(); }
+    // Mesh and curve shapes whose geometry could not be had (their history could not be
+    // evaluated): a run that read such a shape did not export all of the scene. True the first
+    // time a shape is noted.
+    bool noteShapeWithoutGeometry(const Node& shape) { return shapesWithoutGeometry_.insert(&shape).second; }
+    std::size_t shapesWithoutGeometry() const { return shapesWithoutGeometry_.size(); }
     // A name like "pCube1" that no node has yet.
     std::string uniqueName(const std::string& stem) const;
 
@@ -96,7 +97,7 @@ private:
     Node* world_ = nullptr;
     std::uint64_t dagGeneration_ = 1;
     std::uint64_t valueGeneration_ = 1;
-    std::set<const Node*> meshesWithoutGeometry_;
+    std::set<const Node*> shapesWithoutGeometry_;
 };
 
 }  // namespace mayahost
