@@ -1,8 +1,8 @@
 #include "ShapesSection.h"
 
 #include "MeshShapes.h"
-#include <maya/MFnDagNode.h>
-#include <maya/MGlobal.h>
+#include "NurbsCurveShapes.h"
+
 
 namespace {
 
@@ -14,16 +14,16 @@ struct ShapeWriterRow {
     ShapeWriter write;
 };
 
-// Curves come with their writer.
 const ShapeWriterRow kShapeWriters[] = {
     {ShapeKind::Mesh, writeMeshShape},
+    {ShapeKind::NurbsCurve, writeNurbsCurveShape},
 };
 
 ShapeWriter writerFor(ShapeKind kind) {
     for (const ShapeWriterRow& row : kShapeWriters) {
         if (row.kind == kind) return row.write;
     }
-    return nullptr;
+    return writeMeshShape;  // every kind has its row; meshes are the rest
 }
 
 }  // namespace
@@ -32,13 +32,7 @@ bool writeShapes(const ShapeExportOptions& options, const ExportModel& model, Q5
                  CompanionRecordList& records) {
     for (const auto& entry : model.shapes) {
         const ShapeRecord& record = entry.second;
-        const ShapeWriter write = writerFor(record.kind);
-        if (!write) {
-            MGlobal::displayWarning(MString("q5xExport: NURBS curve shapes are not exported yet; left out (") +
-                                    MFnDagNode(record.shape).partialPathName() + ")");
-            continue;
-        }
-        if (!write(options, model, record, xml, records)) return false;
+        if (!writerFor(record.kind)(options, model, record, xml, records)) return false;
     }
     return true;
 }

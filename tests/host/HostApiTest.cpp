@@ -8,6 +8,7 @@
 #include <maya/MFnDagNode.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MFnMatrixData.h>
+#include <maya/MFnNurbsCurve.h>
 #include <maya/MFnPhongShader.h>
 #include <maya/MFnTransform.h>
 #include <maya/MGlobal.h>
@@ -215,4 +216,48 @@ TEST_F(SceneTest, CharacterSetsListTheirClipsAndClipsTheirCurves) {
     EXPECT_NEAR(value, M_PI / 4, 1e-12);
     ASSERT_TRUE(ry.evaluate(MTime(30.0, MTime::uiUnit()), value));  // constant after the last key
     EXPECT_NEAR(value, M_PI / 2, 1e-12);
+}
+
+TEST_F(SceneTest, NurbsCurvesAnswerFromTheirSavedCurve) {
+    load("nurbs_curves.ma");
+    MSelectionList list;
+    list.add("ringShape");
+    list.add("arcShape");
+    MObject ring, arc;
+    list.getDependNode(0, ring);
+    list.getDependNode(1, arc);
+    // A periodic cubic of 8 spans: 11 CVs (the last three repeat the first), 13 knots; its form
+    // plug is computed from the curve, as Maya's is.
+    const MFnNurbsCurve periodic(ring);
+    EXPECT_EQ(periodic.degree(), 3);
+    EXPECT_EQ(periodic.numSpans(), 8);
+    EXPECT_EQ(periodic.form(), MFnNurbsCurve::kPeriodic);
+    EXPECT_EQ(periodic.numCVs(), 11);
+    EXPECT_EQ(periodic.numKnots(), 13);
+    int form = -1;
+    ASSERT_TRUE(periodic.findPlug("form", true).getValue(form));
+    EXPECT_EQ(form, 2);
+    // A rational curve's CVs carry their weights.
+    MPointArray cvs;
+    ASSERT_TRUE(MFnNurbsCurve(arc).getCVs(cvs));
+    ASSERT_EQ(cvs.length(), 3u);
+    EXPECT_DOUBLE_EQ(cvs[1].w, 0.70710678118654757);
+    EXPECT_DOUBLE_EQ(cvs[1].y, 10.0);
+    MStatus status;
+    MFnNurbsCurve(MFnDagNode(ring).parent(0), &status);
+    EXPECT_FALSE(status);
+}
+
+TEST_F(SceneTest, CurveDataThatDoesNotAddUpFailsTheLoad) {
+    // Counts that call for more numbers than given, and a word where the rational flag belongs.
+    const char* const payloads[] = {"3 1 0 no 3 7 0 0 0 1 1 1 1 4 0 0 0 1 1 1", "1 1 0 maybe 3 2 0 1 2 0 0 0 1 0 0",
+                                    "0 1 0 no 3 2 0 1 2 0 0 0 1 0 0"};
+    for (const char* payload : payloads) {
+        const std::string text = std::string("//Maya ASCII 2022 scene\nrequires maya \"2022\";\ncreateNode nurbsCurve -n \"c\";\n"
+                                             "\tsetAttr \".cc\" -type \"nurbsCurve\" ") + payload + ";\n";
+        std::string error;
+        EXPECT_FALSE(mayahost::loadMayaAsciiText(text, "bad.ma", mayahost::Scene::current(), error)) << payload;
+        EXPECT_EQ(error.rfind("bad.ma:4: the nurbsCurve value of 'cached' ", 0), 0u) << error;
+        mayahost::resetScene();
+    }
 }

@@ -197,6 +197,11 @@ bool DocumentChecker::checkShapes(const XMLElement* shapes, std::string& dumped)
         if (!shapeIds_.insert(shapeId).second) report_.error(path_, placeOf(set), "a second shape with shapeId " + std::to_string(shapeId));
         if (blendIndexSpan > 0) blendIndexSpans_[shapeId] = blendIndexSpan;
     }
+    for (const XMLElement* curve = shapes->FirstChildElement("NurbsCurve"); curve; curve = curve->NextSiblingElement("NurbsCurve")) {
+        std::uint32_t shapeId = 0;
+        if (!checkXmlCurve(curve, path_, report_, shapeId)) continue;
+        if (!shapeIds_.insert(shapeId).second) report_.error(path_, placeOf(curve), "a second shape with shapeId " + std::to_string(shapeId));
+    }
     std::string file;
     if (!companionFile(shapes, "externalShapesFile", file)) return true;
     std::vector<std::uint8_t> bytes;

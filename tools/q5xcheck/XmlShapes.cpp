@@ -3,6 +3,7 @@
 #include "Numbers.h"
 #include "TriangleSetRecord.h"
 
+#include <cmath>
 #include <cstdlib>
 
 using tinyxml2::XMLElement;
@@ -126,5 +127,29 @@ bool checkXmlTriangleSet(const XMLElement* set, const std::string& file, Report&
     report.count("shapes");
     report.count("vertices", record.numVertices);
     report.count("triangles", record.numIndices / 3);
+    return true;
+}
+
+bool checkXmlCurve(const XMLElement* curve, const std::string& file, Report& report, std::uint32_t& shapeId) {
+    const std::string place = "NurbsCurve line " + std::to_string(curve->GetLineNum()) +
+                              (curve->Attribute("name") ? " (" + std::string(curve->Attribute("name")) + ")" : "");
+    if (!unsignedOf(curve, "shapeId", shapeId)) {
+        report.error(file, place, "a shape without a shapeId that is an unsigned number");
+        return false;
+    }
+    std::uint32_t degree = 0;
+    if (!unsignedOf(curve, "degree", degree) || degree < 1) report.error(file, place, "a degree that is not a number of 1 or more");
+    const char* form = curve->Attribute("form");
+    if (!form || (std::string(form) != "open" && std::string(form) != "closed")) report.error(file, place, "a form other than open or closed");
+    std::uint32_t cvs = 0;
+    for (const XMLElement* cv = curve->FirstChildElement("cv"); cv; cv = cv->NextSiblingElement("cv"), ++cvs) {
+        std::vector<float> point;
+        bool finite = floatsOf(cv, "c", 3, point);
+        for (const float value : point) finite = finite && std::isfinite(value);
+        if (!finite) report.error(file, "cv line " + std::to_string(cv->GetLineNum()), "a control vertex without three finite numbers");
+    }
+    report.count("shapes");
+    report.count("curves");
+    report.count("control vertices", cvs);
     return true;
 }

@@ -14,4 +14,8 @@
 bool checkXmlTriangleSet(const tinyxml2::XMLElement* set, const std::string& file, Report& report, std::uint32_t& shapeId,
                          std::uint32_t& blendIndexSpan);
 
+// Checks one NurbsCurve element: its degree and form, and that every control vertex holds three
+// finite numbers. False when it has no shapeId.
+bool checkXmlCurve(const tinyxml2::XMLElement* curve, const std::string& file, Report& report, std::uint32_t& shapeId);
+
 #endif

@@ -4,6 +4,7 @@
 #include <maya/MDoubleArray.h>
 #include <maya/MFnDagNode.h>
 #include <maya/MPointArray.h>
+#include <maya/MTypes.h>
 
 class MFnNurbsCurve : public MFnDagNode {
 public:
