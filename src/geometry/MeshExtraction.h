@@ -26,6 +26,19 @@ struct ExtractionFlags {
     double unitScale = 1.0;
 };
 
+// The run's flags for an extraction; `tangents` when a material of the mesh has a normal map.
+inline ExtractionFlags extractionFlagsFor(const ShapeExportOptions& options, bool tangents) {
+    ExtractionFlags flags;
+    flags.normals = options.normals;
+    flags.textureCoords = options.textureCoords;
+    flags.colors = options.colors;
+    flags.skinWeights = options.skinWeights;
+    flags.tangents = tangents;
+    flags.verbose = options.verbose;
+    flags.unitScale = options.unitScale;
+    return flags;
+}
+
 // One vertex record per triangle corner of the mesh, appended to `buffer`; `transform` (row
 // vectors) moves positions and normals, `materialRemap` replaces material indices, `skin` (when
 // given) adds up to four blend weights per vertex. False, with a message naming the mesh, when

@@ -1,9 +1,8 @@
 #include "MeshShapes.h"
 
 #include "MeshExtraction.h"
-#include "ShapeWriter.h"
+#include "TriangleSetShapes.h"
 #include "UvDensity.h"
-#include "VertexCache.h"
 #include "VertexCompressionRange.h"
 
 #include "lookup/MeshShading.h"
@@ -19,18 +18,6 @@
 namespace {
 
 constexpr float kSquashedUvDensity = 0.0001f;
-
-ExtractionFlags extractionFlags(const ShapeExportOptions& options, const MeshShading& shading) {
-    ExtractionFlags flags;
-    flags.normals = options.normals;
-    flags.textureCoords = options.textureCoords;
-    flags.colors = options.colors;
-    flags.skinWeights = options.skinWeights;
-    flags.tangents = requestsTangents(shading);
-    flags.verbose = options.verbose;
-    flags.unitScale = options.unitScale;
-    return flags;
-}
 
 std::string pathNameOf(const MObject& shape) {
     MDagPath path;
@@ -53,24 +40,6 @@ bool hasSquashedUvs(const IndexedTriangleSet& set) {
     return false;
 }
 
-// The sphere of the mesh that stands for this shape's bounding volume, or of its own positions.
-BoundingSphere boundingSphereOf(const ShapeExportOptions& options, const ExportModel& model, const std::string& key,
-                                const IndexedTriangleSet& set) {
-    const auto volume = model.boundingVolumes.find(key);
-    if (volume != model.boundingVolumes.end()) {
-        // Only the hull's positions count: its shading is of no interest.
-        const auto hull = buildTriangleSet(MFnMesh(volume->second.mesh), nullptr, nullptr, extractionFlags(options, MeshShading()));
-        auto sphere = computeBoundingSphere(hull ? hull->positions.data() : nullptr, hull ? hull->numVertices : 0);
-        float matrix[16];
-        for (int r = 0; r < 4; ++r) {
-            for (int c = 0; c < 4; ++c) matrix[4 * r + c] = volume->second.toTarget[r][c];
-        }
-        sphere->transform(matrix);
-        return *sphere;
-    }
-    return *computeBoundingSphere(set.positions.data(), set.numVertices);
-}
-
 bool exportMeshShape(const ShapeExportOptions& options, const ExportModel& model, const ShapeRecord& record,
                      Q5XSaveUtil::XmlWriter& xml, CompanionRecordList& records) {
     const MFnMesh mesh(record.shape);
@@ -84,7 +53,7 @@ bool exportMeshShape(const ShapeExportOptions& options, const ExportModel& model
     {
         const ScopedPlugValue envelopeOff(skinned ? MFnDependencyNode(cluster).findPlug("envelope", true) : MPlug(), 0.0);
         const MFnSkinCluster skin(cluster);
-        set = buildTriangleSet(mesh, skinned ? &skin : nullptr, nullptr, extractionFlags(options, record.shading));
+        set = buildTriangleSet(mesh, skinned ? &skin : nullptr, nullptr, extractionFlagsFor(options, requestsTangents(record.shading)));
     }
     if (!set) return false;
     if (!checkVertexCompressionRange(*set, record.vertexCompressionRange)) {
@@ -98,28 +67,8 @@ bool exportMeshShape(const ShapeExportOptions& options, const ExportModel& model
         MGlobal::displayWarning(MString("q5xExport: Failed to export split shape (") + xmlName.c_str() + ")");
         return true;
     }
-    const std::vector<std::string> slots = materialSlotNames(record.shading, nullptr);
-    optimizeVertexCache(*set);
-    const BoundingSphere sphere = boundingSphereOf(options, model, xmlName, *set);
-    if (!options.binaryFiles) {
-        const std::size_t replacedBefore = xml.replacedControlCharacters();
-        writeIndexedTriangleSetXml(*set, xmlName, record.shapeId, sphere, false, slots, xml);
-        xml.endTag(2, "IndexedTriangleSet");
-        if (xml.replacedControlCharacters() != replacedBefore) {
-            MGlobal::displayWarning(MString("q5xExport: Control characters in the name or material slot names of shape ") +
-                                    xmlName.c_str() + " cannot be written to XML and were replaced by \"?\"");
-        }
-        return true;
-    }
-    CompanionRecord binary;
-    std::string error;
-    if (!serializeShapeRecord(xmlName, record.shapeId, sphere, *set, slots, binary, error)) {
-        MGlobal::displayError(MString("q5xExport: Shape ") + xmlName.c_str() + " cannot be written: " + error.c_str());
-        return false;
-    }
-    checkConsoleShapeSize(xmlName, binary.bytes.size());
-    records.push_back(std::move(binary));
-    return true;
+    return writeTriangleSetShape(options, model, *set, {xmlName, xmlName}, record.shapeId, nullptr,
+                                 materialSlotNames(record.shading, nullptr), xml, records);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ShapesSection.h"
 
+#include "MergedShapes.h"
 #include "MeshShapes.h"
 #include "NurbsCurveShapes.h"
 
@@ -33,6 +34,13 @@ bool writeShapes(const ShapeExportOptions& options, const ExportModel& model, Q5
     for (const auto& entry : model.shapes) {
         const ShapeRecord& record = entry.second;
         if (!writerFor(record.kind)(options, model, record, xml, records)) return false;
+    }
+    // Merge groups in group order, then merged children in document order.
+    for (const auto& group : model.mergeGroups) {
+        if (!writeMergedShape(options, model, group.second, xml, records)) return false;
+    }
+    for (const MergeRecord& children : model.mergedChildren) {
+        if (!writeMergedShape(options, model, children, xml, records)) return false;
     }
     return true;
 }

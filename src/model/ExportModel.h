@@ -4,10 +4,12 @@
 #include "NameTable.h"
 #include "NodeTable.h"
 
+#include <maya/MDagPath.h>
 #include <maya/MFloatMatrix.h>
 #include <maya/MObject.h>
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <string>
 #include <utility>
@@ -72,6 +74,36 @@ struct ShapeRecord {
     std::vector<std::pair<MObject, MObject>> collisionMeshes;
 };
 
+// Meshes exported as one shape: the members of a merge group (each drives its part like a bone),
+// or the children of a q5X_mergeChildren transform (baked into its space).
+struct MergeRecord {
+    std::uint32_t groupNumber = 0;  // q5X_mergeGroup; kMergedChildrenGroup for merged children
+    std::uint32_t shapeId = 0;
+    bool mergedChildren = false;
+    MDagPath root;                  // the transform that carries the merged Shape
+    bool rootWritten = false;       // a node of the group was marked as its root
+    bool rootHasNoMesh = false;     // that root has no mesh of its own
+    bool cpuMesh = false;
+    bool occluder = false;
+    // Per member, in member order: its mesh, its transform, the shading of its mesh and the
+    // material identifiers of its shading groups.
+    std::vector<MObject> memberMeshes;
+    std::vector<MDagPath> memberTransforms;
+    std::vector<MeshShading> memberShadings;
+    std::vector<std::vector<std::uint32_t>> memberMaterialIds;
+    // Filled when the model is finished: per member, its shading-group index to the group's
+    // material number; the group's material identifiers in numbering order.
+    std::vector<std::vector<std::uint32_t>> materialRemaps;
+    std::vector<std::uint32_t> materialIds;
+    // Merged children: each member's transform into the root's space, as the freeze switches
+    // leave it (translation in the document's unit), and its value for the generic stream.
+    std::vector<MFloatMatrix> memberToRoot;
+    std::vector<std::uint32_t> memberValues;
+};
+constexpr std::uint32_t kMergedChildrenGroup = 0xFFFFFFFFu;
+// Blend indices are 8 bits: a merge group binds at most this many members.
+constexpr std::size_t kMaxMergeGroupMembers = 256;
+
 // Requests for a bounding volume by target name, first request first.
 struct BoundingVolumeRequest {
     MObject transform;
@@ -109,6 +141,9 @@ struct SceneNode {
     bool inCompound = false;            // the compound flag this node and its subtree see
     std::uint32_t nodeId = 0;
     const ShapeRecord* shape = nullptr;  // mesh and curve shapes
+    const MergeRecord* merge = nullptr;  // merge-group nodes and merged children
+    // Which node of a merge group this is; settles its element once the whole group is known.
+    enum class MergeRole { Member, FirstNode, Root, FirstNodeRoot } mergeRole = MergeRole::Member;
     const NodeElement* element = nullptr;  // what the Scene section writes for it
     bool isReference = false;            // written as a ReferenceNode, without children
     std::uint32_t referenceId = 0;
@@ -122,6 +157,8 @@ struct SceneNode {
 struct ExportModel {
     std::vector<SceneNode> nodes;
     std::map<std::string, ShapeRecord> shapes;  // by shape key
+    std::map<std::uint32_t, MergeRecord> mergeGroups;  // by group number
+    std::deque<MergeRecord> mergedChildren;            // in document order (nodes point into it)
     NodeTable nodeTable;
     MaterialTable materials;
     FileTable files;

@@ -86,6 +86,42 @@ void warn(const std::string& text) {
     MGlobal::displayWarning(MString(text.c_str()));
 }
 
+// "MERGEGROUP_<number>" names the merged shape of that group, carried by the group's root. Without
+// merge groups, or without such a group, the request is dropped without a message.
+const std::string kMergeGroupPrefix = "MERGEGROUP_";
+
+bool mergeGroupTarget(const ExportContext& context, const ExportModel& model, const std::string& name, std::string& shape,
+                      MDagPath& target) {
+    if (!context.options.mergeGroups) return false;
+    std::uint64_t number = 0;
+    std::size_t digits = kMergeGroupPrefix.size();
+    for (; digits < name.size() && name[digits] >= '0' && name[digits] <= '9' && number <= 0xFFFFFFFFu; ++digits) {
+        number = number * 10 + std::uint64_t(name[digits] - '0');
+    }
+    const auto group = model.mergeGroups.find(std::uint32_t(number));
+    if (digits == kMergeGroupPrefix.size() || number > 0xFFFFFFFFu || group == model.mergeGroups.end()) return false;
+    shape = "*merged*MergedMesh" + std::to_string(group->first);
+    target = group->second.root;
+    return true;
+}
+
+// A transform of the DAG by full path or own name, and the shape of it a bounding volume stands for.
+bool namedTarget(const std::map<std::string, std::vector<MDagPath>>& index, const std::string& name, std::string& shape,
+                 MDagPath& target) {
+    const std::vector<MDagPath> matches = transformsNamed(index, name);
+    if (matches.empty()) {
+        warn("q5xExport: Node \"" + name + "\" used as bounding volume target doesn't exist.");
+        return false;
+    }
+    if (matches.size() > 1) {
+        warn("q5xExport: Node \"" + name +
+             "\" used as bounding volume target matches more than one node. Please use the objects full path name.");
+        return false;
+    }
+    target = matches.front();
+    return targetShapeName(target, shape);
+}
+
 }  // namespace
 
 void resolveBoundingVolumes(const ExportContext& context, ExportModel& model) {
@@ -93,24 +129,17 @@ void resolveBoundingVolumes(const ExportContext& context, ExportModel& model) {
     const auto index = indexTargets(model);
     for (const auto& entry : model.boundingVolumeRequests) {
         const std::string& name = entry.first;
-        // Merge groups are addressed as "MERGEGROUP_<number>"; they are resolved with the merge groups.
-        if (name.compare(0, 11, "MERGEGROUP_") == 0) continue;
-        const std::vector<MDagPath> matches = transformsNamed(index, name);
-        if (matches.empty()) {
-            warn("q5xExport: Node \"" + name + "\" used as bounding volume target doesn't exist.");
-            continue;
-        }
-        if (matches.size() > 1) {
-            warn("q5xExport: Node \"" + name +
-                 "\" used as bounding volume target matches more than one node. Please use the objects full path name.");
-            continue;
-        }
         std::string shape;
-        if (!targetShapeName(matches.front(), shape)) continue;
+        MDagPath target;
+        if (name.compare(0, kMergeGroupPrefix.size(), kMergeGroupPrefix) == 0) {
+            if (!mergeGroupTarget(context, model, name, shape, target)) continue;
+        } else if (!namedTarget(index, name, shape, target)) {
+            continue;
+        }
         MDagPath requester;
         if (!MDagPath::getAPathTo(entry.second.transform, requester)) continue;
         MFloatMatrix targetInverse;
-        if (!affineInverse(worldMatrix(matches.front(), context.unitScale), targetInverse)) continue;
+        if (!affineInverse(worldMatrix(target, context.unitScale), targetInverse)) continue;
         // Row vectors: a point of the requesting mesh goes to the world, then into the target.
         model.boundingVolumes[shape] = {entry.second.mesh, worldMatrix(requester, context.unitScale) * targetInverse};
     }

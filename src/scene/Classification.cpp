@@ -118,6 +118,7 @@ NodeClassification classifyTransform(const ExportOptions& options, const MSelect
         result.exportNode = true;
         result.kind = kind;
         result.childIndex = i;
+        result.hasDecidingChild = true;
         decided = true;
     }
     if (result.kind == NodeKind::TransformGroup && options.mergeGroups && options.shapes) {

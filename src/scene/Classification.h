@@ -15,6 +15,7 @@
 struct NodeClassification {
     NodeKind kind = NodeKind::TransformGroup;
     std::uint32_t childIndex = 0;
+    bool hasDecidingChild = false;  // a child decided the kind (childIndex names it)
     std::int32_t mergeGroupId = 0;
     bool cpuMesh = false;
     bool occluder = false;

@@ -10,6 +10,9 @@ struct TransformSwitches {
     bool lockedGroup;
 };
 
+// Shapes of every kind: visibility, transform and locked group, no level of detail.
+constexpr TransformSwitches kShapeSwitches = {true, false, true, true};
+
 // name, lockedgroup, translation, rotation, scale, visibility and lodDistance, as the switches ask.
 void writeTransformAttributes(const NodeWriteContext& node, const TransformSwitches& switches,
                               Q5XSaveUtil::XmlWriter& out);

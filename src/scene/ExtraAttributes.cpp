@@ -247,3 +247,20 @@ void writeExtraAttributeValue(const ExtraAttributeValue& value, const ExtraAttri
         writeValue(defaultValue(row), row, out);
     }
 }
+
+bool isDefaultExtraAttributeValue(const ExtraAttributeValue& value, const ExtraAttribute& row) {
+    return equalsDefault(value, row);
+}
+
+bool sameExtraAttributeValue(const ExtraAttributeValue& a, const ExtraAttributeValue& b, const ExtraAttribute& row) {
+    switch (row.type) {
+        case ExtraAttribute::kBool: return a.boolValue == b.boolValue;
+        case ExtraAttribute::kFloat: return !(std::fabs(a.floatValue - b.floatValue) > kFloatTolerance);
+        case ExtraAttribute::kInt: return a.intValue == b.intValue;
+        case ExtraAttribute::kUnsignedFromInt:
+        case ExtraAttribute::kUnsignedFromText:
+        case ExtraAttribute::kHexMask: return a.unsignedValue == b.unsignedValue;
+        case ExtraAttribute::kText: return a.text == b.text;
+    }
+    return true;
+}

@@ -62,4 +62,8 @@ ExtraAttributeValue readExtraAttribute(const MFnDependencyNode& node, const Extr
 // Writes a value read earlier; an unset or default value is written only when the row keeps defaults.
 void writeExtraAttributeValue(const ExtraAttributeValue& value, const ExtraAttribute& row, Q5XSaveUtil::XmlWriter& out);
 
+// Whether a value read earlier is the row's default, and whether two values are the same.
+bool isDefaultExtraAttributeValue(const ExtraAttributeValue& value, const ExtraAttribute& row);
+bool sameExtraAttributeValue(const ExtraAttributeValue& a, const ExtraAttributeValue& b, const ExtraAttribute& row);
+
 #endif

@@ -7,6 +7,10 @@ const NodeElement kMeshShape{"Shape", writeMeshShapeAttributes, true};
 const NodeElement kCurveShape{"Shape", writeCurveShapeAttributes, true};
 const NodeElement kLight{"Light", writeLightAttributes, true};
 const NodeElement kCamera{"Camera", writeCameraAttributes, true};
+const NodeElement kMergeRoot{"Shape", writeMergeRootAttributes, true};
+const NodeElement kMergeFirstNodeShape{"Shape", writeMergeFirstNodeShapeAttributes, false};
+const NodeElement kMergeFirstNodeGroup{"TransformGroup", writeMergeFirstNodeGroupAttributes, true};
+const NodeElement kMergedChildren{"Shape", writeMergedChildrenAttributes, true};
 const NodeElement kReferenceNode{"ReferenceNode", writeReferenceNodeAttributes, false};
 
 }  // namespace
@@ -29,6 +33,22 @@ const NodeElement& lightElement() {
 
 const NodeElement& cameraElement() {
     return kCamera;
+}
+
+const NodeElement& mergeRootElement() {
+    return kMergeRoot;
+}
+
+const NodeElement& mergeFirstNodeShapeElement() {
+    return kMergeFirstNodeShape;
+}
+
+const NodeElement& mergeFirstNodeGroupElement() {
+    return kMergeFirstNodeGroup;
+}
+
+const NodeElement& mergedChildrenElement() {
+    return kMergedChildren;
 }
 
 const NodeElement& referenceNodeElement() {

@@ -27,6 +27,12 @@ const NodeElement& meshShapeElement();
 const NodeElement& curveShapeElement();
 const NodeElement& lightElement();
 const NodeElement& cameraElement();
+// Merge groups: the Shape on the group's root, the Shape or TransformGroup on its first node
+// (whose attributes keep the order they were begun with); merged children.
+const NodeElement& mergeRootElement();
+const NodeElement& mergeFirstNodeShapeElement();
+const NodeElement& mergeFirstNodeGroupElement();
+const NodeElement& mergedChildrenElement();
 // Transforms with a q5X_referenceFilename, whatever their kind.
 const NodeElement& referenceNodeElement();
 
@@ -36,6 +42,10 @@ void writeMeshShapeAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWrit
 void writeCurveShapeAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
 void writeLightAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
 void writeCameraAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
+void writeMergeRootAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
+void writeMergeFirstNodeShapeAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
+void writeMergeFirstNodeGroupAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
+void writeMergedChildrenAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
 void writeReferenceNodeAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
 
 #endif

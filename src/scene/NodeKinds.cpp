@@ -30,16 +30,15 @@ bool recordNotYetExported(NodeRecording&, SceneNode& node) {
     return false;
 }
 
-constexpr char kMergeGroup[] = "Merge-group";
-constexpr char kMergedChildren[] = "Merged-children";
 constexpr char kEmitter[] = "Emitter";
 
 // Indexed by NodeKind.
 const NodeKindHandler kHandlers[kNodeKindCount] = {
     {NodeKind::TransformGroup, recordGroup, ChildWalk::TransformChildren, &transformGroupElement()},
     {NodeKind::Shape, recordShapeNode, ChildWalk::TransformChildren, &meshShapeElement()},
-    {NodeKind::MergeGroup, recordNotYetExported<kMergeGroup>, ChildWalk::None, nullptr},
-    {NodeKind::MergeChildren, recordNotYetExported<kMergedChildren>, ChildWalk::None, nullptr},
+    // A merge group's nodes are TransformGroups until the group is resolved (resolveMergeGroups).
+    {NodeKind::MergeGroup, recordMergeGroupNode, ChildWalk::TransformChildren, &transformGroupElement()},
+    {NodeKind::MergeChildren, recordMergedChildrenNode, ChildWalk::None, &mergedChildrenElement()},
     {NodeKind::SplitShape, recordShapeNode, ChildWalk::TransformChildren, &meshShapeElement()},
     {NodeKind::Emitter, recordNotYetExported<kEmitter>, ChildWalk::None, nullptr},
     {NodeKind::Camera, recordCamera, ChildWalk::TransformChildren, &cameraElement()},

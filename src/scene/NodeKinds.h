@@ -21,6 +21,8 @@ public:
     virtual const NodeClassification& classification() const = 0;
     // The shape record of a shape child (instances of one shape share it), made on first use.
     virtual const ShapeRecord* recordShape(const MObject& child) = 0;
+    // The next shape identifier, for shapes that are not in the shape table (merged shapes).
+    virtual std::uint32_t takeShapeId() = 0;
 };
 
 // Which children of a kept node the walk visits.
@@ -41,5 +43,10 @@ const NodeKindHandler& handlerFor(NodeKind kind);
 
 // Lights keep their deciding child and register their projected texture and IES profile files.
 bool recordLight(NodeRecording& recording, SceneNode& node);
+// Merge-group members and roots join their group's record; which of them carries the merged Shape
+// is settled once the whole group is known (resolveMergeGroups).
+bool recordMergeGroupNode(NodeRecording& recording, SceneNode& node);
+// A q5X_mergeChildren transform stands for its children, baked into one shape.
+bool recordMergedChildrenNode(NodeRecording& recording, SceneNode& node);
 
 #endif

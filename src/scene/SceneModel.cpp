@@ -3,6 +3,7 @@
 #include "AttributeReaders.h"
 #include "BoundingVolumes.h"
 #include "Classification.h"
+#include "MergeResolution.h"
 #include "NodeKinds.h"
 #include "ScenePaths.h"
 #include "ShapeRecords.h"
@@ -47,6 +48,7 @@ public:
     const MSelectionList& selection() const { return selection_; }
     const ShapeRecord* recordShape(const MDagPath& transform, const NodeClassification& classification,
                                    const MObject& child, bool inCompound);
+    std::uint32_t takeShapeId() { return nextShapeId_++; }
 
 private:
     bool visit(const MDagPath& transform, const OpenTransform& parent, OpenTransform& opened);
@@ -72,6 +74,7 @@ public:
     const ShapeRecord* recordShape(const MObject& child) override {
         return builder_.recordShape(transform_, classification_, child, inCompound_);
     }
+    std::uint32_t takeShapeId() override { return builder_.takeShapeId(); }
 
 private:
     SceneModelBuilder& builder_;
@@ -250,7 +253,17 @@ void SceneModelBuilder::warnAboutUnexportedInfluences() const {
 }
 
 // After the walk, before any section is written: what needs the whole model.
-void finishSceneModel(const ExportContext& context, ExportModel& model, const SceneModelBuilder& builder) {
+void finishSceneModel(const ExportContext& context, ExportModel& model, SceneModelBuilder& builder) {
+    resolveMergeGroups(model, [&](SceneNode& node) {
+        MDagPath path;
+        MDagPath::getAPathTo(node.transform, path);
+        NodeClassification ordinary;
+        ordinary.cpuMesh = node.cpuMesh;
+        ordinary.occluder = node.occluder;
+        ordinary.kind = node.kind = NodeKind::Shape;
+        node.shape = builder.recordShape(path, ordinary, node.decidingChild, node.inCompound);
+        node.element = &meshShapeElement();
+    });
     if (context.options.skinWeights) builder.warnAboutUnexportedInfluences();
     resolveBoundingVolumes(context, model);
 }

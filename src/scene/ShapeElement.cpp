@@ -2,6 +2,7 @@
 #include "AttributeReaders.h"
 #include "CommonAttributes.h"
 #include "ExtraAttributes.h"
+#include "ShapeAttributes.h"
 #include "ShapeRecords.h"
 
 #include "saveutil/TextUtils.h"
@@ -12,30 +13,6 @@
 using Q5XSaveUtil::XmlWriter;
 
 namespace {
-
-const TransformSwitches kShapeSwitches = {true, false, true, true};
-
-// "yes" and "no" (any case) on the transform, else the shape's own flag, else false.
-ExtraAttributeValue shadowValue(const MFnDependencyNode& transform, const MFnDependencyNode& shape, const char* steering,
-                                const char* mayaFlag) {
-    ExtraAttributeValue value;
-    const std::string text = readText(transform, steering);
-    const bool yes = Q5XSaveUtil::equalsIgnoringCase(text, "yes");
-    if (yes || Q5XSaveUtil::equalsIgnoringCase(text, "no")) {
-        value.isSet = true;
-        value.boolValue = yes;
-        return value;
-    }
-    MStatus status;
-    const MPlug own = shape.findPlug(mayaFlag, true, &status);
-    if (status && own.getValue(value.boolValue)) value.isSet = true;
-    return value;
-}
-
-void writeShadows(const MFnDependencyNode& transform, const MFnDependencyNode& shape, XmlWriter& out) {
-    writeExtraAttributeValue(shadowValue(transform, shape, "q5X_castsShadows", "castsShadows"), kShadowTable[0], out);
-    writeExtraAttributeValue(shadowValue(transform, shape, "q5X_receiveShadows", "receiveShadows"), kShadowTable[1], out);
-}
 
 void writeRigidBody(const MFnDependencyNode& node, XmlWriter& out) {
     const RigidBodyFlags flags = readRigidBodyFlags(node);
@@ -65,15 +42,6 @@ void writeSplitUvs(const MFnDependencyNode& node, XmlWriter& out) {
     out.endValue();
 }
 
-void writeMaterialIds(const ShapeRecord& shape, XmlWriter& out) {
-    std::string ids;
-    for (const std::uint32_t id : shape.materialIds) {
-        if (!ids.empty()) ids += ',';
-        ids += std::to_string(id);
-    }
-    out.attribute("materialIds", ids);
-}
-
 // One node identifier per bound influence, in bind order; 0 for an influence not in the document.
 void writeSkinBindNodeIds(const NodeWriteContext& context, XmlWriter& out) {
     const ShapeRecord& shape = *context.node.shape;
@@ -89,6 +57,37 @@ void writeSkinBindNodeIds(const NodeWriteContext& context, XmlWriter& out) {
 
 }  // namespace
 
+// "yes" and "no" (any case) on the transform, else the shape's own flag, else false.
+ExtraAttributeValue shadowValue(const MFnDependencyNode& transform, const MFnDependencyNode& shape, const char* steering,
+                                const char* mayaFlag) {
+    ExtraAttributeValue value;
+    const std::string text = readText(transform, steering);
+    const bool yes = Q5XSaveUtil::equalsIgnoringCase(text, "yes");
+    if (yes || Q5XSaveUtil::equalsIgnoringCase(text, "no")) {
+        value.isSet = true;
+        value.boolValue = yes;
+        return value;
+    }
+    MStatus status;
+    const MPlug own = shape.findPlug(mayaFlag, true, &status);
+    if (status && own.getValue(value.boolValue)) value.isSet = true;
+    return value;
+}
+
+void writeShadows(const MFnDependencyNode& transform, const MFnDependencyNode& shape, XmlWriter& out) {
+    writeExtraAttributeValue(shadowValue(transform, shape, "q5X_castsShadows", "castsShadows"), kShadowTable[0], out);
+    writeExtraAttributeValue(shadowValue(transform, shape, "q5X_receiveShadows", "receiveShadows"), kShadowTable[1], out);
+}
+
+void writeMaterialIdList(const std::vector<std::uint32_t>& ids, char separator, XmlWriter& out) {
+    std::string text;
+    for (const std::uint32_t id : ids) {
+        if (!text.empty()) text += separator;
+        text += std::to_string(id);
+    }
+    out.attribute("materialIds", text);
+}
+
 void writeMeshShapeAttributes(const NodeWriteContext& context, XmlWriter& out) {
     const MFnDependencyNode node(context.node.transform);
     writeTransformAttributes(context, kShapeSwitches, out);
@@ -97,7 +96,7 @@ void writeMeshShapeAttributes(const NodeWriteContext& context, XmlWriter& out) {
     writeSplitUvs(node, out);
     writeShadows(node, MFnDependencyNode(context.node.decidingChild), out);
     writeExtraAttributes(node, kRenderingTable, out);
-    writeMaterialIds(*context.node.shape, out);
+    writeMaterialIdList(context.node.shape->materialIds, ',', out);
     writeSkinBindNodeIds(context, out);
 }
 
