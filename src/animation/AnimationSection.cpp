@@ -10,6 +10,7 @@
 #include <maya/MFnDagNode.h>
 #include <maya/MGlobal.h>
 #include <maya/MItDependencyNodes.h>
+#include <maya/MPlugArray.h>
 
 #include <algorithm>
 #include <array>

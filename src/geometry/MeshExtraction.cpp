@@ -14,6 +14,7 @@
 #include <maya/MItGeometry.h>
 #include <maya/MItMeshPolygon.h>
 #include <maya/MPlug.h>
+#include <maya/MPlugArray.h>
 #include <maya/MPointArray.h>
 #include <maya/MStringArray.h>
 

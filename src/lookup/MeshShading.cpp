@@ -5,6 +5,7 @@
 #include <maya/MIntArray.h>
 #include <maya/MObjectArray.h>
 #include <maya/MPlug.h>
+#include <maya/MPlugArray.h>
 
 #include <algorithm>
 

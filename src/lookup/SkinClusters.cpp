@@ -3,6 +3,7 @@
 #include <maya/MFnDependencyNode.h>
 #include <maya/MItDependencyGraph.h>
 #include <maya/MPlug.h>
+#include <maya/MPlugArray.h>
 
 bool findSkinCluster(const MObject& mesh, MObject& cluster) {
     MStatus status;

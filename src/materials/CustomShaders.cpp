@@ -7,6 +7,7 @@
 #include <maya/MFnTypedAttribute.h>
 #include <maya/MGlobal.h>
 #include <maya/MPlug.h>
+#include <maya/MPlugArray.h>
 
 #include <cmath>
 #include <cstdio>

@@ -8,6 +8,7 @@
 #include <maya/MFnTypedAttribute.h>
 #include <maya/MGlobal.h>
 #include <maya/MPlug.h>
+#include <maya/MPlugArray.h>
 
 #include <cerrno>
 #include <cmath>

@@ -149,6 +149,7 @@ struct SceneNode {
     std::uint32_t referenceId = 0;
     std::uint32_t projectedTextureId = 0;  // lights: a spot light's projected file, 0 for none
     std::uint32_t iesProfileId = 0;        // lights: the IES profile file, 0 for none
+    std::uint32_t dynamicId = 0;           // emitters: the Dynamic's identifier
     TransformValues transformValues;
 };
 
@@ -159,6 +160,8 @@ struct ExportModel {
     std::map<std::string, ShapeRecord> shapes;  // by shape key
     std::map<std::uint32_t, MergeRecord> mergeGroups;  // by group number
     std::deque<MergeRecord> mergedChildren;            // in document order (nodes point into it)
+    // Emitters written as Dynamic nodes, by partial DAG path name: ids 1, 2, ... in document order.
+    std::map<std::string, std::uint32_t> dynamicIds;
     NodeTable nodeTable;
     MaterialTable materials;
     FileTable files;

@@ -5,6 +5,7 @@
 #include "ExportPaths.h"
 
 #include "animation/AnimationSection.h"
+#include "content/DynamicsSection.h"
 #include "content/UserAttributesSection.h"
 #include "geometry/ShapesSection.h"
 #include "materials/FilesSection.h"
@@ -74,8 +75,10 @@ MStatus runExport(const MArgList& args) {
         return MStatus::kFailure;
     }
     if (options.userAttributes) writeUserAttributes(model.nodeTable, sections.userAttributes);
-    // Particle systems come with their own writer; until then the section is its frame.
-    if (options.particleSystems) sections.dynamics = "  <Dynamics>\n  </Dynamics>\n";
+    if (options.particleSystems) {
+        Q5XSaveUtil::XmlWriter dynamics(sections.dynamics);
+        writeDynamics(context.unitScale, model.dynamicIds, dynamics);
+    }
     if (options.shapes && !writeShapesSection(context, model, sections)) return MStatus::kFailure;
     // Materials register their textures, so the Files section is written after them and placed
     // before them: every file any section names is listed once.

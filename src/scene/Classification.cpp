@@ -106,7 +106,8 @@ NodeClassification classifyTransform(const ExportOptions& options, const MSelect
     bool decided = false;
     for (unsigned i = 0; i < childCount; ++i) {
         const MObject child = node.child(i);
-        if (child.hasFn(MFn::kTransform)) {
+        // Emitters are transforms too: one below a transform makes it a Dynamic, not a group.
+        if (child.hasFn(MFn::kTransform) && !child.hasFn(MFn::kEmitter)) {
             // A child transform counts as a match, so that groups of groups are kept.
             result.transformChildren.push_back(i);
             result.exportNode = true;

@@ -8,6 +8,7 @@
 
 #include <maya/MFnNonExtendedLight.h>
 #include <maya/MFnSpotLight.h>
+#include <maya/MPlugArray.h>
 
 #include <cstring>
 

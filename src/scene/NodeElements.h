@@ -33,6 +33,7 @@ const NodeElement& mergeRootElement();
 const NodeElement& mergeFirstNodeShapeElement();
 const NodeElement& mergeFirstNodeGroupElement();
 const NodeElement& mergedChildrenElement();
+const NodeElement& dynamicElement();
 // Transforms with a q5X_referenceFilename, whatever their kind.
 const NodeElement& referenceNodeElement();
 
@@ -46,6 +47,7 @@ void writeMergeRootAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWrit
 void writeMergeFirstNodeShapeAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
 void writeMergeFirstNodeGroupAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
 void writeMergedChildrenAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
+void writeDynamicAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
 void writeReferenceNodeAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
 
 #endif

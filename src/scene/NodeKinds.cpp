@@ -1,7 +1,6 @@
 #include "NodeKinds.h"
 
 #include <maya/MFnDagNode.h>
-#include <maya/MGlobal.h>
 
 namespace {
 
@@ -22,16 +21,6 @@ bool recordShapeNode(NodeRecording& recording, SceneNode& node) {
     return true;
 }
 
-// Kinds whose elements come with later work: left out with a warning that names the node.
-template <const char* Kind>
-bool recordNotYetExported(NodeRecording&, SceneNode& node) {
-    MGlobal::displayWarning(MString("q5xExport: ") + Kind + " nodes are not exported yet; left out with everything below it (" +
-                            node.pathName.c_str() + ")");
-    return false;
-}
-
-constexpr char kEmitter[] = "Emitter";
-
 // Indexed by NodeKind.
 const NodeKindHandler kHandlers[kNodeKindCount] = {
     {NodeKind::TransformGroup, recordGroup, ChildWalk::TransformChildren, &transformGroupElement()},
@@ -40,7 +29,7 @@ const NodeKindHandler kHandlers[kNodeKindCount] = {
     {NodeKind::MergeGroup, recordMergeGroupNode, ChildWalk::TransformChildren, &transformGroupElement()},
     {NodeKind::MergeChildren, recordMergedChildrenNode, ChildWalk::None, &mergedChildrenElement()},
     {NodeKind::SplitShape, recordShapeNode, ChildWalk::TransformChildren, &meshShapeElement()},
-    {NodeKind::Emitter, recordNotYetExported<kEmitter>, ChildWalk::None, nullptr},
+    {NodeKind::Emitter, recordEmitter, ChildWalk::TransformChildren, &dynamicElement()},
     {NodeKind::Camera, recordCamera, ChildWalk::TransformChildren, &cameraElement()},
     {NodeKind::NurbsCurve, recordShapeNode, ChildWalk::TransformChildren, &curveShapeElement()},
     {NodeKind::Light, recordLight, ChildWalk::TransformChildren, &lightElement()},

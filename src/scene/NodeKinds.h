@@ -46,6 +46,8 @@ bool recordLight(NodeRecording& recording, SceneNode& node);
 // Merge-group members and roots join their group's record; which of them carries the merged Shape
 // is settled once the whole group is known (resolveMergeGroups).
 bool recordMergeGroupNode(NodeRecording& recording, SceneNode& node);
+// An emitter with its particles, emitting surface and shader takes the next dynamic identifier.
+bool recordEmitter(NodeRecording& recording, SceneNode& node);
 // A q5X_mergeChildren transform stands for its children, baked into one shape.
 bool recordMergedChildrenNode(NodeRecording& recording, SceneNode& node);
 

@@ -164,7 +164,8 @@ bool SceneModelBuilder::visit(const MDagPath& transform, const OpenTransform& pa
         BuilderRecording recording(*this, transform, classification, scene.inCompound);
         if (!handler.record(recording, scene)) return false;
         warnAboutOverriddenChildren(transform, classification);
-        scene.element = handler.element;
+        // A handler may choose another element for a node it cannot write as its kind.
+        if (!scene.element) scene.element = handler.element;
         scene.hasTransformChildren = !classification.transformChildren.empty();
         walkChildren = handler.children == ChildWalk::TransformChildren && scene.hasTransformChildren;
     }

@@ -11,6 +11,7 @@
 #include <maya/MGlobal.h>
 #include <maya/MObjectArray.h>
 #include <maya/MPlug.h>
+#include <maya/MPlugArray.h>
 
 #include <algorithm>
 

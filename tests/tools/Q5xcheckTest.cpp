@@ -340,6 +340,24 @@ TEST(Q5xcheck, LightsAndCamerasSayOnlyWhatTheEngineCanRead) {
     }
 }
 
+TEST(Q5xcheck, ParticleSystemsNameADynamicNodeAndHoldFiniteSettings) {
+    TempFolder folder;
+    const std::string path = shellQuoted(folder.file("t.q5x"));
+    const std::string dynamics = "  <Dynamics>\n    <ParticleSystem name=\"e\" dynamicId=\"2\" rate=\"nan\" lifespanInfinite=\"maybe\" "
+                                 "speed=\"1\" speedRandom=\"0\" tangentSpeed=\"0\" normalSpeed=\"1\" lifespan=\"1\" maxCount=\"0\" "
+                                 "spriteScaleX=\"1\" spriteScaleY=\"1\" depthSort=\"false\">\n      <Gravity force=\"0 1\"/>\n"
+                                 "    </ParticleSystem>\n  </Dynamics>\n\n";
+    writeFile(folder.file("t.q5x"), document(dynamics, "    <Dynamic name=\"d\" dynamicId=\"1\" nodeId=\"1\"/>\n"
+                                                       "    <Dynamic name=\"d2\" dynamicId=\"1\" nodeId=\"2\"/>\n"));
+    const HostRun run = check(path);
+    EXPECT_EQ(run.exitCode, 1);
+    for (const char* problem : {"dynamicId 2 names no Dynamic node", "rate is not a finite number", "lifespanInfinite is not true or false",
+                                "maxCount is not a count of 1 or more", "its vector is not three finite numbers",
+                                "a second Dynamic node with dynamicId 1"}) {
+        EXPECT_NE(run.output.find(problem), std::string::npos) << problem << "\n" << run.output;
+    }
+}
+
 TEST(Q5xcheck, HostileDocumentsCostLittleAndReachNothingOutsideTheirFolder) {
     TempFolder folder;
     const std::string path = shellQuoted(folder.file("t.q5x"));

@@ -7,6 +7,8 @@
 #include "XmlMaterials.h"
 #include "XmlSceneElements.h"
 #include "XmlShapes.h"
+#include "XmlDynamics.h"
+#include "XmlPlace.h"
 #include "XmlUserAttributes.h"
 
 #include <tinyxml2.h>
@@ -90,12 +92,6 @@ std::vector<const XMLElement*> elementsBelow(const XMLElement* root) {
         }
     }
     return all;
-}
-
-std::string placeOf(const XMLElement* element) {
-    std::string place = element->Name();
-    if (const char* name = element->Attribute("name")) place += " \"" + std::string(name) + "\"";
-    return place + " (line " + std::to_string(element->GetLineNum()) + ")";
 }
 
 class DocumentChecker {
@@ -300,7 +296,10 @@ void DocumentChecker::checkSceneReferences(const XMLElement* scene) {
             checkFileReference(node, attribute);
         }
         checkLightOrCamera(node, path_, report_);
-        if (std::string(node->Name()) == "Dynamic" && node->Attribute("dynamicId")) dynamicIds_.insert(node->UnsignedAttribute("dynamicId"));
+        if (std::string(node->Name()) == "Dynamic" && node->Attribute("dynamicId") &&
+            !dynamicIds_.insert(node->UnsignedAttribute("dynamicId")).second) {
+            report_.error(path_, placeOf(node), "a second Dynamic node with dynamicId " + std::string(node->Attribute("dynamicId")));
+        }
     }
 }
 
@@ -333,13 +332,7 @@ bool DocumentChecker::run(const std::string& text, std::string& dumped) {
     bool readable = true;
     if (const XMLElement* shapes = root->FirstChildElement("Shapes")) readable = checkShapes(shapes, dumped) && readable;
     if (const XMLElement* scene = root->FirstChildElement("Scene")) checkSceneReferences(scene);
-    if (const XMLElement* dynamics = root->FirstChildElement("Dynamics")) {
-        for (const XMLElement* element : elementsBelow(dynamics)) {
-            if (element->Attribute("dynamicId") && !dynamicIds_.count(element->UnsignedAttribute("dynamicId"))) {
-                report_.error(path_, placeOf(element), "dynamicId " + std::string(element->Attribute("dynamicId")) + " names no Dynamic node");
-            }
-        }
-    }
+    if (const XMLElement* dynamics = root->FirstChildElement("Dynamics")) checkXmlDynamics(dynamics, dynamicIds_, path_, report_);
     // Animation tracks name Scene nodes: read after the Scene.
     if (const XMLElement* animation = root->FirstChildElement("Animation")) {
         readable = readAnimationFile(animation) && readable;

@@ -20,8 +20,8 @@ public:
         kCamera = 250,
         kEmitter = 255,
         kField = 256,
-        kAirField = 257,
-        kGravityField = 261,
+        kAir = 257,
+        kGravity = 259,
         kGeometric = 265,
         kCurve = 266,
         kNurbsCurve = 267,
@@ -80,6 +80,8 @@ public:
         kMessageAttribute = 570,
         kMatrixAttribute = 571,
         kUnitAttribute = 572,
+        kGeoConnector = 915,
+        kNParticle = 1010,
         kLast = 1200,
     };
 };

@@ -50,6 +50,13 @@ MPlug makePlug(Node* node, const std::vector<PlugStep>& steps);
 double numberOf(Node& node, AttributeSpec& attribute);
 // The same by attribute name on the node a function set holds; false (and 0) when it has none.
 bool numberNamed(const MObject& object, std::string_view attributeName, double& value);
+// numberNamed for a function set's getter: `ReturnStatus` says whether the node has the attribute.
+inline double numberWithStatus(const MObject& object, std::string_view attributeName, MStatus* ReturnStatus) {
+    double value = 0.0;
+    const bool found = numberNamed(object, attributeName, value);
+    if (ReturnStatus) *ReturnStatus = found ? MStatus::kSuccess : MStatus::kFailure;
+    return value;
+}
 // The three children of a numeric compound ("color"); false when there is no such compound.
 bool tripleNamed(const MObject& object, std::string_view attributeName, double (&values)[3]);
 

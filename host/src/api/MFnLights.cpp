@@ -10,13 +10,6 @@ using namespace mayahost;
 
 namespace {
 
-double number(const MObject& object, const char* attributeName, MStatus* ReturnStatus) {
-    double value = 0.0;
-    const bool found = numberNamed(object, attributeName, value);
-    if (ReturnStatus) *ReturnStatus = found ? MStatus::kSuccess : MStatus::kFailure;
-    return value;
-}
-
 // The angle the film back sees through the lens: the aperture is in inches, the focal length in
 // millimetres. Film fit and overscan shape a viewport's view, not the camera's.
 double fieldOfView(double apertureInches, double focalLengthMillimetres) {
@@ -37,15 +30,15 @@ MColor MFnLight::color(MStatus* ReturnStatus) const {
     return MColor(float(values[0]), float(values[1]), float(values[2]));
 }
 
-float MFnLight::intensity(MStatus* ReturnStatus) const { return float(number(object_, "intensity", ReturnStatus)); }
-bool MFnLight::lightDiffuse(MStatus* ReturnStatus) const { return number(object_, "emitDiffuse", ReturnStatus) != 0.0; }
-bool MFnLight::lightSpecular(MStatus* ReturnStatus) const { return number(object_, "emitSpecular", ReturnStatus) != 0.0; }
+float MFnLight::intensity(MStatus* ReturnStatus) const { return float(numberWithStatus(object_, "intensity", ReturnStatus)); }
+bool MFnLight::lightDiffuse(MStatus* ReturnStatus) const { return numberWithStatus(object_, "emitDiffuse", ReturnStatus) != 0.0; }
+bool MFnLight::lightSpecular(MStatus* ReturnStatus) const { return numberWithStatus(object_, "emitSpecular", ReturnStatus) != 0.0; }
 
 MFnNonAmbientLight::MFnNonAmbientLight() = default;
 MFnNonAmbientLight::MFnNonAmbientLight(const MObject& object, MStatus* ReturnStatus) { bind(*this, object, ReturnStatus); }
 MFnNonAmbientLight::MFnNonAmbientLight(const MDagPath& path, MStatus* ReturnStatus) { bind(*this, path, ReturnStatus); }
 MFn::Type MFnNonAmbientLight::type() const { return MFn::kNonAmbientLight; }
-short MFnNonAmbientLight::decayRate(MStatus* ReturnStatus) const { return short(number(object_, "decayRate", ReturnStatus)); }
+short MFnNonAmbientLight::decayRate(MStatus* ReturnStatus) const { return short(numberWithStatus(object_, "decayRate", ReturnStatus)); }
 
 MFnNonExtendedLight::MFnNonExtendedLight() = default;
 MFnNonExtendedLight::MFnNonExtendedLight(const MObject& object, MStatus* ReturnStatus) { bind(*this, object, ReturnStatus); }
@@ -53,20 +46,20 @@ MFnNonExtendedLight::MFnNonExtendedLight(const MDagPath& path, MStatus* ReturnSt
 MFn::Type MFnNonExtendedLight::type() const { return MFn::kNonExtendedLight; }
 
 bool MFnNonExtendedLight::useDepthMapShadows(MStatus* ReturnStatus) const {
-    return number(object_, "useDepthMapShadows", ReturnStatus) != 0.0;
+    return numberWithStatus(object_, "useDepthMapShadows", ReturnStatus) != 0.0;
 }
-float MFnNonExtendedLight::depthMapBias(MStatus* ReturnStatus) const { return float(number(object_, "dmapBias", ReturnStatus)); }
+float MFnNonExtendedLight::depthMapBias(MStatus* ReturnStatus) const { return float(numberWithStatus(object_, "dmapBias", ReturnStatus)); }
 short MFnNonExtendedLight::depthMapResolution(MStatus* ReturnStatus) const {
-    return short(number(object_, "dmapResolution", ReturnStatus));
+    return short(numberWithStatus(object_, "dmapResolution", ReturnStatus));
 }
 
 MFnSpotLight::MFnSpotLight() = default;
 MFnSpotLight::MFnSpotLight(const MObject& object, MStatus* ReturnStatus) { bind(*this, object, ReturnStatus); }
 MFnSpotLight::MFnSpotLight(const MDagPath& path, MStatus* ReturnStatus) { bind(*this, path, ReturnStatus); }
 MFn::Type MFnSpotLight::type() const { return MFn::kSpotLight; }
-double MFnSpotLight::coneAngle(MStatus* ReturnStatus) const { return number(object_, "coneAngle", ReturnStatus); }
-double MFnSpotLight::penumbraAngle(MStatus* ReturnStatus) const { return number(object_, "penumbraAngle", ReturnStatus); }
-double MFnSpotLight::dropOff(MStatus* ReturnStatus) const { return number(object_, "dropoff", ReturnStatus); }
+double MFnSpotLight::coneAngle(MStatus* ReturnStatus) const { return numberWithStatus(object_, "coneAngle", ReturnStatus); }
+double MFnSpotLight::penumbraAngle(MStatus* ReturnStatus) const { return numberWithStatus(object_, "penumbraAngle", ReturnStatus); }
+double MFnSpotLight::dropOff(MStatus* ReturnStatus) const { return numberWithStatus(object_, "dropoff", ReturnStatus); }
 
 MFnCamera::MFnCamera() = default;
 MFnCamera::MFnCamera(const MObject& object, MStatus* ReturnStatus) { bind(*this, object, ReturnStatus); }
@@ -79,12 +72,12 @@ double MFnCamera::horizontalFieldOfView(MStatus* ReturnStatus) const {
 double MFnCamera::verticalFieldOfView(MStatus* ReturnStatus) const {
     return fieldOfView(verticalFilmAperture(ReturnStatus), focalLength(ReturnStatus));
 }
-double MFnCamera::focalLength(MStatus* ReturnStatus) const { return number(object_, "focalLength", ReturnStatus); }
+double MFnCamera::focalLength(MStatus* ReturnStatus) const { return numberWithStatus(object_, "focalLength", ReturnStatus); }
 double MFnCamera::horizontalFilmAperture(MStatus* ReturnStatus) const {
-    return number(object_, "horizontalFilmAperture", ReturnStatus);
+    return numberWithStatus(object_, "horizontalFilmAperture", ReturnStatus);
 }
-double MFnCamera::verticalFilmAperture(MStatus* ReturnStatus) const { return number(object_, "verticalFilmAperture", ReturnStatus); }
-double MFnCamera::nearClippingPlane(MStatus* ReturnStatus) const { return number(object_, "nearClipPlane", ReturnStatus); }
-double MFnCamera::farClippingPlane(MStatus* ReturnStatus) const { return number(object_, "farClipPlane", ReturnStatus); }
-double MFnCamera::orthoWidth(MStatus* ReturnStatus) const { return number(object_, "orthographicWidth", ReturnStatus); }
-bool MFnCamera::isOrtho(MStatus* ReturnStatus) const { return number(object_, "orthographic", ReturnStatus) != 0.0; }
+double MFnCamera::verticalFilmAperture(MStatus* ReturnStatus) const { return numberWithStatus(object_, "verticalFilmAperture", ReturnStatus); }
+double MFnCamera::nearClippingPlane(MStatus* ReturnStatus) const { return numberWithStatus(object_, "nearClipPlane", ReturnStatus); }
+double MFnCamera::farClippingPlane(MStatus* ReturnStatus) const { return numberWithStatus(object_, "farClipPlane", ReturnStatus); }
+double MFnCamera::orthoWidth(MStatus* ReturnStatus) const { return numberWithStatus(object_, "orthographicWidth", ReturnStatus); }
+bool MFnCamera::isOrtho(MStatus* ReturnStatus) const { return numberWithStatus(object_, "orthographic", ReturnStatus) != 0.0; }

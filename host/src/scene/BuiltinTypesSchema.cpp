@@ -48,7 +48,7 @@ const char* const kDependencyTypes[] = {
     "animBlendNodeAdditiveI16", "animBlendNodeAdditiveI32", "animBlendNodeBoolean", "animBlendNodeEnum",
     "animBlendNodeTime", "characterMap", "characterOffset", "motionPath", "poseInterpolator", "timeWarp",
     // Skeletons and rigs.
-    "ikRPsolver", "ikSCsolver", "ikSplineSolver", "ikSpringSolver", "ikSystem", "hikSolver", "geoConnector",
+    "ikRPsolver", "ikSCsolver", "ikSplineSolver", "ikSpringSolver", "ikSystem", "hikSolver",
 };
 
 // Polygon history that the stand-in does not evaluate: each takes a mesh in and gives one out.

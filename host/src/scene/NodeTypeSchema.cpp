@@ -49,14 +49,9 @@ public:
         NodeType& curve = define("curveShape", MFn::kCurve, &geometry);
         defineNurbsCurveAttributes(define("nurbsCurve", MFn::kNurbsCurve, &curve));
         define("locator", MFn::kLocator, &shape);
-        define("particle", MFn::kParticle, &shape);
+        defineDynamicsTypes(*this);
         defineCameraAttributes(define("camera", MFn::kCamera, &shape));
         defineLights(shape);
-
-        NodeType& field = define("field", MFn::kField, &dagNode);
-        define("gravityField", MFn::kGravityField, &field);
-        define("airField", MFn::kAirField, &field);
-        define("pointEmitter", MFn::kEmitter, &transform);
 
         defineShadingTypes(*this);
         defineDependencyTypes(dependNode);

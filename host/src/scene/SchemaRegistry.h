@@ -23,6 +23,9 @@ void defineGeometryHistoryTypes(SchemaRegistry& registry);
 // Animation: the eight animation curve types with their keys and tangents, clips and clip
 // libraries, unit conversions.
 void defineAnimationTypes(SchemaRegistry& registry);
+// Dynamics: particle shapes, point emitters, the gravity and air fields, and the geometry
+// connector that links an emitter to the surface it emits from.
+void defineDynamicsTypes(SchemaRegistry& registry);
 // Shading: shading groups, the lambert family, file, bump, layered and environment textures.
 void defineShadingTypes(SchemaRegistry& registry);
 // Node types that ship with Maya and that nothing here reads: known, so that a scene using them
