@@ -92,9 +92,10 @@ bool writeMergedShape(const ShapeExportOptions& options, const ExportModel& mode
     if (record.mergedChildren) {
         const BoundingSphere sphere = boxSphere(*set);
         const ShapeNames names{"MergedChildren" + std::to_string(record.shapeId), record.root.partialPathName().asChar()};
-        return writeTriangleSetShape(options, model, *set, names, record.shapeId, &sphere, slots, xml, records);
+        return writeTriangleSetShape(options, model, *set, names, record.shapeId, &sphere, slots, CollisionRequest::None, xml, records);
     }
     set->noBindPose = true;
     const std::string name = "MergedMesh" + std::to_string(record.groupNumber);
-    return writeTriangleSetShape(options, model, *set, {name, "*merged*" + name}, record.shapeId, nullptr, slots, xml, records);
+    return writeTriangleSetShape(options, model, *set, {name, "*merged*" + name}, record.shapeId, nullptr, slots, CollisionRequest::None,
+                                 xml, records);
 }

@@ -67,8 +67,12 @@ bool exportMeshShape(const ShapeExportOptions& options, const ExportModel& model
         MGlobal::displayWarning(MString("q5xExport: Failed to export split shape (") + xmlName.c_str() + ")");
         return true;
     }
+    // A collidable shape used by a moving body anywhere gets a convex hull, else a triangle mesh.
+    const CollisionRequest collision = !record.collides           ? CollisionRequest::None
+                                       : record.usedDynamically ? CollisionRequest::ConvexHull
+                                                                : CollisionRequest::TriangleMesh;
     return writeTriangleSetShape(options, model, *set, {xmlName, xmlName}, record.shapeId, nullptr,
-                                 materialSlotNames(record.shading, nullptr), xml, records);
+                                 materialSlotNames(record.shading, nullptr), collision, xml, records);
 }
 
 }  // namespace

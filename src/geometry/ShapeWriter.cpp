@@ -108,7 +108,7 @@ void writeIndexedTriangleSetXml(const IndexedTriangleSet& set, const std::string
 
 bool serializeShapeRecord(const std::string& xmlName, std::uint32_t shapeId, const BoundingSphere& sphere,
                           const IndexedTriangleSet& set, const std::vector<std::string>& slotNames,
-                          CompanionRecord& record, std::string& error) {
+                          const std::vector<CollisionEntry>& collisions, CompanionRecord& record, std::string& error) {
     if (xmlName.size() > 0xFFFFFFF0u || set.subsets.size() > 0xFFFFFFFFu) {
         error = "its name or subset count does not fit the record";
         return false;
@@ -164,7 +164,12 @@ bool serializeShapeRecord(const std::string& xmlName, std::uint32_t shapeId, con
         record.bytes.insert(record.bytes.end(), set.blendIndices.begin(), set.blendIndices.end());
     }
     if (set.has(kVertexGeneric)) out.floats(set.generic);
-    out.u32(0);  // collision records come with collision cooking
+    out.u32(std::uint32_t(collisions.size()));
+    for (const CollisionEntry& collision : collisions) {
+        out.u32(collision.kind);
+        out.u32(std::uint32_t(collision.bytes.size()));
+        out.raw(collision.bytes.data(), collision.bytes.size());
+    }
     if (record.bytes.size() > 0xFFFFFFFFu) {
         error = "its record of " + std::to_string(record.bytes.size()) + " bytes is larger than a shapes file can hold";
         std::vector<std::uint8_t>().swap(record.bytes);

@@ -16,11 +16,18 @@ void writeIndexedTriangleSetXml(const IndexedTriangleSet& set, const std::string
                                 const BoundingSphere& sphere, bool isAttachment,
                                 const std::vector<std::string>& slotNames, Q5XSaveUtil::XmlWriter& out);
 
-// A kind-1 record of the companion shapes file. False, with `error` saying why, when a count of
-// the set or the record's size does not fit the format's 32-bit fields.
+// One cooked collision blob of a shape (CollisionCooking).
+struct CollisionEntry {
+    std::uint32_t kind;
+    std::vector<std::uint8_t> bytes;
+};
+
+// A kind-1 record of the companion shapes file, with the shape's collision entries. False, with
+// `error` saying why, when a count of the set or the record's size does not fit the format's
+// 32-bit fields.
 bool serializeShapeRecord(const std::string& xmlName, std::uint32_t shapeId, const BoundingSphere& sphere,
                           const IndexedTriangleSet& set, const std::vector<std::string>& slotNames,
-                          CompanionRecord& record, std::string& error);
+                          const std::vector<CollisionEntry>& collisions, CompanionRecord& record, std::string& error);
 
 // Records above 14336 KB are too large for consoles; the warning says so (the record is kept).
 void checkConsoleShapeSize(const std::string& xmlName, std::uint64_t byteCount);

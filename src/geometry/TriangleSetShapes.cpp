@@ -1,6 +1,7 @@
 #include "TriangleSetShapes.h"
 
 #include "MeshExtraction.h"
+#include "CollisionCooking.h"
 #include "ShapeWriter.h"
 #include "VertexCache.h"
 
@@ -25,11 +26,29 @@ bool boundingVolumeSphere(const ShapeExportOptions& options, const ExportModel& 
     return true;
 }
 
+std::vector<CollisionEntry> cookCollision(const ShapeExportOptions& options, const IndexedTriangleSet& set,
+                                          CollisionRequest request, const std::string& name) {
+    std::vector<CollisionEntry> entries;
+    if (request == CollisionRequest::None || !options.cooking) return entries;
+    CollisionEntry entry{request == CollisionRequest::ConvexHull ? kCollisionConvexHull : kCollisionTriangleMesh, {}};
+    const bool cooked = request == CollisionRequest::ConvexHull ? options.cooking->cookConvexHull(set, entry.bytes)
+                                                                : options.cooking->cookTriangleMesh(set, entry.bytes);
+    if (!cooked) {
+        MGlobal::displayWarning(MString("q5xExport: No collision data for shape ") + name.c_str() + ": its " +
+                                (request == CollisionRequest::ConvexHull ? "convex hull" : "triangle mesh") +
+                                " cannot be cooked (too many vertices or triangles, positions out of range, or no volume)");
+        return entries;
+    }
+    entries.push_back(std::move(entry));
+    return entries;
+}
+
 }  // namespace
 
 bool writeTriangleSetShape(const ShapeExportOptions& options, const ExportModel& model, IndexedTriangleSet& set,
                            const ShapeNames& names, std::uint32_t shapeId, const BoundingSphere* given,
-                           const std::vector<std::string>& slotNames, Q5XSaveUtil::XmlWriter& xml, CompanionRecordList& records) {
+                           const std::vector<std::string>& slotNames, CollisionRequest collision, Q5XSaveUtil::XmlWriter& xml,
+                           CompanionRecordList& records) {
     optimizeVertexCache(set);
     BoundingSphere sphere;
     if (!boundingVolumeSphere(options, model, names.lookupName, sphere)) {
@@ -48,7 +67,8 @@ bool writeTriangleSetShape(const ShapeExportOptions& options, const ExportModel&
     }
     CompanionRecord binary;
     std::string error;
-    if (!serializeShapeRecord(name, shapeId, sphere, set, slotNames, binary, error)) {
+    const std::vector<CollisionEntry> collisions = cookCollision(options, set, collision, name);
+    if (!serializeShapeRecord(name, shapeId, sphere, set, slotNames, collisions, binary, error)) {
         MGlobal::displayError(MString("q5xExport: Shape ") + name.c_str() + " cannot be written: " + error.c_str());
         return false;
     }

@@ -64,6 +64,10 @@ struct ShapeRecord {
     float vertexCompressionRange = 0.0f;
     bool cpuMesh = false;
     bool occluder = false;  // q5X_oc: the second usage flag
+    // Any instance with a rigid-body role and q5X_collision not off: the shape collides. Any such
+    // instance that moves (dynamic, kinematic, trigger, or a child of a moving compound): it is
+    // used dynamically.
+    bool collides = false;
     bool usedDynamically = false;
     MeshShading shading;
     // Material identifiers of the shading groups of instance 0, in shading-group order.

@@ -45,6 +45,10 @@ struct ExportContext {
     double unitScale = 1.0;
 };
 
+namespace SerializationHelper {
+class CookingInterface;
+}
+
 // What the shape writers need of the run.
 struct ShapeExportOptions {
     bool normals = false;
@@ -55,6 +59,8 @@ struct ShapeExportOptions {
     bool verbose = false;
     bool binaryFiles = false;
     double unitScale = 1.0;
+    // Cooks the collision entries of binary shapes; none without it.
+    SerializationHelper::CookingInterface* cooking = nullptr;
 };
 
 // Built field by field by name: the switches are all bool, and an order mistaken would go unseen.

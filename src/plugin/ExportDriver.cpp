@@ -11,6 +11,7 @@
 #include "materials/FilesSection.h"
 #include "materials/MaterialsSection.h"
 #include "model/ExportModel.h"
+#include "physics/PhysicsCookingInterface.h"
 #include "scene/SceneModel.h"
 #include "scene/SceneSection.h"
 
@@ -36,7 +37,10 @@ bool writeShapesSection(const ExportContext& context, const ExportModel& model, 
     Q5XSaveUtil::XmlWriter xml(sections.shapes);
     const bool binary = context.options.binaryFiles;
     if (!binary) xml.raw("  <Shapes>\n");
-    if (!writeShapes(shapeExportOptions(context), model, xml, sections.shapeRecords)) return false;
+    Q5XSaveUtil::PhysicsCookingInterface cooking;
+    ShapeExportOptions options = shapeExportOptions(context);
+    options.cooking = &cooking;
+    if (!writeShapes(options, model, xml, sections.shapeRecords)) return false;
     if (!binary) xml.raw("  </Shapes>\n");
     return true;
 }

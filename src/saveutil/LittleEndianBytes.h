@@ -43,6 +43,11 @@ public:
         }
     }
     void text(const std::string& text) { bytes_.insert(bytes_.end(), text.begin(), text.end()); }
+    // Bytes laid out already (records of another library, copied as they are).
+    void raw(const void* data, std::size_t count) {
+        const auto* bytes = static_cast<const std::uint8_t*>(data);
+        bytes_.insert(bytes_.end(), bytes, bytes + count);
+    }
     // Zero bytes until the length counted from `from` is a multiple of `multiple`.
     void pad(std::size_t from, std::size_t multiple) {
         while ((bytes_.size() - from) % multiple != 0) bytes_.push_back(0);

@@ -223,9 +223,10 @@ const ShapeRecord* SceneModelBuilder::recordShape(const MDagPath& transform, con
     }
     const RigidBodyFlags rigidBody = readRigidBodyFlags(node);
     if (rigidBody.any() && !split) {
-        record.usedDynamically = rigidBody.compoundChild ? inCompound
-                                                         : rigidBody.dynamic || rigidBody.kinematic ||
-                                                               readAttribute<bool>(node, "q5X_trigger", false);
+        const bool moves = rigidBody.compoundChild ? inCompound
+                                                   : rigidBody.dynamic || rigidBody.kinematic || readAttribute<bool>(node, "q5X_trigger", false);
+        record.usedDynamically = record.usedDynamically || moves;
+        record.collides = record.collides || readAttribute<bool>(node, "q5X_collision", true);
     }
     return &record;
 }

@@ -21,7 +21,7 @@ IndexedTriangleSet oneTriangle(std::uint32_t vertexCount) {
 std::size_t recordSize(const std::string& name, const IndexedTriangleSet& set) {
     CompanionRecord record;
     std::string error;
-    EXPECT_TRUE(serializeShapeRecord(name, 1, BoundingSphere(), set, {}, record, error)) << error;
+    EXPECT_TRUE(serializeShapeRecord(name, 1, BoundingSphere(), set, {}, {}, record, error)) << error;
     return record.bytes.size();
 }
 
