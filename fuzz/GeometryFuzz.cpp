@@ -1,11 +1,12 @@
 // libFuzzer target: any triangle soup must weld, become a set and be optimised without faults,
-// and the set must stay consistent. Each corner comes from a few bytes that pick values from small
+// the set must stay consistent, and cooking its collision data must refuse or succeed, never fault. Each corner comes from a few bytes that pick values from small
 // tables, so that duplicates, tolerance chains, NaN, infinities and opposite tangents are common.
 #include "geometry/BoundingSphere.h"
 #include "geometry/CreateIndexedTriangleSet.h"
 #include "geometry/Tangents.h"
 #include "geometry/VertexCache.h"
 #include "geometry/Weld.h"
+#include "physics/PhysicsCookingInterface.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -71,5 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     optimizeVertexCache(*set);
     computeBoundingSphere(set->positions.data(), set->numVertices);
     if (!consistent(*set)) __builtin_trap();
+    Q5XSaveUtil::PhysicsCookingInterface cooking;
+    std::vector<std::uint8_t> blob;
+    if (cooking.cookTriangleMesh(*set, blob) && blob.size() % 4 != 0) __builtin_trap();
+    if (cooking.cookConvexHull(*set, blob) && blob.size() % 4 != 0) __builtin_trap();
     return 0;
 }

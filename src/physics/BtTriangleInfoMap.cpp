@@ -7,7 +7,9 @@
 #include <cmath>
 
 std::int16_t quantizeEdgeAngle(float radians) {
-    double turns = double(radians) / (2.0 * M_PI);
+    // Divided in single precision by Bullet's own full turn, so that its "no neighbour" angle
+    // (a full turn, 6.2831855) is exactly one turn.
+    double turns = double(radians / SIMD_2_PI);
     if (turns > 1.0 || turns < -1.0) turns -= std::trunc(turns);
     const double scaled = std::floor(turns * 32767.0 + 0.5);
     return std::int16_t(scaled > 32767.0 ? 32767.0 : scaled < -32767.0 ? -32767.0 : scaled);

@@ -70,6 +70,12 @@ std::string triangleMesh(ByteReader& in, std::uint32_t size, const std::string& 
         return "";
     }
     if (values != indices / 3) report.warning(file, place, "the edge map has " + std::to_string(values) + " values for " + std::to_string(indices / 3) + " triangles");
+    // The blob's own size field counts every field up to the keys; the record pads it to 4 bytes.
+    const std::size_t consumed = size - in.remaining();
+    if (total != consumed || in.remaining() >= 4) {
+        report.error(file, place, "the triangle-mesh blob says it is " + std::to_string(total) + " bytes, its fields take " +
+                                      std::to_string(consumed) + " of " + std::to_string(size));
+    }
     return "triangle mesh: " + std::to_string(vertices) + " vertices, " + std::to_string(indices / 3) + " triangles, " +
            (header[1] ? "quantized" : "float") + " BVH";
 }
@@ -86,6 +92,7 @@ std::string convexHull(ByteReader& in, const std::string& file, const std::strin
         report.error(file, place, "the convex-hull blob's points are cut short or not finite");
         return "";
     }
+    if (points < 4) report.error(file, place, "a convex hull of " + std::to_string(points) + " points encloses no volume");
     return "convex hull: " + std::to_string(points) + " points, volume " + std::to_string(volume);
 }
 
