@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <unordered_map>
 
 namespace Q5XSaveUtil {
 
@@ -46,17 +47,35 @@ void appendVector(LittleEndianBytes& out, const btVector3FloatData& vector) {
     for (const float value : vector.m_floats) out.f32(value);
 }
 
-// Points no closer than the hull tolerance to one kept before them.
+// Points no closer than the hull tolerance to one kept before them. Kept points are filed in a
+// grid of cells as wide as the tolerance, so each point is compared with its 27 nearest cells only.
 std::vector<float> distinctPoints(const float* points, std::size_t count) {
+    const double cell = std::sqrt(double(kHullPointDistanceSquared));
+    const auto cellOf = [cell](float coordinate) { return std::int64_t(std::floor(double(coordinate) / cell)); };
+    const auto key = [](std::int64_t x, std::int64_t y, std::int64_t z) {
+        return std::uint64_t(x) * 0x9E3779B97F4A7C15ull ^ std::uint64_t(y) * 0xC2B2AE3D27D4EB4Full ^ std::uint64_t(z) * 0x165667B19E3779F9ull;
+    };
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> grid;
     std::vector<float> kept;
     for (std::size_t p = 0; p < count; ++p) {
         const float* point = points + 3 * p;
+        const std::int64_t cx = cellOf(point[0]), cy = cellOf(point[1]), cz = cellOf(point[2]);
         bool near = false;
-        for (std::size_t k = 0; k < kept.size() && !near; k += 3) {
-            const float dx = point[0] - kept[k], dy = point[1] - kept[k + 1], dz = point[2] - kept[k + 2];
-            near = dx * dx + dy * dy + dz * dz < kHullPointDistanceSquared;
+        for (std::int64_t dx = -1; dx <= 1 && !near; ++dx) {
+            for (std::int64_t dy = -1; dy <= 1 && !near; ++dy) {
+                for (std::int64_t dz = -1; dz <= 1 && !near; ++dz) {
+                    const auto found = grid.find(key(cx + dx, cy + dy, cz + dz));
+                    if (found == grid.end()) continue;
+                    for (const std::size_t k : found->second) {
+                        const float ex = point[0] - kept[k], ey = point[1] - kept[k + 1], ez = point[2] - kept[k + 2];
+                        if (ex * ex + ey * ey + ez * ez < kHullPointDistanceSquared) near = true;
+                    }
+                }
+            }
         }
-        if (!near) kept.insert(kept.end(), point, point + 3);
+        if (near) continue;
+        grid[key(cx, cy, cz)].push_back(kept.size());
+        kept.insert(kept.end(), point, point + 3);
     }
     return kept;
 }
