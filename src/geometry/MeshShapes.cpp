@@ -1,6 +1,7 @@
 #include "MeshShapes.h"
 
 #include "MeshExtraction.h"
+#include "SplitShapes.h"
 #include "TriangleSetShapes.h"
 #include "UvDensity.h"
 #include "VertexCompressionRange.h"
@@ -62,11 +63,7 @@ bool exportMeshShape(const ShapeExportOptions& options, const ExportModel& model
     if (hasSquashedUvs(*set)) MGlobal::displayInfo(MString("Mesh '") + nodeName.c_str() + "' has uv density issue: squashed uvs");
     if (record.cpuMesh) set->meshUsage |= IndexedTriangleSet::kUsageCpuMesh;
     if (record.occluder) set->meshUsage |= IndexedTriangleSet::kUsageSecondary;
-    if (record.split) {
-        // Split shapes need the splittable-mesh builder of the physics cooking, which is not built yet.
-        MGlobal::displayWarning(MString("q5xExport: Failed to export split shape (") + xmlName.c_str() + ")");
-        return true;
-    }
+    if (record.split) return writeSplitShape(options, model, record, *set, xmlName, xml, records);
     // A collidable shape used by a moving body anywhere gets a convex hull, else a triangle mesh.
     const CollisionRequest collision = !record.collides           ? CollisionRequest::None
                                        : record.usedDynamically ? CollisionRequest::ConvexHull

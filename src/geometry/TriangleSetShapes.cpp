@@ -45,15 +45,19 @@ std::vector<CollisionEntry> cookCollision(const ShapeExportOptions& options, con
 
 }  // namespace
 
+BoundingSphere shapeBoundingSphere(const ShapeExportOptions& options, const ExportModel& model, const std::string& lookupName,
+                                   const IndexedTriangleSet& set, const BoundingSphere* given) {
+    BoundingSphere sphere;
+    if (boundingVolumeSphere(options, model, lookupName, sphere)) return sphere;
+    return given ? *given : *computeBoundingSphere(set.positions.data(), set.numVertices);
+}
+
 bool writeTriangleSetShape(const ShapeExportOptions& options, const ExportModel& model, IndexedTriangleSet& set,
                            const ShapeNames& names, std::uint32_t shapeId, const BoundingSphere* given,
                            const std::vector<std::string>& slotNames, CollisionRequest collision, Q5XSaveUtil::XmlWriter& xml,
                            CompanionRecordList& records) {
     optimizeVertexCache(set);
-    BoundingSphere sphere;
-    if (!boundingVolumeSphere(options, model, names.lookupName, sphere)) {
-        sphere = given ? *given : *computeBoundingSphere(set.positions.data(), set.numVertices);
-    }
+    const BoundingSphere sphere = shapeBoundingSphere(options, model, names.lookupName, set, given);
     const std::string& name = names.xmlName;
     if (!options.binaryFiles) {
         const std::size_t replacedBefore = xml.replacedControlCharacters();

@@ -22,6 +22,11 @@ struct ShapeNames {
     std::string lookupName;
 };
 
+// A shape's bounding sphere: of the mesh standing for its bounding volume (requested by
+// `lookupName`), else `given` when there is one, else of the set's positions.
+BoundingSphere shapeBoundingSphere(const ShapeExportOptions& options, const ExportModel& model, const std::string& lookupName,
+                                   const IndexedTriangleSet& set, const BoundingSphere* given);
+
 // The last steps of every triangle-set shape: vertex cache order, the bounding sphere (of the mesh
 // standing for the shape's bounding volume, else `given` when there is one, else of the set's
 // positions), then an IndexedTriangleSet element or, with binary files, a kind-1 record with the

@@ -48,6 +48,7 @@ struct ExportContext {
 namespace SerializationHelper {
 class CookingInterface;
 }
+class SplitShapeBuilder;
 
 // What the shape writers need of the run.
 struct ShapeExportOptions {
@@ -61,6 +62,8 @@ struct ShapeExportOptions {
     double unitScale = 1.0;
     // Cooks the collision entries of binary shapes; none without it.
     SerializationHelper::CookingInterface* cooking = nullptr;
+    // Builds split shapes' boundary representations and hulls; without it they are written whole.
+    SplitShapeBuilder* splitter = nullptr;
 };
 
 // Built field by field by name: the switches are all bool, and an order mistaken would go unseen.

@@ -3,6 +3,7 @@
 #include "Bt2PhysicsMeshInterface.h"
 #include "BtSerializerWrapper.h"
 #include "BtTriangleInfoMap.h"
+#include "ConvexHulls.h"
 
 #include "saveutil/LittleEndianBytes.h"
 
@@ -12,7 +13,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <unordered_map>
 
 namespace Q5XSaveUtil {
 
@@ -20,7 +20,6 @@ namespace {
 
 constexpr std::uint32_t kTriangleMeshMagic = 224628;
 constexpr std::uint32_t kConvexHullMagic = 290147;
-constexpr float kHullPointDistanceSquared = 0.001f;
 constexpr float kHullShrink = 0.04f;
 constexpr float kHullShrinkClamp = 0.2f;
 constexpr float kSmallestMargin = 4.0000003e-5f;
@@ -45,39 +44,6 @@ void appendChunk(LittleEndianBytes& out, const Bt2PhysicsSerialization::BtSerial
 
 void appendVector(LittleEndianBytes& out, const btVector3FloatData& vector) {
     for (const float value : vector.m_floats) out.f32(value);
-}
-
-// Points no closer than the hull tolerance to one kept before them. Kept points are filed in a
-// grid of cells as wide as the tolerance, so each point is compared with its 27 nearest cells only.
-std::vector<float> distinctPoints(const float* points, std::size_t count) {
-    const double cell = std::sqrt(double(kHullPointDistanceSquared));
-    const auto cellOf = [cell](float coordinate) { return std::int64_t(std::floor(double(coordinate) / cell)); };
-    const auto key = [](std::int64_t x, std::int64_t y, std::int64_t z) {
-        return std::uint64_t(x) * 0x9E3779B97F4A7C15ull ^ std::uint64_t(y) * 0xC2B2AE3D27D4EB4Full ^ std::uint64_t(z) * 0x165667B19E3779F9ull;
-    };
-    std::unordered_map<std::uint64_t, std::vector<std::size_t>> grid;
-    std::vector<float> kept;
-    for (std::size_t p = 0; p < count; ++p) {
-        const float* point = points + 3 * p;
-        const std::int64_t cx = cellOf(point[0]), cy = cellOf(point[1]), cz = cellOf(point[2]);
-        bool near = false;
-        for (std::int64_t dx = -1; dx <= 1 && !near; ++dx) {
-            for (std::int64_t dy = -1; dy <= 1 && !near; ++dy) {
-                for (std::int64_t dz = -1; dz <= 1 && !near; ++dz) {
-                    const auto found = grid.find(key(cx + dx, cy + dy, cz + dz));
-                    if (found == grid.end()) continue;
-                    for (const std::size_t k : found->second) {
-                        const float ex = point[0] - kept[k], ey = point[1] - kept[k + 1], ez = point[2] - kept[k + 2];
-                        if (ex * ex + ey * ey + ez * ez < kHullPointDistanceSquared) near = true;
-                    }
-                }
-            }
-        }
-        if (near) continue;
-        grid[key(cx, cy, cz)].push_back(kept.size());
-        kept.insert(kept.end(), point, point + 3);
-    }
-    return kept;
 }
 
 std::vector<std::vector<std::array<double, 3>>> hullFaces(const btConvexHullComputer& hull) {
@@ -206,7 +172,7 @@ bool PhysicsCookingInterface::cookTriangleMesh(const IndexedTriangleSet& mesh, s
 
 bool PhysicsCookingInterface::cookConvexHull(const IndexedTriangleSet& mesh, std::vector<std::uint8_t>& blob) {
     if (mesh.numVertices < 3 || mesh.positions.size() < 3 * std::size_t(mesh.numVertices) || !cookable(mesh)) return false;
-    const std::vector<float> points = distinctPoints(mesh.positions.data(), mesh.numVertices);
+    const std::vector<float> points = distinctHullPoints(mesh.positions.data(), mesh.numVertices);
     if (points.size() < 3 * 4) return false;
     btConvexHullComputer hull;
     hull.compute(points.data(), 12, int(points.size() / 3), 0.0f, 0.0f);
@@ -215,7 +181,7 @@ bool PhysicsCookingInterface::cookConvexHull(const IndexedTriangleSet& mesh, std
                                   kSmallestMargin);
     std::vector<float> shrunk;
     for (int v = 0; v < hull.vertices.size(); ++v) shrunk.insert(shrunk.end(), {hull.vertices[v].x(), hull.vertices[v].y(), hull.vertices[v].z()});
-    const std::vector<float> kept = distinctPoints(shrunk.data(), shrunk.size() / 3);
+    const std::vector<float> kept = distinctHullPoints(shrunk.data(), shrunk.size() / 3);
     if (kept.size() < 3 * 4) return false;
 
     blob.clear();

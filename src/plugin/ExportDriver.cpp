@@ -12,6 +12,7 @@
 #include "materials/MaterialsSection.h"
 #include "model/ExportModel.h"
 #include "physics/PhysicsCookingInterface.h"
+#include "physics/SplittableMesh.h"
 #include "scene/SceneModel.h"
 #include "scene/SceneSection.h"
 
@@ -38,8 +39,10 @@ bool writeShapesSection(const ExportContext& context, const ExportModel& model, 
     const bool binary = context.options.binaryFiles;
     if (!binary) xml.raw("  <Shapes>\n");
     Q5XSaveUtil::PhysicsCookingInterface cooking;
+    Q5XSaveUtil::SplittableMeshBuilder splitter;
     ShapeExportOptions options = shapeExportOptions(context);
     options.cooking = &cooking;
+    options.splitter = &splitter;
     if (!writeShapes(options, model, xml, sections.shapeRecords)) return false;
     if (!binary) xml.raw("  </Shapes>\n");
     return true;

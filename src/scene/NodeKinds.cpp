@@ -1,5 +1,7 @@
 #include "NodeKinds.h"
 
+#include "saveutil/TextUtils.h"
+
 #include <maya/MFnDagNode.h>
 
 namespace {
@@ -28,7 +30,7 @@ const NodeKindHandler kHandlers[kNodeKindCount] = {
     // A merge group's nodes are TransformGroups until the group is resolved (resolveMergeGroups).
     {NodeKind::MergeGroup, recordMergeGroupNode, ChildWalk::TransformChildren, &transformGroupElement()},
     {NodeKind::MergeChildren, recordMergedChildrenNode, ChildWalk::None, &mergedChildrenElement()},
-    {NodeKind::SplitShape, recordShapeNode, ChildWalk::TransformChildren, &meshShapeElement()},
+    {NodeKind::SplitShape, recordSplitShape, ChildWalk::TransformChildren, &meshShapeElement()},
     {NodeKind::Emitter, recordEmitter, ChildWalk::TransformChildren, &dynamicElement()},
     {NodeKind::Camera, recordCamera, ChildWalk::TransformChildren, &cameraElement()},
     {NodeKind::NurbsCurve, recordShapeNode, ChildWalk::TransformChildren, &curveShapeElement()},
@@ -36,6 +38,19 @@ const NodeKindHandler kHandlers[kNodeKindCount] = {
 };
 
 }  // namespace
+
+bool recordSplitShape(NodeRecording& recording, SceneNode& node) {
+    recordShapeNode(recording, node);
+    const MFnDagNode transform(recording.transform());
+    for (const std::uint32_t index : recording.classification().transformChildren) {
+        MDagPath child = recording.transform();
+        child.push(transform.child(index));
+        if (!Q5XSaveUtil::equalsIgnoringCase(MFnDagNode(child).name().asChar(), "collisions")) continue;
+        const NodeClassification kind = classifyTransform(recording.context().options, recording.selection(), child);
+        if (kind.exportNode && kind.kind == NodeKind::TransformGroup) recording.passOverChild(index);
+    }
+    return true;
+}
 
 const NodeKindHandler& handlerFor(NodeKind kind) {
     return kHandlers[static_cast<unsigned>(kind)];

@@ -19,10 +19,14 @@ public:
     virtual ExportModel& model() = 0;
     virtual const MDagPath& transform() const = 0;
     virtual const NodeClassification& classification() const = 0;
+    // The selected paths and their ancestors, when only the selection is exported.
+    virtual const MSelectionList& selection() const = 0;
     // The shape record of a shape child (instances of one shape share it), made on first use.
     virtual const ShapeRecord* recordShape(const MObject& child) = 0;
     // The next shape identifier, for shapes that are not in the shape table (merged shapes).
     virtual std::uint32_t takeShapeId() = 0;
+    // Leaves a transform child out of the walk (it belongs to the node's own data).
+    virtual void passOverChild(std::uint32_t childIndex) = 0;
 };
 
 // Which children of a kept node the walk visits.
@@ -46,6 +50,9 @@ bool recordLight(NodeRecording& recording, SceneNode& node);
 // Merge-group members and roots join their group's record; which of them carries the merged Shape
 // is settled once the whole group is known (resolveMergeGroups).
 bool recordMergeGroupNode(NodeRecording& recording, SceneNode& node);
+// A split shape is written for its mesh like any shape; its "collisions" group holds its physics
+// meshes and is no node of its own.
+bool recordSplitShape(NodeRecording& recording, SceneNode& node);
 // An emitter with its particles, emitting surface and shader takes the next dynamic identifier.
 bool recordEmitter(NodeRecording& recording, SceneNode& node);
 // A q5X_mergeChildren transform stands for its children, baked into one shape.

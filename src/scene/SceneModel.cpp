@@ -18,6 +18,7 @@
 #include <maya/MItDag.h>
 #include <maya/MSelectionList.h>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -63,7 +64,7 @@ private:
 // The node being recorded, as its kind's handler sees it.
 class BuilderRecording : public NodeRecording {
 public:
-    BuilderRecording(SceneModelBuilder& builder, const MDagPath& transform, const NodeClassification& classification,
+    BuilderRecording(SceneModelBuilder& builder, const MDagPath& transform, NodeClassification& classification,
                      bool inCompound)
         : builder_(builder), transform_(transform), classification_(classification), inCompound_(inCompound) {}
 
@@ -71,15 +72,20 @@ public:
     ExportModel& model() override { return builder_.model(); }
     const MDagPath& transform() const override { return transform_; }
     const NodeClassification& classification() const override { return classification_; }
+    const MSelectionList& selection() const override { return builder_.selection(); }
     const ShapeRecord* recordShape(const MObject& child) override {
         return builder_.recordShape(transform_, classification_, child, inCompound_);
     }
     std::uint32_t takeShapeId() override { return builder_.takeShapeId(); }
+    void passOverChild(std::uint32_t childIndex) override {
+        auto& children = classification_.transformChildren;
+        children.erase(std::remove(children.begin(), children.end(), childIndex), children.end());
+    }
 
 private:
     SceneModelBuilder& builder_;
     const MDagPath& transform_;
-    const NodeClassification& classification_;
+    NodeClassification& classification_;
     bool inCompound_;
 };
 
@@ -161,13 +167,14 @@ bool SceneModelBuilder::visit(const MDagPath& transform, const OpenTransform& pa
                                readAttribute<bool>(node, "q5X_kinematic", false) ||
                                readAttribute<bool>(node, "q5X_trigger", false);
         }
+        // Written open when it has transform children, even those its handler passes over.
+        scene.hasTransformChildren = !classification.transformChildren.empty();
         BuilderRecording recording(*this, transform, classification, scene.inCompound);
         if (!handler.record(recording, scene)) return false;
         warnAboutOverriddenChildren(transform, classification);
         // A handler may choose another element for a node it cannot write as its kind.
         if (!scene.element) scene.element = handler.element;
-        scene.hasTransformChildren = !classification.transformChildren.empty();
-        walkChildren = handler.children == ChildWalk::TransformChildren && scene.hasTransformChildren;
+        walkChildren = handler.children == ChildWalk::TransformChildren && !classification.transformChildren.empty();
     }
 
     NodeRecord& record = model_.nodeTable[scene.pathName];
