@@ -167,20 +167,30 @@ void Brep::recordOutgoingHalfEdges() {
 }
 
 // Around each vertex, neighbouring corners whose normal and UV are the same share one attribute.
+// Half-edge h (corner slot k of face F) leaves the vertex; in F, corner k + 1's half-edge comes
+// back to it, and that one's opposite leaves it again in the next face of the fan. The walk first
+// turns back to where an open fan begins, so that every corner of the fan is visited in order.
 void Brep::shareCornerAttributes() {
+    const auto forward = [this](std::uint32_t h) {
+        return cornerOf(halfEdge(h / 4, (int(h % 4) - 1 + 1) % 3)).opposite;
+    };
+    const auto backward = [this](std::uint32_t h) {
+        const std::uint32_t arriving = cornerOf(h).opposite;
+        return arriving == kNone32 ? kNone32 : halfEdge(arriving / 4, (int(arriving % 4) - 1 + 2) % 3);
+    };
+    const std::size_t limit = 3 * faces_.size();
     for (const VertexRecord& record : records_) {
         if (record.outgoing == kNone32) continue;
-        // Corner k's half-edge runs from its vertex to corner k - 1's; in the same face, corner
-        // k + 1's half-edge ends at the vertex, and its opposite starts there in the next face.
-        std::uint32_t current = record.outgoing;
-        for (std::size_t steps = 0; steps < 4 * faces_.size(); ++steps) {
-            const std::uint32_t face = current / 4;
-            const int slot = int(current % 4) - 1;
-            const std::uint32_t incoming = halfEdge(face, (slot + 1) % 3);
-            const std::uint32_t opposite = cornerOf(incoming).opposite;
-            if (opposite == kNone32) break;
-            const std::uint32_t next = opposite;  // starts at the vertex, in the neighbouring face
-            if (next == record.outgoing) break;
+        std::uint32_t begin = record.outgoing;
+        for (std::size_t steps = 0; steps < limit; ++steps) {
+            const std::uint32_t previous = backward(begin);
+            if (previous == kNone32 || previous == record.outgoing) break;
+            begin = previous;
+        }
+        std::uint32_t current = begin;
+        for (std::size_t steps = 0; steps < limit; ++steps) {
+            const std::uint32_t next = forward(current);
+            if (next == kNone32 || next == begin) break;
             Corner& before = cornerOf(current);
             Corner& after = cornerOf(next);
             if (before.attribute != after.attribute && before.attribute != kNone16 && after.attribute != kNone16 &&
