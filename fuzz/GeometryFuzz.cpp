@@ -1,7 +1,9 @@
 // libFuzzer target: any triangle soup must weld, become a set and be optimised without faults,
-// the set must stay consistent, and cooking its collision data must refuse or succeed, never fault. Each corner comes from a few bytes that pick values from small
+// the set must stay consistent, and its boundary representation and cooked collision data must be
+// refused or made, never fault. Each corner comes from a few bytes that pick values from small
 // tables, so that duplicates, tolerance chains, NaN, infinities and opposite tangents are common.
 #include "geometry/BoundingSphere.h"
+#include "geometry/Brep.h"
 #include "geometry/CreateIndexedTriangleSet.h"
 #include "geometry/Tangents.h"
 #include "geometry/VertexCache.h"
@@ -72,6 +74,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     optimizeVertexCache(*set);
     computeBoundingSphere(set->positions.data(), set->numVertices);
     if (!consistent(*set)) __builtin_trap();
+    if (const auto brep = Brep::fromTriangleSet(*set)) {
+        for (const Brep::Face& face : brep->faces()) {
+            for (const Brep::Corner& corner : face.corners) {
+                if (corner.start >= brep->vertices().size()) __builtin_trap();
+            }
+        }
+    }
     Q5XSaveUtil::PhysicsCookingInterface cooking;
     std::vector<std::uint8_t> blob;
     if (cooking.cookTriangleMesh(*set, blob) && blob.size() % 4 != 0) __builtin_trap();

@@ -106,30 +106,7 @@ void writeIndexedTriangleSetXml(const IndexedTriangleSet& set, const std::string
     out.endTag(3, "Subsets");
 }
 
-bool serializeShapeRecord(const std::string& xmlName, std::uint32_t shapeId, const BoundingSphere& sphere,
-                          const IndexedTriangleSet& set, const std::vector<std::string>& slotNames,
-                          const std::vector<CollisionEntry>& collisions, CompanionRecord& record, std::string& error) {
-    if (xmlName.size() > 0xFFFFFFF0u || set.subsets.size() > 0xFFFFFFFFu) {
-        error = "its name or subset count does not fit the record";
-        return false;
-    }
-    for (std::size_t s = 0; s < set.subsets.size() && s < slotNames.size(); ++s) {
-        if (slotNames[s].size() > 0xFFFF) {
-            error = "material slot name " + slotNames[s].substr(0, 64) + "... is longer than 65535 bytes";
-            return false;
-        }
-    }
-    record.kind = kCompanionRecordTriangleSet;
-    record.bytes.clear();
-    record.bytes.reserve(xmlName.size() + 64 + set.subsets.size() * 64 + std::size_t(set.numIndices) * 4 +
-                         std::size_t(set.numVertices) * 4 * 32);
-    Q5XSaveUtil::LittleEndianBytes out(record.bytes);
-    out.u32(std::uint32_t(xmlName.size()));
-    out.text(xmlName);
-    out.pad(0, 4);
-    out.u32(shapeId);
-    for (const float c : sphere.center) out.f32(c);
-    out.f32(sphere.radius);
+void appendTriangleSetBody(const IndexedTriangleSet& set, const std::vector<std::string>& slotNames, Q5XSaveUtil::LittleEndianBytes& out) {
     out.u32(set.numIndices);
     out.u32(std::uint32_t(set.subsets.size()));
     out.u32(set.numVertices);
@@ -161,9 +138,36 @@ bool serializeShapeRecord(const std::string& xmlName, std::uint32_t shapeId, con
     if (set.has(kVertexColor)) out.floats(set.colors);
     if (set.has(kVertexBlendWeights)) {
         if (!set.has(kVertexSingleBlendWeight)) out.floats(set.blendWeights);
-        record.bytes.insert(record.bytes.end(), set.blendIndices.begin(), set.blendIndices.end());
+        out.raw(set.blendIndices.data(), set.blendIndices.size());
     }
     if (set.has(kVertexGeneric)) out.floats(set.generic);
+}
+
+bool serializeShapeRecord(const std::string& xmlName, std::uint32_t shapeId, const BoundingSphere& sphere,
+                          const IndexedTriangleSet& set, const std::vector<std::string>& slotNames,
+                          const std::vector<CollisionEntry>& collisions, CompanionRecord& record, std::string& error) {
+    if (xmlName.size() > 0xFFFFFFF0u || set.subsets.size() > 0xFFFFFFFFu) {
+        error = "its name or subset count does not fit the record";
+        return false;
+    }
+    for (std::size_t s = 0; s < set.subsets.size() && s < slotNames.size(); ++s) {
+        if (slotNames[s].size() > 0xFFFF) {
+            error = "material slot name " + slotNames[s].substr(0, 64) + "... is longer than 65535 bytes";
+            return false;
+        }
+    }
+    record.kind = kCompanionRecordTriangleSet;
+    record.bytes.clear();
+    record.bytes.reserve(xmlName.size() + 64 + set.subsets.size() * 64 + std::size_t(set.numIndices) * 4 +
+                         std::size_t(set.numVertices) * 4 * 32);
+    Q5XSaveUtil::LittleEndianBytes out(record.bytes);
+    out.u32(std::uint32_t(xmlName.size()));
+    out.text(xmlName);
+    out.pad(0, 4);
+    out.u32(shapeId);
+    for (const float c : sphere.center) out.f32(c);
+    out.f32(sphere.radius);
+    appendTriangleSetBody(set, slotNames, out);
     out.u32(std::uint32_t(collisions.size()));
     for (const CollisionEntry& collision : collisions) {
         out.u32(collision.kind);

@@ -5,6 +5,7 @@
 #include "CompanionRecords.h"
 #include "IndexedTriangleSet.h"
 
+#include "saveutil/LittleEndianBytes.h"
 #include "saveutil/XmlWriter.h"
 
 #include <cstdint>
@@ -15,6 +16,9 @@
 void writeIndexedTriangleSetXml(const IndexedTriangleSet& set, const std::string& xmlName, std::uint32_t shapeId,
                                 const BoundingSphere& sphere, bool isAttachment,
                                 const std::vector<std::string>& slotNames, Q5XSaveUtil::XmlWriter& out);
+
+// The triangle-set body of a record: header, subsets with their slot names, indices, streams.
+void appendTriangleSetBody(const IndexedTriangleSet& set, const std::vector<std::string>& slotNames, Q5XSaveUtil::LittleEndianBytes& out);
 
 // One cooked collision blob of a shape (CollisionCooking).
 struct CollisionEntry {

@@ -1,8 +1,10 @@
 #include "ShapesSection.h"
 
+#include "AttachmentsShapes.h"
 #include "MergedShapes.h"
 #include "MeshShapes.h"
 #include "NurbsCurveShapes.h"
+#include "SplitShapes.h"
 
 
 namespace {
@@ -29,11 +31,18 @@ ShapeWriter writerFor(ShapeKind kind) {
 
 }  // namespace
 
-bool writeShapes(const ShapeExportOptions& options, const ExportModel& model, Q5XSaveUtil::XmlWriter& xml,
+bool writeShapes(const ShapeExportOptions& shapeOptions, const ExportModel& model, Q5XSaveUtil::XmlWriter& xml,
                  CompanionRecordList& records) {
+    // Split shapes leave their boundary representations here for their attachments.
+    SplitShapeMap splitShapes;
+    ShapeExportOptions options = shapeOptions;
+    options.splitShapes = &splitShapes;
     for (const auto& entry : model.shapes) {
         const ShapeRecord& record = entry.second;
         if (!writerFor(record.kind)(options, model, record, xml, records)) return false;
+    }
+    for (const AttachmentsRecord& attachments : model.attachments) {
+        if (!writeAttachmentsShape(options, attachments, xml, records)) return false;
     }
     // Merge groups in group order, then merged children in document order.
     for (const auto& group : model.mergeGroups) {

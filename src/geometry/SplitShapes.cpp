@@ -58,15 +58,16 @@ bool writeSplitShape(const ShapeExportOptions& options, const ExportModel& model
     if (!options.binaryFiles) {
         writeIndexedTriangleSetXml(set, xmlName, record.shapeId, sphere, false, {}, xml);
         xml.endTag(2, "IndexedTriangleSet");
-        return true;
+    } else {
+        CompanionRecord binary;
+        std::string error;
+        if (!serializeSplitShapeRecord(xmlName, record.shapeId, sphere, set, *brep, hulls, binary, error)) {
+            MGlobal::displayError(MString("q5xExport: Split shape ") + xmlName.c_str() + " cannot be written: " + error.c_str());
+            return false;
+        }
+        checkConsoleShapeSize(xmlName, binary.bytes.size());
+        records.push_back(std::move(binary));
     }
-    CompanionRecord binary;
-    std::string error;
-    if (!serializeSplitShapeRecord(xmlName, record.shapeId, sphere, set, *brep, hulls, binary, error)) {
-        MGlobal::displayError(MString("q5xExport: Split shape ") + xmlName.c_str() + " cannot be written: " + error.c_str());
-        return false;
-    }
-    checkConsoleShapeSize(xmlName, binary.bytes.size());
-    records.push_back(std::move(binary));
+    if (options.splitShapes) options.splitShapes->byMesh[MFnDependencyNode(record.shape).name().asChar()] = std::move(brep);
     return true;
 }

@@ -8,7 +8,17 @@
 #include "model/ExportOptions.h"
 #include "saveutil/XmlWriter.h"
 
+#include "Brep.h"
+
+#include <map>
+#include <memory>
 #include <string>
+
+// The boundary representation of each split shape written, by its mesh's name: attachments are
+// placed on its faces.
+struct SplitShapeMap {
+    std::map<std::string, std::unique_ptr<Brep>> byMesh;
+};
 
 // A splittable shape: its render set with the boundary representation and physics hulls the
 // options' split-shape builder makes from it and its modelled physics meshes (the meshes of its

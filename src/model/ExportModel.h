@@ -108,6 +108,18 @@ constexpr std::uint32_t kMergedChildrenGroup = 0xFFFFFFFFu;
 // Blend indices are 8 bits: a merge group binds at most this many members.
 constexpr std::size_t kMaxMergeGroupMembers = 256;
 
+// The small single-material meshes below a split shape, exported together as one extra shape
+// whose subsets are the attachments, each placed on a face of the split shape.
+struct AttachmentsRecord {
+    std::vector<MObject> meshes;
+    std::vector<MDagPath> transforms;  // parallel to the meshes
+    MObject ownerMesh;
+    MDagPath ownerTransform;
+    std::uint32_t materialId = 0;  // the one material every attachment uses
+    std::uint32_t shapeId = 0;
+    float vertexCompressionRange = 0.0f;
+};
+
 // Requests for a bounding volume by target name, first request first.
 struct BoundingVolumeRequest {
     MObject transform;
@@ -146,6 +158,7 @@ struct SceneNode {
     std::uint32_t nodeId = 0;
     const ShapeRecord* shape = nullptr;  // mesh and curve shapes
     const MergeRecord* merge = nullptr;  // merge-group nodes and merged children
+    const AttachmentsRecord* attachments = nullptr;  // the node that stands for a split shape's attachments
     // Which node of a merge group this is; settles its element once the whole group is known.
     enum class MergeRole { Member, FirstNode, Root, FirstNodeRoot } mergeRole = MergeRole::Member;
     const NodeElement* element = nullptr;  // what the Scene section writes for it
@@ -164,6 +177,7 @@ struct ExportModel {
     std::map<std::string, ShapeRecord> shapes;  // by shape key
     std::map<std::uint32_t, MergeRecord> mergeGroups;  // by group number
     std::deque<MergeRecord> mergedChildren;            // in document order (nodes point into it)
+    std::deque<AttachmentsRecord> attachments;          // in document order (nodes point into it)
     // Emitters written as Dynamic nodes, by partial DAG path name: ids 1, 2, ... in document order.
     std::map<std::string, std::uint32_t> dynamicIds;
     NodeTable nodeTable;

@@ -49,6 +49,7 @@ namespace SerializationHelper {
 class CookingInterface;
 }
 class SplitShapeBuilder;
+struct SplitShapeMap;
 
 // What the shape writers need of the run.
 struct ShapeExportOptions {
@@ -64,6 +65,8 @@ struct ShapeExportOptions {
     SerializationHelper::CookingInterface* cooking = nullptr;
     // Builds split shapes' boundary representations and hulls; without it they are written whole.
     SplitShapeBuilder* splitter = nullptr;
+    // Where the split shapes written keep their boundary representations for their attachments.
+    SplitShapeMap* splitShapes = nullptr;
 };
 
 // Built field by field by name: the switches are all bool, and an order mistaken would go unseen.

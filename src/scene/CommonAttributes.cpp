@@ -66,10 +66,10 @@ void writeLevelOfDetail(const MFnDependencyNode& node, XmlWriter& out) {
 
 }  // namespace
 
-void writeTransformAttributes(const NodeWriteContext& context, const TransformSwitches& switches, XmlWriter& out) {
+void writeTransformAttributes(const NodeWriteContext& context, const TransformSwitches& switches, XmlWriter& out, const char* name) {
     const MFnDependencyNode node(context.node.transform);
-    const MString name = node.name();
-    out.attribute("name", std::string_view(name.asChar(), name.length()));
+    const MString ownName = node.name();
+    out.attribute("name", name ? std::string_view(name) : std::string_view(ownName.asChar(), ownName.length()));
     if (switches.lockedGroup && readAttribute<bool>(node, "q5X_lockedGroup", false)) out.attribute("lockedgroup", true);
     if (switches.transform) {
         const TransformValues& values = context.node.transformValues;

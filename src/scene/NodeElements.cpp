@@ -11,6 +11,7 @@ const NodeElement kMergeRoot{"Shape", writeMergeRootAttributes, true};
 const NodeElement kMergeFirstNodeShape{"Shape", writeMergeFirstNodeShapeAttributes, false};
 const NodeElement kMergeFirstNodeGroup{"TransformGroup", writeMergeFirstNodeGroupAttributes, true};
 const NodeElement kMergedChildren{"Shape", writeMergedChildrenAttributes, true};
+const NodeElement kAttachmentsNode{"Shape", writeAttachmentsNodeAttributes, true};
 const NodeElement kDynamic{"Dynamic", writeDynamicAttributes, true};
 const NodeElement kReferenceNode{"ReferenceNode", writeReferenceNodeAttributes, false};
 
@@ -50,6 +51,10 @@ const NodeElement& mergeFirstNodeGroupElement() {
 
 const NodeElement& mergedChildrenElement() {
     return kMergedChildren;
+}
+
+const NodeElement& attachmentsNodeElement() {
+    return kAttachmentsNode;
 }
 
 const NodeElement& dynamicElement() {

@@ -34,6 +34,7 @@ const NodeElement& mergeFirstNodeShapeElement();
 const NodeElement& mergeFirstNodeGroupElement();
 const NodeElement& mergedChildrenElement();
 const NodeElement& dynamicElement();
+const NodeElement& attachmentsNodeElement();
 // Transforms with a q5X_referenceFilename, whatever their kind.
 const NodeElement& referenceNodeElement();
 
@@ -47,6 +48,7 @@ void writeMergeRootAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWrit
 void writeMergeFirstNodeShapeAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
 void writeMergeFirstNodeGroupAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
 void writeMergedChildrenAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
+void writeAttachmentsNodeAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
 void writeDynamicAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
 void writeReferenceNodeAttributes(const NodeWriteContext& node, Q5XSaveUtil::XmlWriter& out);
 

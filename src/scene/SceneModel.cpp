@@ -2,6 +2,7 @@
 
 #include "AttributeReaders.h"
 #include "BoundingVolumes.h"
+#include "AttachmentNodes.h"
 #include "Classification.h"
 #include "MergeResolution.h"
 #include "NodeKinds.h"
@@ -29,11 +30,16 @@ void warn(const std::string& text) {
 
 // One transform whose children are being visited: the DAG path stands at it while it is on top.
 struct OpenTransform {
+    OpenTransform(std::uint32_t node, unsigned depth, bool compound, std::vector<std::uint32_t> transformChildren)
+        : nodeIndex(node), childDepth(depth), inCompound(compound), children(std::move(transformChildren)) {}
+
     std::uint32_t nodeIndex;
     unsigned childDepth;
     bool inCompound;
     std::vector<std::uint32_t> children;
     std::size_t next = 0;
+    bool splitShape = false;  // its children may be attachments
+    SplitShapeChildren splitChildren;
 };
 
 class SceneModelBuilder {
@@ -52,7 +58,7 @@ public:
     std::uint32_t takeShapeId() { return nextShapeId_++; }
 
 private:
-    bool visit(const MDagPath& transform, const OpenTransform& parent, OpenTransform& opened);
+    bool visit(const MDagPath& transform, OpenTransform& parent, OpenTransform& opened);
     void warnAboutOverriddenChildren(const MDagPath& transform, const NodeClassification& classification) const;
 
     const ExportContext& context_;
@@ -128,7 +134,7 @@ void SceneModelBuilder::walk(MDagPath& path) {
     }
 }
 
-bool SceneModelBuilder::visit(const MDagPath& transform, const OpenTransform& parent, OpenTransform& opened) {
+bool SceneModelBuilder::visit(const MDagPath& transform, OpenTransform& parent, OpenTransform& opened) {
     const ExportOptions& options = context_.options;
     NodeClassification classification = classifyTransform(options, selection_, transform);
     const MFnDagNode node(transform);
@@ -139,6 +145,12 @@ bool SceneModelBuilder::visit(const MDagPath& transform, const OpenTransform& pa
                                               BoundingVolumeRequest{transform.node(), classification.boundingVolumeMesh});
     }
     if (!classification.exportNode) return false;
+    // Below a split shape, single-material meshes may be its attachments: the first stands for
+    // all of them, later ones are only part of the attachments shape.
+    const AttachmentRole attachment =
+        parent.splitShape ? recordAttachment(model_, parent.splitChildren, model_.nodes[parent.nodeIndex], transform, classification, nextShapeId_)
+                          : AttachmentRole::None;
+    if (attachment == AttachmentRole::Joined) return false;
 
     SceneNode scene;
     scene.transform = transform.node();
@@ -160,6 +172,9 @@ bool SceneModelBuilder::visit(const MDagPath& transform, const OpenTransform& pa
         scene.referenceId = model_.files.insert(resolveFilePath(referenceFile, options.gameRelativePaths, context_.gamePath,
                                                                 context_.sceneDirectory));
         scene.element = &referenceNodeElement();
+    } else if (attachment == AttachmentRole::AttachmentsNode) {
+        scene.attachments = parent.splitChildren.record;
+        scene.element = &attachmentsNodeElement();
     } else {
         const NodeKindHandler& handler = handlerFor(classification.kind);
         if (readAttribute<bool>(node, "q5X_compound", false)) {
@@ -181,7 +196,8 @@ bool SceneModelBuilder::visit(const MDagPath& transform, const OpenTransform& pa
     scene.transformValues = readTransformValues(context_, transform, scene.pathName, record);
     scene.nodeId = static_cast<std::uint32_t>(model_.nodes.size() + 1);
     record.nodeId = scene.nodeId;
-    opened = {scene.nodeId - 1, scene.depth + 1, scene.inCompound, std::move(classification.transformChildren)};
+    opened = OpenTransform(scene.nodeId - 1, scene.depth + 1, scene.inCompound, std::move(classification.transformChildren));
+    opened.splitShape = scene.kind == NodeKind::SplitShape && !scene.isReference;
     const bool descend = walkChildren;
     model_.nodes.push_back(std::move(scene));
     return descend;

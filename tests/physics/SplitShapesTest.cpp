@@ -1,5 +1,6 @@
 // Split shapes: the boundary representation of closed meshes (welding, opposites, shared corner
 // attributes, regions, refusals) and the hull masks the physics hulls give its faces.
+#include "geometry/AttachmentsShapes.h"
 #include "geometry/Brep.h"
 #include "physics/SplittableMesh.h"
 #include "saveutil/Log.h"
@@ -186,4 +187,17 @@ TEST(SplitShapes, DecompositionSettingsFollowTheMeshSize) {
     EXPECT_NEAR(small.concavity, 0.015 * 0.525 * 0.525 * 0.525, 1e-12);
     EXPECT_EQ(Q5XSaveUtil::decompositionSettings(100.0).resolution, 64000000u);
     EXPECT_NEAR(Q5XSaveUtil::decompositionSettings(100.0).minimumHullVolume, 0.001, 1e-12);
+}
+
+TEST(SplitShapes, AttachmentsFindTheNearestPointOfAFace) {
+    // The triangle (0,0,0) (2,0,0) (0,2,0): a point above its inside, beyond each corner, beyond
+    // each edge; each squared distance worked out by hand.
+    const float a[3] = {0, 0, 0}, b[3] = {2, 0, 0}, c[3] = {0, 2, 0};
+    EXPECT_FLOAT_EQ(pointTriangleDistanceSquared({0.5f, 0.5f, 3}, a, b, c), 9.0f);
+    EXPECT_FLOAT_EQ(pointTriangleDistanceSquared({-1, -1, 0}, a, b, c), 2.0f);
+    EXPECT_FLOAT_EQ(pointTriangleDistanceSquared({3, -1, 0}, a, b, c), 2.0f);
+    EXPECT_FLOAT_EQ(pointTriangleDistanceSquared({-1, 3, 0}, a, b, c), 2.0f);
+    EXPECT_FLOAT_EQ(pointTriangleDistanceSquared({1, -2, 0}, a, b, c), 4.0f);     // below edge ab
+    EXPECT_FLOAT_EQ(pointTriangleDistanceSquared({-2, 1, 0}, a, b, c), 4.0f);     // left of edge ac
+    EXPECT_FLOAT_EQ(pointTriangleDistanceSquared({2, 2, 0}, a, b, c), 2.0f);      // beyond edge bc: to (1, 1)
 }
