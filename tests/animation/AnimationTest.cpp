@@ -9,10 +9,6 @@
 
 namespace {
 
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 std::uint32_t wordAt(const std::string& bytes, std::size_t offset) {
     std::uint32_t value = 0;
     for (int i = 3; i >= 0; --i) value = (value << 8) | std::uint8_t(bytes[offset + std::size_t(i)]);

@@ -5,14 +5,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-}  // namespace
-
 TEST(ParticleSystems, SpriteParticlesNameTheDynamicNodeOfTheirEmitter) {
     TempFolder folder;
     const ExportRun result = runExport(folder, testScene("particles.ma"), "-shapes -particlesystems");

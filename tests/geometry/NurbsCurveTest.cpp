@@ -11,10 +11,6 @@
 
 namespace {
 
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 std::string littleEndian(std::uint32_t value) {
     std::string bytes;
     for (int shift = 0; shift < 32; shift += 8) bytes += char((value >> shift) & 0xFF);

@@ -8,10 +8,6 @@
 
 namespace {
 
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 std::string section(const std::string& document, const std::string& name) {
     const std::size_t start = document.find("  <" + name + ">");
     const std::size_t end = document.find("  </" + name + ">\n", start);

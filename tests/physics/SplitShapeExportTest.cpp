@@ -4,14 +4,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-}  // namespace
-
 TEST(SplitShapeExport, ClosedShapesCarryTheirHullsAndOpenOnesAreWrittenWhole) {
     TempFolder folder;
     const std::string flags = "-shapes -normals -uvs -binaryfiles -verbose";

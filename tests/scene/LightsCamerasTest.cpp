@@ -3,14 +3,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-}  // namespace
-
 TEST(LightsAndCameras, ElementsCarryWhatTheLightsAndCamerasHold) {
     TempFolder folder;
     const ExportRun result = runExport(folder, testScene("lights_cameras.ma"), "-lights -cameras");

@@ -33,6 +33,10 @@ inline ExportRun runExport(const TempFolder& folder, const std::string& scene, c
     return result;
 }
 
+inline bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 inline std::string testScene(const std::string& name) {
     return std::string(Q5X_TEST_SCENES) + "/" + name;
 }
