@@ -41,6 +41,18 @@ createNode transform -n "crate2" -p "yard";
 	setAttr ".t" -type "double3" -3 0.5 1.5 ;
 	setAttr ".r" -type "double3" 0 -15 0 ;
 parent -s -nc -r -add "|yard|crate|crateShape" "crate2";
+createNode transform -n "fenceRail" -p "yard";
+	setAttr ".t" -type "double3" 0 1 -9 ;
+createNode nurbsCurve -n "fenceRailShape" -p "fenceRail";
+	setAttr ".cc" -type "nurbsCurve" 
+		1 3 0 no 3
+		4 0 1 2 3
+		4
+		-9 0 0
+		-3 0.2 0
+		3 0 0
+		9 0.2 0
+		;
 createNode polyPlane -n "groundPlane";
 	setAttr ".w" 20;
 	setAttr ".h" 20;
