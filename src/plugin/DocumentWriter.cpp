@@ -6,6 +6,8 @@
 #include "saveutil/StagedFile.h"
 #include "saveutil/XmlWriter.h"
 
+#include <maya/MGlobal.h>
+
 #include <memory>
 
 using Q5XSaveUtil::StagedFile;
@@ -78,6 +80,12 @@ std::string documentStart(const std::string& documentName, bool& replacedControl
     return text;
 }
 
+// Says which file cannot be written and why; the run then fails.
+bool cannotWrite(const StagedFile& file, const std::string& path) {
+    MGlobal::displayError(MString(("q5xExport: Cannot write " + path + ": " + file.failureReason()).c_str()));
+    return false;
+}
+
 }  // namespace
 
 bool writeDocument(const ExportOptions& options, const std::string& outputPath, const std::string& documentName,
@@ -90,13 +98,13 @@ bool writeDocument(const ExportOptions& options, const std::string& outputPath, 
     StagedFile animation;
     StagedFile document;
     if (shapesFile && !(stageCompanion(shapes, outputPath, ".shapes") && writeShapeRecords(shapes, sections.shapeRecords))) {
-        return false;
+        return cannotWrite(shapes, outputPath + ".shapes");
     }
     if (animationFile &&
         !(stageCompanion(animation, outputPath, ".anim") && writeAnimationFile(animation, sections.animationBuffer))) {
-        return false;
+        return cannotWrite(animation, outputPath + ".anim");
     }
-    if (!document.openNative(outputPath)) return false;
+    if (!document.openNative(outputPath)) return cannotWrite(document, outputPath);
 
     std::string outputFileName;
     Q5XSaveUtil::getFileName(outputPath, outputFileName, true);
@@ -115,15 +123,14 @@ bool writeDocument(const ExportOptions& options, const std::string& outputPath, 
                        " />\n");
     }
     if (options.userAttributes) writeSection(document, sections.userAttributes);
-    if (!document.write("</q5X>\n")) return false;
+    if (!document.write("</q5X>\n")) return cannotWrite(document, outputPath);
 
     // Nothing is replaced unless every file can be; then companions first, so that a document in
     // place never names a missing or stale companion.
-    if ((shapesFile && !shapes.readyToCommit()) || (animationFile && !animation.readyToCommit()) ||
-        !document.readyToCommit()) {
-        return false;
-    }
-    if (shapesFile && !shapes.commit()) return false;
-    if (animationFile && !animation.commit()) return false;
-    return document.commit();
+    if (shapesFile && !shapes.readyToCommit()) return cannotWrite(shapes, outputPath + ".shapes");
+    if (animationFile && !animation.readyToCommit()) return cannotWrite(animation, outputPath + ".anim");
+    if (!document.readyToCommit()) return cannotWrite(document, outputPath);
+    if (shapesFile && !shapes.commit()) return cannotWrite(shapes, outputPath + ".shapes");
+    if (animationFile && !animation.commit()) return cannotWrite(animation, outputPath + ".anim");
+    return document.commit() || cannotWrite(document, outputPath);
 }

@@ -1,13 +1,51 @@
 #include "ExportFlags.h"
 
+#include <maya/MGlobal.h>
+
+#include <cstring>
+
 namespace {
 
-bool readSwitch(const MArgList& args, const char* shortName, const char* longName) {
-    return args.flagIndex(shortName, longName) != MArgList::kInvalidArgIndex;
-}
+// The command's switches, each a short and a long name, as a user types them after "-".
+struct Switch {
+    const char* shortName;
+    const char* longName;
+    bool ExportOptions::*field;
+};
 
-bool readString(const MArgList& args, const char* shortName, const char* longName, std::string& value) {
-    const unsigned int index = args.flagIndex(shortName, longName);
+const Switch kSwitches[] = {
+    {"v", "verbose", &ExportOptions::verbose},
+    {"shap", "shapes", &ExportOptions::shapes},
+    {"n", "normals", &ExportOptions::normals},
+    {"c", "colors", &ExportOptions::colors},
+    {"uvs", "textureCoords", &ExportOptions::textureCoords},
+    {"sw", "skinWeights", &ExportOptions::skinWeights},
+    {"mg", "mergeGroups", &ExportOptions::mergeGroups},
+    {"nc", "nurbscurves", &ExportOptions::nurbsCurves},
+    {"rp", "relativePaths", &ExportOptions::relativePaths},
+    {"grp", "gameRelativePaths", &ExportOptions::gameRelativePaths},
+    {"ik", "ik", &ExportOptions::ikHandles},
+    {"l", "lights", &ExportOptions::lights},
+    {"cams", "cameras", &ExportOptions::cameras},
+    {"ua", "userattributes", &ExportOptions::userAttributes},
+    {"dcams", "defaultcameras", &ExportOptions::defaultCameras},
+    {"ps", "particlesystems", &ExportOptions::particleSystems},
+    {"an", "animation", &ExportOptions::animation},
+    {"bin", "binaryfiles", &ExportOptions::binaryFiles},
+    {"ignbp", "ignoreBindPoses", &ExportOptions::ignoreBindPoses},
+    {"sel", "selection", &ExportOptions::selectionOnly},
+};
+
+// The flags that take a value: the output file and the game path.
+struct TextFlag {
+    const char* shortName;
+    const char* longName;
+};
+const TextFlag kFile = {"f", "file"};
+const TextFlag kGamePath = {"gp", "gamePath"};
+
+bool readString(const MArgList& args, const TextFlag& flag, std::string& value) {
+    const unsigned int index = args.flagIndex(flag.shortName, flag.longName);
     if (index == MArgList::kInvalidArgIndex || index + 1 >= args.length()) return false;
     MStatus status;
     const MString text = args.asString(index + 1, &status);
@@ -16,31 +54,49 @@ bool readString(const MArgList& args, const char* shortName, const char* longNam
     return true;
 }
 
+bool names(const char* flag, const char* shortName, const char* longName) {
+    return std::strcmp(flag, shortName) == 0 || std::strcmp(flag, longName) == 0;
+}
+
+bool isKnownFlag(const char* flag) {
+    for (const Switch& known : kSwitches) {
+        if (names(flag, known.shortName, known.longName)) return true;
+    }
+    return names(flag, kFile.shortName, kFile.longName) || names(flag, kGamePath.shortName, kGamePath.longName);
+}
+
+// Flags the command does not know are passed over, as before; a typo ("-normal") must not go
+// unnoticed, so they are named once. The values of -f and -gp are not flags.
+void warnAboutUnknownFlags(const MArgList& args) {
+    std::string unknown;
+    for (unsigned int i = 0; i < args.length(); ++i) {
+        MStatus status;
+        const MString text = args.asString(i, &status);
+        if (!status || text.length() < 2 || text.asChar()[0] != '-') continue;
+        const char* flag = text.asChar() + 1;
+        if ((*flag >= '0' && *flag <= '9') || *flag == '.') continue;  // a negative number
+        if (names(flag, kFile.shortName, kFile.longName) || names(flag, kGamePath.shortName, kGamePath.longName)) {
+            ++i;
+            continue;
+        }
+        if (isKnownFlag(flag)) continue;
+        if (!unknown.empty()) unknown += ", ";
+        unknown += text.asChar();
+    }
+    if (!unknown.empty()) MGlobal::displayWarning(MString(("q5xExport: Unknown flags ignored: " + unknown).c_str()));
+}
+
 }  // namespace
 
 ExportOptions readExportOptions(const MArgList& args) {
     ExportOptions flags;
-    flags.verbose = readSwitch(args, "v", "verbose");
-    flags.shapes = readSwitch(args, "shap", "shapes");
-    flags.normals = readSwitch(args, "n", "normals");
-    flags.colors = readSwitch(args, "c", "colors");
-    flags.textureCoords = readSwitch(args, "uvs", "textureCoords");
-    flags.skinWeights = readSwitch(args, "sw", "skinWeights");
-    flags.mergeGroups = readSwitch(args, "mg", "mergeGroups");
-    flags.nurbsCurves = readSwitch(args, "nc", "nurbscurves");
-    flags.relativePaths = readSwitch(args, "rp", "relativePaths");
-    flags.gameRelativePaths = readSwitch(args, "grp", "gameRelativePaths");
-    flags.ikHandles = readSwitch(args, "ik", "ik");
-    flags.lights = readSwitch(args, "l", "lights");
-    flags.cameras = readSwitch(args, "cams", "cameras");
-    flags.userAttributes = readSwitch(args, "ua", "userattributes");
-    flags.defaultCameras = readSwitch(args, "dcams", "defaultcameras");
-    flags.particleSystems = readSwitch(args, "ps", "particlesystems");
-    flags.animation = readSwitch(args, "an", "animation");
-    flags.binaryFiles = readSwitch(args, "bin", "binaryfiles");
-    flags.ignoreBindPoses = readSwitch(args, "ignbp", "ignoreBindPoses");
-    flags.selectionOnly = readSwitch(args, "sel", "selection");
-    flags.hasFile = readString(args, "f", "file", flags.file);
-    flags.hasGamePath = readString(args, "gp", "gamePath", flags.gamePath);
+    for (const Switch& known : kSwitches) flags.*known.field = args.flagIndex(known.shortName, known.longName) != MArgList::kInvalidArgIndex;
+    flags.hasFile = readString(args, kFile, flags.file);
+    flags.hasGamePath = readString(args, kGamePath, flags.gamePath);
+    warnAboutUnknownFlags(args);
+    if (!flags.hasFile || flags.file.empty()) {
+        flags.hasFile = false;
+        MGlobal::displayError("q5xExport: No output file: give its path after -f (-file)");
+    }
     return flags;
 }

@@ -61,10 +61,31 @@ StagedFile::~StagedFile() {
     discard();
 }
 
+void StagedFile::fail(std::uint32_t error) {
+    if (!reasonKnown_) error_ = error, reasonKnown_ = true;
+    failed_ = true;
+}
+
+std::string StagedFile::failureReason() const {
+    if (folderAtTarget_) return "a folder of that name stands there";
+    switch (error_) {
+        case platform::kErrorFileNotFound:
+        case platform::kErrorPathNotFound: return "the folder does not exist";
+        case platform::kErrorAccessDenied: return "access is denied";
+        case platform::kErrorSharingViolation: return "another program has the file open";
+        case platform::kErrorDiskFull: return "the disk is full";
+        case platform::kErrorNone: return "the write was cut short";
+        default: return "system error " + std::to_string(error_);
+    }
+}
+
 bool StagedFile::begin(File* file, const std::string& target) {
+    const std::uint32_t openError = platform::lastError();
     file_.reset(file);
     getFileName(normalizeSlashes(target), targetFileName_, true);
-    failed_ = !file_ || targetFileName_.empty();
+    failed_ = false;
+    reasonKnown_ = false;
+    if (!file_ || targetFileName_.empty()) fail(file_ ? platform::kErrorPathNotFound : openError);
     if (const auto* native = dynamic_cast<const NativeFile*>(file_.get()); native && !failed_) {
         std::string folder;
         getDirectory(native->name(), folder);
@@ -103,7 +124,7 @@ bool StagedFile::write(const void* data, std::size_t size) {
     while (!failed_ && size > 0) {
         const auto chunk = static_cast<std::uint32_t>(std::min(size, kMaxWriteChunk));
         const std::uint32_t written = file_->write(bytes, chunk);
-        failed_ = written != chunk;
+        if (written != chunk) fail(platform::lastError());
         bytes += chunk;
         size -= chunk;
     }
@@ -114,12 +135,17 @@ bool StagedFile::write(const std::string& text) {
     return write(text.data(), text.size());
 }
 
-bool StagedFile::readyToCommit() const {
-    return !failed_ && file_ && file_->canRenameTo(targetFileName_);
+bool StagedFile::readyToCommit() {
+    if (!failed_ && file_ && !file_->canRenameTo(targetFileName_)) {
+        folderAtTarget_ = true;
+        fail(platform::kErrorAccessDenied);
+    }
+    return !failed_ && file_;
 }
 
 bool StagedFile::commit() {
-    if (failed_ || !file_ || !file_->sync() || !file_->closeAndRename(targetFileName_)) {
+    if (!failed_ && file_ && !(file_->sync() && file_->closeAndRename(targetFileName_))) fail(platform::lastError());
+    if (failed_ || !file_) {
         discard();
         return false;
     }

@@ -4,6 +4,7 @@
 #include "File.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -41,18 +42,24 @@ public:
     bool write(const std::string& text);
     // Whether commit() can succeed as far as can be told beforehand: every write went through
     // and nothing that cannot be replaced (a folder) stands at the target.
-    bool readyToCommit() const;
+    bool readyToCommit();
     // Syncs and renames into place. False, with the temporary file removed, when anything failed.
     bool commit();
     // Drops the temporary file.
     void discard();
+    // Why the first failing step failed, in words for a user ("the folder does not exist").
+    std::string failureReason() const;
 
 private:
     bool begin(File* file, const std::string& target);
+    void fail(std::uint32_t error);
 
     std::unique_ptr<File> file_;
     std::string targetFileName_;
     bool failed_ = false;
+    bool reasonKnown_ = false;
+    std::uint32_t error_ = 0;
+    bool folderAtTarget_ = false;
 };
 
 }  // namespace Q5XSaveUtil
