@@ -6,6 +6,8 @@ bool parseHostOptions(int argc, const char* const* argv, HostOptions& options, s
         const bool hasValue = i + 1 < argc;
         if (argument == "-h" || argument == "--help") {
             options.help = true;
+        } else if (argument == "--timings") {
+            options.timings = true;
         } else if (argument == "-c" || argument == "--command") {
             if (!hasValue) {
                 error = "'" + argument + "' needs a command line after it";
@@ -38,7 +40,7 @@ bool parseHostOptions(int argc, const char* const* argv, HostOptions& options, s
 }
 
 const char* hostUsage() {
-    return "usage: q5xhost [scene.ma] [-c 'MEL command']... [-proj folder] [--plugin library.so]\n"
+    return "usage: q5xhost [scene.ma] [-c 'MEL command']... [-proj folder] [--plugin library.so] [--timings]\n"
            "\n"
            "Loads the Q5X exporter plug-in into a headless stand-in of Maya, opens the scene (if any)\n"
            "and runs each -c command line in order, printing what Maya's script editor would show.\n"
@@ -49,6 +51,7 @@ const char* hostUsage() {
            "                       the scene's folder. The project's source images are its workspace.mel's\n"
            "                       'workspace -fr \"sourceImages\" \"...\"' rule, Maya's \"sourceimages\" otherwise\n"
            "  --plugin PATH        the plug-in library (default: Q5XExporter.so beside q5xhost)\n"
+           "  --timings            at the end, the exports' time per section (scene, shapes, ...)\n"
            "  -h, --help           this text\n"
            "\n"
            "Example:\n"

@@ -10,6 +10,7 @@ struct HostOptions {
     std::vector<std::string> commands;
     std::string projectRoot;  // -proj: the Maya project, as Maya's batch mode takes it
     bool help = false;
+    bool timings = false;  // --timings: the export's time per section at the end
 };
 
 // Reads q5xhost's command line. False with a message naming the offending argument.

@@ -8,10 +8,14 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <utility>
+#include <vector>
 #include <iostream>
 #include <new>
 #include <string>
@@ -33,6 +37,35 @@ bool openScene(const std::string& path, std::string& error) {
     std::string folder;
     if (!path.empty() && path[0] != '/' && platform::getCurrentDirectory(folder)) absolute = folder + "/" + path;
     return mayahost::openScene(absolute, error);
+}
+
+// The exporter's "q5xExport: <section> took <seconds> s" lines, summed per section over the run,
+// in the order the sections first ran.
+void printSectionTimes() {
+    std::vector<std::pair<std::string, double>> sections;
+    const std::string prefix = "q5xExport: ";
+    for (const mayahost::Message& message : mayahost::messages()) {
+        const std::size_t took = message.text.rfind(" took ");
+        if (message.kind != mayahost::MessageKind::Info || message.text.compare(0, prefix.size(), prefix) != 0 ||
+            took == std::string::npos) {
+            continue;
+        }
+        const std::string name = message.text.substr(prefix.size(), took - prefix.size());
+        const double seconds = std::atof(message.text.c_str() + took + 6);
+        const auto found = std::find_if(sections.begin(), sections.end(), [&](const auto& entry) { return entry.first == name; });
+        if (found == sections.end()) {
+            sections.emplace_back(name, seconds);
+        } else {
+            found->second += seconds;
+        }
+    }
+    std::string line = "q5xhost: time per section:";
+    for (const auto& section : sections) {
+        char text[64];
+        std::snprintf(text, sizeof text, " %.3f s", section.second);
+        line += (&section == &sections.front() ? " " : ", ") + section.first + text;
+    }
+    std::printf("%s\n", sections.empty() ? "q5xhost: time per section: no export ran" : line.c_str());
 }
 
 void printSummary(unsigned commandsRun, std::chrono::steady_clock::time_point start) {
@@ -70,6 +103,9 @@ int run(int argc, char** argv) {
         return 2;
     }
 
+    // The exporter times its sections when this preference is on; its lines are summed at the end.
+    std::string ignored;
+    if (options.timings) mayahost::runCommandLine("optionVar -iv \"q5xExportTimings\" 1", ignored);
     unsigned commandsRun = 0;
     bool allSucceeded = true;
     for (const std::string& line : options.commands) {
@@ -84,6 +120,7 @@ int run(int argc, char** argv) {
     }
     std::cout.flush();
     if (!plugin.unload()) allSucceeded = false;
+    if (options.timings) printSectionTimes();
     printSummary(commandsRun, start);
     return allSucceeded ? 0 : 1;
 }

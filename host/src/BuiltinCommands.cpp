@@ -117,6 +117,22 @@ MStatus runSelect(const MArgList& arguments) {
     return MStatus::kSuccess;
 }
 
+// optionVar -iv name value sets an integer preference; optionVar -q name answers it (0 when it
+// was never set, as Maya answers for a missing one).
+MStatus runOptionVar(const MArgList& arguments, std::string& result) {
+    const unsigned set = arguments.flagIndex("iv", "intValue");
+    if (set != MArgList::kInvalidArgIndex) {
+        if (set + 2 >= arguments.length()) return unsupported("optionVar");
+        optionVars()[arguments.asString(set + 1).asChar()] = arguments.asInt(set + 2);
+        return MStatus::kSuccess;
+    }
+    const unsigned query = arguments.flagIndex("q", "query");
+    if (query == MArgList::kInvalidArgIndex || query + 1 >= arguments.length()) return unsupported("optionVar");
+    const auto found = optionVars().find(arguments.asString(query + 1).asChar());
+    result = std::to_string(found == optionVars().end() ? 0 : found->second);
+    return MStatus::kSuccess;
+}
+
 }  // namespace
 
 bool runBuiltinCommand(const std::string& name, const MArgList& arguments, std::string& result, MStatus& status) {
@@ -126,6 +142,10 @@ bool runBuiltinCommand(const std::string& name, const MArgList& arguments, std::
     }
     if (name == "select") {
         status = runSelect(arguments);
+        return true;
+    }
+    if (name == "optionVar") {
+        status = runOptionVar(arguments, result);
         return true;
     }
     if (name == "workspace") {

@@ -12,4 +12,9 @@ std::map<std::string, CommandEntry>& commandTable() {
     return table;
 }
 
+std::map<std::string, int>& optionVars() {
+    static std::map<std::string, int> variables;
+    return variables;
+}
+
 }  // namespace mayahost

@@ -28,6 +28,8 @@ struct CommandEntry {
 };
 
 SceneState& sceneState();
+// Maya's preferences of integer value that outlive a scene ("optionVar -iv name value").
+std::map<std::string, int>& optionVars();
 std::map<std::string, CommandEntry>& commandTable();
 
 }  // namespace mayahost

@@ -32,24 +32,30 @@ ShapeWriter writerFor(ShapeKind kind) {
 }  // namespace
 
 bool writeShapes(const ShapeExportOptions& shapeOptions, const ExportModel& model, Q5XSaveUtil::XmlWriter& xml,
-                 CompanionRecordList& records) {
+                 CompanionRecordList& records, const std::function<void(std::size_t, std::size_t)>& progress) {
     // Split shapes leave their boundary representations here for their attachments.
     SplitShapeMap splitShapes;
     ShapeExportOptions options = shapeOptions;
     options.splitShapes = &splitShapes;
+    const std::size_t total = model.shapes.size() + model.attachments.size() + model.mergeGroups.size() + model.mergedChildren.size();
+    std::size_t done = 0;
+    const auto written = [&](bool ok) {
+        if (ok) progress(++done, total);
+        return ok;
+    };
     for (const auto& entry : model.shapes) {
         const ShapeRecord& record = entry.second;
-        if (!writerFor(record.kind)(options, model, record, xml, records)) return false;
+        if (!written(writerFor(record.kind)(options, model, record, xml, records))) return false;
     }
     for (const AttachmentsRecord& attachments : model.attachments) {
-        if (!writeAttachmentsShape(options, attachments, xml, records)) return false;
+        if (!written(writeAttachmentsShape(options, attachments, xml, records))) return false;
     }
     // Merge groups in group order, then merged children in document order.
     for (const auto& group : model.mergeGroups) {
-        if (!writeMergedShape(options, model, group.second, xml, records)) return false;
+        if (!written(writeMergedShape(options, model, group.second, xml, records))) return false;
     }
     for (const MergeRecord& children : model.mergedChildren) {
-        if (!writeMergedShape(options, model, children, xml, records)) return false;
+        if (!written(writeMergedShape(options, model, children, xml, records))) return false;
     }
     return true;
 }

@@ -3,6 +3,7 @@
 #include "DocumentSections.h"
 #include "ExportFlags.h"
 #include "ExportPaths.h"
+#include "ExportProgress.h"
 
 #include "animation/AnimationSection.h"
 #include "content/DynamicsSection.h"
@@ -34,7 +35,7 @@ std::string querySceneFileName(bool verbose) {
 }
 
 // With binary files the shapes go to the companion file's records and the section has no frame.
-bool writeShapesSection(const ExportContext& context, const ExportModel& model, DocumentSections& sections) {
+bool writeShapesSection(const ExportContext& context, const ExportModel& model, DocumentSections& sections, ExportProgress& progress) {
     Q5XSaveUtil::XmlWriter xml(sections.shapes);
     const bool binary = context.options.binaryFiles;
     if (!binary) xml.raw("  <Shapes>\n");
@@ -43,7 +44,8 @@ bool writeShapesSection(const ExportContext& context, const ExportModel& model, 
     ShapeExportOptions options = shapeExportOptions(context);
     options.cooking = &cooking;
     options.splitter = &splitter;
-    if (!writeShapes(options, model, xml, sections.shapeRecords)) return false;
+    const auto report = [&progress](std::size_t done, std::size_t total) { progress.shapes(done, total); };
+    if (!writeShapes(options, model, xml, sections.shapeRecords, report)) return false;
     if (!binary) xml.raw("  </Shapes>\n");
     return true;
 }
@@ -70,35 +72,53 @@ MStatus runExport(const MArgList& args) {
     context.outputDirectory = folderPart(context.outputPath);
     context.unitScale = 1.0 / MDistance::uiToInternal(1.0);
 
+    ExportProgress progress(options.verbose);
     ExportModel model;
-    const SceneModelResult built = buildSceneModel(context, model);
-    if (built == SceneModelResult::TooManyPaths) return MStatus::kFailure;
-    if (built == SceneModelResult::Built) {
-        Q5XSaveUtil::XmlWriter scene(sections.scene);
-        writeSceneSection(context, model, scene);
+    {
+        const ExportProgress::Section timed(progress, "scene");
+        const SceneModelResult built = buildSceneModel(context, model);
+        if (built == SceneModelResult::TooManyPaths) return MStatus::kFailure;
+        if (built == SceneModelResult::Built) {
+            Q5XSaveUtil::XmlWriter scene(sections.scene);
+            writeSceneSection(context, model, scene);
+        }
     }
-
-    if (options.animation && !writeAnimation(context, model.nodeTable, sections.animation, sections.animationBuffer)) {
-        return MStatus::kFailure;
+    if (options.animation) {
+        const ExportProgress::Section timed(progress, "animation");
+        if (!writeAnimation(context, model.nodeTable, sections.animation, sections.animationBuffer)) return MStatus::kFailure;
     }
-    if (options.userAttributes) writeUserAttributes(model.nodeTable, sections.userAttributes);
+    if (options.userAttributes) {
+        const ExportProgress::Section timed(progress, "user attributes");
+        writeUserAttributes(model.nodeTable, sections.userAttributes);
+    }
     if (options.particleSystems) {
+        const ExportProgress::Section timed(progress, "dynamics");
         Q5XSaveUtil::XmlWriter dynamics(sections.dynamics);
         writeDynamics(context.unitScale, model.dynamicIds, dynamics);
     }
-    if (options.shapes && !writeShapesSection(context, model, sections)) return MStatus::kFailure;
-    // Materials register their textures, so the Files section is written after them and placed
-    // before them: every file any section names is listed once.
-    std::string materialsText;
-    Q5XSaveUtil::XmlWriter materials(materialsText);
-    if (!writeMaterialsSection(context, model.materials, model.files, materials)) return MStatus::kFailure;
-    Q5XSaveUtil::XmlWriter filesAndMaterials(sections.filesAndMaterials);
-    if (!writeFilesSection(context, model.files, filesAndMaterials)) return MStatus::kFailure;
-    filesAndMaterials.raw(materialsText);
+    if (options.shapes) {
+        const ExportProgress::Section timed(progress, "shapes");
+        if (!writeShapesSection(context, model, sections, progress)) return MStatus::kFailure;
+    }
+    {
+        // Materials register their textures, so the Files section is written after them and placed
+        // before them: every file any section names is listed once.
+        const ExportProgress::Section timed(progress, "materials");
+        std::string materialsText;
+        Q5XSaveUtil::XmlWriter materials(materialsText);
+        if (!writeMaterialsSection(context, model.materials, model.files, materials)) return MStatus::kFailure;
+        Q5XSaveUtil::XmlWriter filesAndMaterials(sections.filesAndMaterials);
+        if (!writeFilesSection(context, model.files, filesAndMaterials)) return MStatus::kFailure;
+        filesAndMaterials.raw(materialsText);
+    }
 
     bool replacedControlCharacters = false;
     const std::string name = documentName(sceneFileName);
-    const bool written = writeDocument(options, context.outputPath, name, sections, replacedControlCharacters);
+    bool written = false;
+    {
+        const ExportProgress::Section timed(progress, "writing");
+        written = writeDocument(options, context.outputPath, name, sections, replacedControlCharacters);
+    }
     if (replacedControlCharacters) {
         MGlobal::displayWarning(MString("q5xExport: Control characters in the name of scene file ") +
                                 sceneFileName.c_str() + " cannot be written to XML and were replaced by \"?\"");

@@ -1,5 +1,6 @@
 // What a user who makes a mistake is told: a mistyped flag is named (and ignored, as before), a
 // missing output file is an error, a file that cannot be written is named with the reason.
+#include "plugin/ExportProgress.h"
 #include "support/HostRunner.h"
 #include "support/TempFolder.h"
 
@@ -31,4 +32,23 @@ TEST(ExportMessages, MistakesAreNamed) {
     EXPECT_NE(folderInTheWay.output.find("q5xExport: Cannot write " + folder.file("taken.q5x") + ": a folder of that name stands there"),
               std::string::npos)
         << folderInTheWay.output;
+}
+
+TEST(ExportMessages, LongExportsSayWhereTheyAre) {
+    // With -verbose every section says how long it took and the Shapes section counts its shapes
+    // in tenths (merge_groups.ma has four merged shapes: 1 of 4 is 20%, 2 of 4 50%).
+    TempFolder folder;
+    const std::string scene = std::string(Q5X_TEST_SCENES) + "/merge_groups.ma";
+    const HostRun verbose = runHost({scene, "-c", "Q5XExporter -shapes -mergeGroups -verbose -f \"" + folder.file("a.q5x") + "\""});
+    EXPECT_NE(verbose.output.find("q5xExport: shapes 50% (2 of 4)"), std::string::npos) << verbose.output;
+    EXPECT_NE(verbose.output.find("q5xExport: shapes took "), std::string::npos);
+    // Quick sections of a plain run say nothing; q5xhost --timings sums them per section.
+    const HostRun quiet = runHost({scene, "-c", "Q5XExporter -shapes -f \"" + folder.file("b.q5x") + "\""});
+    EXPECT_EQ(quiet.output.find(" took "), std::string::npos) << quiet.output;
+    const HostRun timed = runHost({scene, "--timings", "-c", "Q5XExporter -shapes -f \"" + folder.file("c.q5x") + "\""});
+    EXPECT_NE(timed.output.find("q5xhost: time per section: scene "), std::string::npos) << timed.output;
+    EXPECT_NE(timed.output.find(", shapes "), std::string::npos);
+    EXPECT_EQ(groupedCount(10000), "10,000");
+    EXPECT_EQ(groupedCount(999), "999");
+    EXPECT_EQ(groupedCount(1234567), "1,234,567");
 }
