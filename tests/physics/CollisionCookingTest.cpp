@@ -256,10 +256,10 @@ TEST(CollisionCooking, TheStoredBvhAnswersQueriesAsTheTrianglesDo) {
     part.m_vertexStride = 12;
     btTriangleIndexVertexArray mesh;
     mesh.addIndexedMesh(part, PHY_SHORT);
+    btOptimizedBvh bvh;  // outlives the shape, which does not own a BVH it is given
+    bvh.deSerializeFloat(data);
     btBvhTriangleMeshShape shape(&mesh, true, false);
-    auto* bvh = new btOptimizedBvh();
-    bvh->deSerializeFloat(data);
-    shape.setOptimizedBvh(bvh);
+    shape.setOptimizedBvh(&bvh);
 
     const auto triangle = [&](int t, btVector3 corners[3]) {
         for (int k = 0; k < 3; ++k) {
@@ -299,7 +299,9 @@ TEST(CollisionCooking, TheStoredBvhAnswersQueriesAsTheTrianglesDo) {
             for (int k = 1; k < 3; ++k) boxLow.setMin(corners[k]), boxHigh.setMax(corners[k]);
             const bool overlaps = boxLow.x() <= high.x() && boxHigh.x() >= low.x() && boxLow.y() <= high.y() && boxHigh.y() >= low.y() &&
                                   boxLow.z() <= high.z() && boxHigh.z() >= low.z();
-            if (overlaps) EXPECT_TRUE(bvhHits.triangles.count(t)) << "box " << q << " misses triangle " << t;
+            if (overlaps) {
+                EXPECT_TRUE(bvhHits.triangles.count(t)) << "box " << q << " misses triangle " << t;
+            }
         }
     }
 }
