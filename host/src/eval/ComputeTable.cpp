@@ -3,6 +3,8 @@
 #include "ComputeTable.h"
 
 #include <cstring>
+#include <unordered_map>
+#include <vector>
 
 namespace mayahost {
 
@@ -27,13 +29,25 @@ const ComputeRow kRows[] = {
     {"skinCluster", "outputGeometry", nullptr, computeSkinCluster},
 };
 
-const ComputeRow* rowFor(const Node& node, bool geometry, const char* output) {
-    for (const NodeType* type = &node.type(); type; type = type->parent()) {
+// The rows that apply to a node type (its own, then its ancestors'), found once per type: most
+// plugs read belong to types without any, and every plug read asks.
+const std::vector<const ComputeRow*>& rowsOf(const NodeType& nodeType) {
+    static std::unordered_map<const NodeType*, std::vector<const ComputeRow*>> byType;
+    const auto found = byType.find(&nodeType);
+    if (found != byType.end()) return found->second;
+    std::vector<const ComputeRow*>& rows = byType[&nodeType];
+    for (const NodeType* type = &nodeType; type; type = type->parent()) {
         for (const ComputeRow& row : kRows) {
-            if ((geometry ? row.geometry != nullptr : row.number != nullptr) && type->name() == row.nodeType &&
-                (!output || std::strcmp(output, row.output) == 0)) {
-                return &row;
-            }
+            if (type->name() == row.nodeType) rows.push_back(&row);
+        }
+    }
+    return rows;
+}
+
+const ComputeRow* rowFor(const Node& node, bool geometry, const char* output) {
+    for (const ComputeRow* row : rowsOf(node.type())) {
+        if ((geometry ? row->geometry != nullptr : row->number != nullptr) && (!output || std::strcmp(output, row->output) == 0)) {
+            return row;
         }
     }
     return nullptr;
