@@ -31,8 +31,10 @@ std::unique_ptr<Brep> hullBrep(const HullTriangles& hull, std::uint16_t tag) {
     return std::make_unique<Brep>(std::uint32_t(hull.vertices.size() / 3), hull.vertices.data(), std::vector<float>(), triangles);
 }
 
-// Sets `bit` in the hull mask of every face of `brep` that touches the hull.
+// Sets `bit` in the hull mask of every face of `brep` that touches the hull (a hull of no points,
+// from a physics mesh without distinct points, touches nothing).
 void markTouchingFaces(Brep& brep, const std::vector<float>& hullVertices, std::uint32_t bit) {
+    if (hullVertices.empty()) return;
     for (Brep::Face& face : brep.faces()) {
         float corners[3][3];
         for (int k = 0; k < 3; ++k) {
