@@ -7,6 +7,9 @@
 #include <cmath>
 
 std::int16_t quantizeEdgeAngle(float radians) {
+    // An angle Bullet could not work out (degenerate neighbours) is stored as no neighbour: the
+    // engine then leaves contacts on that edge alone.
+    if (!std::isfinite(radians)) return BtTriangleInfoData::kNoNeighbour;
     // Divided in single precision by Bullet's own full turn, so that its "no neighbour" angle
     // (a full turn, 6.2831855) is exactly one turn.
     double turns = double(radians / SIMD_2_PI);

@@ -338,4 +338,6 @@ TEST(CollisionCooking, EdgeAnglesQuantizeToSixteenBits) {
     EXPECT_EQ(quantizeEdgeAngle(float(M_PI / 2)), 8192);   // 8191.75 rounds half up
     EXPECT_EQ(quantizeEdgeAngle(float(-M_PI / 2)), -8192);
     EXPECT_EQ(quantizeEdgeAngle(float(4.5 * M_PI)), 8192);  // two and a quarter turns: whole turns removed
+    // An angle Bullet could not work out (found by fuzzing) reads as no neighbour.
+    EXPECT_EQ(quantizeEdgeAngle(std::numeric_limits<float>::quiet_NaN()), 32767);
 }
