@@ -61,10 +61,11 @@ void Animation500Joints1000Frames(benchmark::State& state) {
     buildSceneModel(context, model);
     std::size_t bytes = 0;
     for (auto _ : state) {
-        std::string xml;
+        std::string text;
+        Q5XSaveUtil::XmlWriter xml(text);
         std::vector<std::uint8_t> block;
         writeAnimation(context, model.nodeTable, xml, block);
-        bytes = xml.size() + block.size();
+        bytes = text.size() + block.size();
     }
     state.counters["MB"] = double(bytes) / (1024.0 * 1024.0);
     mayahost::resetScene();

@@ -119,8 +119,9 @@ MEulerRotation rotationOf(const Keyframe& keyframe, const NodeRecord& record) {
 
 class AnimationWriter {
 public:
-    AnimationWriter(const ExportContext& context, const NodeTable& nodes, std::string& xml, std::vector<std::uint8_t>& block)
-        : context_(context), nodes_(nodes), xmlText_(xml), xml_(xml), bytes_(block) {}
+    AnimationWriter(const ExportContext& context, const NodeTable& nodes, Q5XSaveUtil::XmlWriter& xml,
+                    std::vector<std::uint8_t>& block)
+        : context_(context), nodes_(nodes), xml_(xml), bytes_(block) {}
 
     void write() {
         const bool binary = context_.options.binaryFiles;
@@ -130,10 +131,10 @@ public:
             if (characters.empty()) return;
             bytes_.u32(std::uint32_t(characters.size()));
         } else {
-            xmlText_ += "  <Animation>\n    <AnimationSets>\n";
+            xml_.raw("  <Animation>\n    <AnimationSets>\n");
         }
         for (const MObject& character : characters) writeCharacter(MFnCharacter(character), binary);
-        if (!binary) xmlText_ += "    </AnimationSets>\n  </Animation>\n";
+        if (!binary) xml_.raw("    </AnimationSets>\n  </Animation>\n");
     }
 
 private:
@@ -275,14 +276,14 @@ private:
 
     const ExportContext& context_;
     const NodeTable& nodes_;
-    std::string& xmlText_;
-    Q5XSaveUtil::XmlWriter xml_;
+    Q5XSaveUtil::XmlWriter& xml_;
     Q5XSaveUtil::LittleEndianBytes bytes_;
 };
 
 }  // namespace
 
-bool writeAnimation(const ExportContext& context, const NodeTable& nodes, std::string& xml, std::vector<std::uint8_t>& block) {
+bool writeAnimation(const ExportContext& context, const NodeTable& nodes, Q5XSaveUtil::XmlWriter& xml,
+                    std::vector<std::uint8_t>& block) {
     MStatus status;
     MItDependencyNodes characters(MFn::kCharacter, &status);
     if (!status) return false;

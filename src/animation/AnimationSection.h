@@ -3,9 +3,9 @@
 
 #include "model/ExportOptions.h"
 #include "model/NodeTable.h"
+#include "saveutil/XmlWriter.h"
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 // The Animation section from the scene's character sets: each character with source clips an
@@ -14,6 +14,7 @@
 // "-binaryfiles" the same clips go into `block` (the ".anim" companion's body) instead of `xml`;
 // no character set leaves `block` empty. False only when the scene's character sets cannot be
 // listed.
-bool writeAnimation(const ExportContext& context, const NodeTable& nodes, std::string& xml, std::vector<std::uint8_t>& block);
+bool writeAnimation(const ExportContext& context, const NodeTable& nodes, Q5XSaveUtil::XmlWriter& xml,
+                    std::vector<std::uint8_t>& block);
 
 #endif

@@ -76,9 +76,8 @@ std::string attributeElements(const MFnDependencyNode& node) {
 
 }  // namespace
 
-void writeUserAttributes(const NodeTable& nodes, std::string& out) {
-    Q5XSaveUtil::XmlWriter xml(out);
-    out += "  <UserAttributes>\n";
+void writeUserAttributes(const NodeTable& nodes, Q5XSaveUtil::XmlWriter& xml) {
+    xml.raw("  <UserAttributes>\n");
     for (MItDependencyNodes it(MFn::kTransform); !it.isDone(); it.next()) {
         const MFnDagNode transform(it.thisNode());
         const auto found = nodes.find(transform.partialPathName().asChar());
@@ -88,8 +87,8 @@ void writeUserAttributes(const NodeTable& nodes, std::string& out) {
         xml.startTag(2, "UserAttribute");
         xml.attribute("nodeId", found->second.nodeId);
         xml.endStartTag();
-        out += attributes;
+        xml.raw(attributes);
         xml.endTag(2, "UserAttribute");
     }
-    out += "  </UserAttributes>";
+    xml.raw("  </UserAttributes>");
 }

@@ -173,7 +173,8 @@ struct SceneNode {
 // Everything the scene pass learns before any text is written: the nodes in document order
 // (parents before children, siblings in child order) and the run's tables.
 struct ExportModel {
-    std::vector<SceneNode> nodes;
+    // A deque: a level of a million nodes grows it without ever holding two copies.
+    std::deque<SceneNode> nodes;
     std::map<std::string, ShapeRecord> shapes;  // by shape key
     std::map<std::uint32_t, MergeRecord> mergeGroups;  // by group number
     std::deque<MergeRecord> mergedChildren;            // in document order (nodes point into it)

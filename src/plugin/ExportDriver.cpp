@@ -1,6 +1,6 @@
 #include "ExportDriver.h"
 
-#include "DocumentSections.h"
+#include "DocumentOutput.h"
 #include "ExportFlags.h"
 #include "ExportPaths.h"
 #include "ExportProgress.h"
@@ -35,9 +35,11 @@ std::string querySceneFileName(bool verbose) {
 }
 
 // With binary files the shapes go to the companion file's records and the section has no frame.
-bool writeShapesSection(const ExportContext& context, const ExportModel& model, DocumentSections& sections, ExportProgress& progress) {
-    Q5XSaveUtil::XmlWriter xml(sections.shapes);
+bool writeShapesSection(const ExportContext& context, const ExportModel& model, DocumentOutput& document,
+                        ExportProgress& progress) {
     const bool binary = context.options.binaryFiles;
+    std::string unused;
+    Q5XSaveUtil::XmlWriter xml = binary ? Q5XSaveUtil::XmlWriter(unused) : document.sectionWriter();
     if (!binary) xml.raw("  <Shapes>\n");
     Q5XSaveUtil::PhysicsCookingInterface cooking;
     Q5XSaveUtil::SplittableMeshBuilder splitter;
@@ -45,8 +47,26 @@ bool writeShapesSection(const ExportContext& context, const ExportModel& model, 
     options.cooking = &cooking;
     options.splitter = &splitter;
     const auto report = [&progress](std::size_t done, std::size_t total) { progress.shapes(done, total); };
-    if (!writeShapes(options, model, xml, sections.shapeRecords, report)) return false;
-    if (!binary) xml.raw("  </Shapes>\n");
+    if (!writeShapes(options, model, xml, document.shapeRecords, report)) return false;
+    if (binary) {
+        document.referenceShapesFile();
+    } else {
+        xml.raw("  </Shapes>\n");
+        document.endSection();
+    }
+    return true;
+}
+
+// Materials register their textures, so the Files section is written after them and placed
+// before them: every file any section names is listed once.
+bool writeFilesAndMaterials(const ExportContext& context, ExportModel& model, DocumentOutput& document) {
+    std::string materialsText;
+    Q5XSaveUtil::XmlWriter materials(materialsText);
+    if (!writeMaterialsSection(context, model.materials, model.files, materials)) return false;
+    Q5XSaveUtil::XmlWriter filesAndMaterials = document.sectionWriter();
+    if (!writeFilesSection(context, model.files, filesAndMaterials)) return false;
+    filesAndMaterials.raw(materialsText);
+    document.endSection();
     return true;
 }
 
@@ -64,7 +84,6 @@ MStatus runExport(const MArgList& args) {
 
     Q5XSaveUtil::ScopedLoader loader(Q5XSaveUtil::FileSystem::instance(),
                                      std::make_unique<Q5XSaveUtil::NativeFileLoader>(loaderRoot(context.outputPath)));
-    DocumentSections sections;
 
     const std::string sceneFileName = querySceneFileName(options.verbose);
     context.sceneFile = sceneFileName;
@@ -72,52 +91,63 @@ MStatus runExport(const MArgList& args) {
     context.outputDirectory = folderPart(context.outputPath);
     context.unitScale = 1.0 / MDistance::uiToInternal(1.0);
 
+    // The document is staged first: a path that cannot be written is named before the work starts.
+    DocumentOutput document(options, context.outputPath);
+    bool replacedControlCharacters = false;
+    if (!document.begin(documentName(sceneFileName), replacedControlCharacters)) return MStatus::kFailure;
+
+    // The sections are written in document order, each to the file as it grows.
     ExportProgress progress(options.verbose);
     ExportModel model;
+    SceneModelResult built = SceneModelResult::NoDag;
     {
-        const ExportProgress::Section timed(progress, "scene");
-        const SceneModelResult built = buildSceneModel(context, model);
+        const ExportProgress::Section timed(progress, "scene walk");
+        built = buildSceneModel(context, model);
         if (built == SceneModelResult::TooManyPaths) return MStatus::kFailure;
-        if (built == SceneModelResult::Built) {
-            Q5XSaveUtil::XmlWriter scene(sections.scene);
-            writeSceneSection(context, model, scene);
-        }
     }
-    if (options.animation) {
-        const ExportProgress::Section timed(progress, "animation");
-        if (!writeAnimation(context, model.nodeTable, sections.animation, sections.animationBuffer)) return MStatus::kFailure;
-    }
-    if (options.userAttributes) {
-        const ExportProgress::Section timed(progress, "user attributes");
-        writeUserAttributes(model.nodeTable, sections.userAttributes);
-    }
-    if (options.particleSystems) {
-        const ExportProgress::Section timed(progress, "dynamics");
-        Q5XSaveUtil::XmlWriter dynamics(sections.dynamics);
-        writeDynamics(context.unitScale, model.dynamicIds, dynamics);
+    {
+        const ExportProgress::Section timed(progress, "materials");
+        if (!writeFilesAndMaterials(context, model, document)) return MStatus::kFailure;
     }
     if (options.shapes) {
         const ExportProgress::Section timed(progress, "shapes");
-        if (!writeShapesSection(context, model, sections, progress)) return MStatus::kFailure;
+        if (!writeShapesSection(context, model, document, progress)) return MStatus::kFailure;
+    }
+    if (options.particleSystems) {
+        const ExportProgress::Section timed(progress, "dynamics");
+        Q5XSaveUtil::XmlWriter dynamics = document.sectionWriter();
+        writeDynamics(context.unitScale, model.dynamicIds, dynamics);
+        document.endSection();
     }
     {
-        // Materials register their textures, so the Files section is written after them and placed
-        // before them: every file any section names is listed once.
-        const ExportProgress::Section timed(progress, "materials");
-        std::string materialsText;
-        Q5XSaveUtil::XmlWriter materials(materialsText);
-        if (!writeMaterialsSection(context, model.materials, model.files, materials)) return MStatus::kFailure;
-        Q5XSaveUtil::XmlWriter filesAndMaterials(sections.filesAndMaterials);
-        if (!writeFilesSection(context, model.files, filesAndMaterials)) return MStatus::kFailure;
-        filesAndMaterials.raw(materialsText);
+        const ExportProgress::Section timed(progress, "scene");
+        Q5XSaveUtil::XmlWriter scene = document.sectionWriter();
+        if (built == SceneModelResult::Built) writeSceneSection(context, model, scene);
+        document.endSection();
+    }
+    if (options.animation) {
+        const ExportProgress::Section timed(progress, "animation");
+        std::string unused;
+        Q5XSaveUtil::XmlWriter animation =
+            options.binaryFiles ? Q5XSaveUtil::XmlWriter(unused) : document.sectionWriter();
+        if (!writeAnimation(context, model.nodeTable, animation, document.animationBuffer)) return MStatus::kFailure;
+        if (options.binaryFiles) {
+            document.referenceAnimationFile();
+        } else {
+            document.endSection();
+        }
+    }
+    if (options.userAttributes) {
+        const ExportProgress::Section timed(progress, "user attributes");
+        Q5XSaveUtil::XmlWriter userAttributes = document.sectionWriter();
+        writeUserAttributes(model.nodeTable, userAttributes);
+        document.endSection();
     }
 
-    bool replacedControlCharacters = false;
-    const std::string name = documentName(sceneFileName);
     bool written = false;
     {
         const ExportProgress::Section timed(progress, "writing");
-        written = writeDocument(options, context.outputPath, name, sections, replacedControlCharacters);
+        written = document.finish();
     }
     if (replacedControlCharacters) {
         MGlobal::displayWarning(MString("q5xExport: Control characters in the name of scene file ") +

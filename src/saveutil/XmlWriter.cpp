@@ -103,6 +103,7 @@ void XmlWriter::endTag(unsigned levels, std::string_view name) {
     out_ += "</";
     out_ += name;
     out_ += ">\n";
+    lineEnded();
 }
 
 void XmlWriter::attribute(std::string_view name, std::string_view text) {

@@ -7,23 +7,45 @@
 
 namespace Q5XSaveUtil {
 
+// Where a writer's text goes while it grows, so that a long document reaches its file on the way
+// instead of being held whole: given the text so far, it takes it and leaves the string empty.
+class TextSink {
+public:
+    virtual void take(std::string& text) = 0;
+
+protected:
+    ~TextSink() = default;
+};
+
 // Appends the document's text: indented tags, attributes and the two number formats. Every
 // attribute value that is text is escaped, so that names and paths from a scene (which may hold
 // any bytes) come back unchanged from an XML reader and can never add markup of their own.
 class XmlWriter {
 public:
     explicit XmlWriter(std::string& out) : out_(out) {}
+    // With a sink, the text is handed over at the end of a line once it holds `kSinkChunk` bytes.
+    XmlWriter(std::string& out, TextSink& sink) : out_(out), sink_(&sink) {}
+    static constexpr std::size_t kSinkChunk = std::size_t(1) << 20;
 
     // Two spaces per level, then "<name".
     void startTag(unsigned levels, std::string_view name);
     // ">\n" after the attributes of an element with children.
-    void endStartTag() { out_ += ">\n"; }
+    void endStartTag() {
+        out_ += ">\n";
+        lineEnded();
+    }
     // "/>\n" after the attributes of an element without children.
-    void endEmptyTag() { out_ += "/>\n"; }
+    void endEmptyTag() {
+        out_ += "/>\n";
+        lineEnded();
+    }
     // Two spaces per level, then "</name>\n".
     void endTag(unsigned levels, std::string_view name);
     // Text that needs no escaping (fixed markup of the format).
-    void raw(std::string_view text) { out_ += text; }
+    void raw(std::string_view text) {
+        out_ += text;
+        if (!text.empty() && text.back() == '\n') lineEnded();
+    }
     void indent(unsigned levels) { out_.append(2 * std::size_t(levels), ' '); }
 
     void attribute(std::string_view name, std::string_view text);
@@ -60,8 +82,12 @@ public:
 private:
     void appendEscaped(std::string_view text);
     void separateValue();
+    void lineEnded() {
+        if (sink_ && out_.size() >= kSinkChunk) sink_->take(out_);
+    }
 
     std::string& out_;
+    TextSink* sink_ = nullptr;
     std::size_t replacedControlCharacters_ = 0;
     std::size_t replacedNonFiniteNumbers_ = 0;
     bool valueStarted_ = false;

@@ -98,7 +98,8 @@ enum Infinity { kConstant = 0, kLinearInfinity = 1, kCycle = 3, kCycleRelative =
 
 std::shared_ptr<const std::vector<AnimKey>> animCurveKeys(const Node& curve) {
     const std::uint64_t generation = Scene::current().valueGeneration();
-    if (curve.keysCache && curve.keysCacheStamp == generation) return curve.keysCache;
+    NodeCaches& caches = curve.caches();
+    if (caches.keys && caches.keysStamp == generation) return caches.keys;
     const int fallback = int(numberValue(curve, "tangentType", kAuto));
     std::vector<Key> keys;
     forEachElement(curve, "keyTimeValue", 2, [&](std::size_t, const double* key) {
@@ -117,14 +118,15 @@ std::shared_ptr<const std::vector<AnimKey>> animCurveKeys(const Node& curve) {
     perKey("keyTanOutY", [](Key& key, double value) { key.outY = value; });
     std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) { return a.time < b.time; });
     resolveTangents(keys, MTime(1.0, MTime::uiUnit()).as(MTime::kSeconds));
-    curve.keysCache = std::make_shared<const std::vector<AnimKey>>(std::move(keys));
-    curve.keysCacheStamp = generation;
-    return curve.keysCache;
+    caches.keys = std::make_shared<const std::vector<AnimKey>>(std::move(keys));
+    caches.keysStamp = generation;
+    return caches.keys;
 }
 
 const std::vector<AnimKey>& currentAnimCurveKeys(const Node& curve) {
-    if (!curve.keysCache || curve.keysCacheStamp != Scene::current().valueGeneration()) animCurveKeys(curve);
-    return *curve.keysCache;
+    const NodeCaches& caches = curve.caches();
+    if (!caches.keys || caches.keysStamp != Scene::current().valueGeneration()) animCurveKeys(curve);
+    return *caches.keys;
 }
 
 bool evaluateAnimCurve(const Node& curve, const std::vector<AnimKey>& keys, double time, double& value) {

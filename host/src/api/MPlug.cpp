@@ -145,7 +145,7 @@ const std::vector<std::int64_t>* MPlug::existingIndices() const {
     if (!node || !isArray()) return nullptr;
     const std::vector<PlugStep> steps = MPlugAccess::steps(*this);
     const std::string prefix = plugKey(steps, steps.size()) + "[";
-    Node::IndexCache& cache = node->indexCaches["elements:" + prefix];
+    IndexCache& cache = node->caches().indices["elements:" + prefix];
     const std::uint64_t generation = Scene::current().valueGeneration();
     if (cache.stamp == generation) return &cache.indices;
     std::set<std::int64_t> found;

@@ -89,7 +89,7 @@ bool evaluate(const Node& node, const std::vector<PlugStep>& steps, double& valu
 
 // A computed output, from the node's cache while the scene has not changed.
 bool computedNumber(const Node& node, const ComputeRow& row, const std::vector<PlugStep>& output, double& value, int depth) {
-    Node::ComputedNumber& cached = node.computedNumbers[plugKey(output, output.size())];
+    ComputedNumber& cached = node.caches().computedNumbers[plugKey(output, output.size())];
     const std::uint64_t generation = Scene::current().valueGeneration();
     if (cached.stamp == generation) {
         value = cached.value;

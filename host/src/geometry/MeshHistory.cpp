@@ -224,7 +224,8 @@ std::unique_ptr<MeshData> computeSkinCluster(Node& cluster, GeometryInputs& inpu
 
 const MeshData* meshDataOf(Node& mesh) {
     const std::uint64_t generation = Scene::current().valueGeneration();
-    if (mesh.meshCacheStamp == generation) return mesh.meshCache.get();
+    NodeCaches& caches = mesh.caches();
+    if (caches.meshStamp == generation) return caches.mesh.get();
     HistoryEvaluator evaluator;
     std::unique_ptr<MeshData> data = evaluator.shapeOutput(mesh);
     if (!data) {
@@ -232,9 +233,9 @@ const MeshData* meshDataOf(Node& mesh) {
         Scene::current().noteShapeWithoutGeometry(mesh);
     }
     for (const std::string& text : evaluator.problems_) ScriptEditor::instance().warning("mesh " + mesh.name + ": " + text);
-    mesh.meshCache = std::shared_ptr<const MeshData>(std::move(data));
-    mesh.meshCacheStamp = generation;
-    return mesh.meshCache.get();
+    caches.mesh = std::shared_ptr<const MeshData>(std::move(data));
+    caches.meshStamp = generation;
+    return caches.mesh.get();
 }
 
 }  // namespace mayahost

@@ -10,7 +10,7 @@ namespace mayahost {
 
 const std::vector<std::int64_t>& influenceIndices(const Node& cluster) {
     static const std::string kPrefix = "matrix[";
-    Node::IndexCache& cache = cluster.indexCaches["influences"];
+    IndexCache& cache = cluster.caches().indices["influences"];
     const std::uint64_t generation = Scene::current().valueGeneration();
     if (cache.stamp == generation) return cache.indices;
     cache.stamp = generation;

@@ -35,10 +35,20 @@ const char* Node::apiTypeStr() const {
     return apiTypeName(apiType());
 }
 
+NodeCaches& Node::caches() const {
+    if (!caches_) caches_ = std::make_unique<NodeCaches>();
+    return *caches_;
+}
+
+Node::OwnAttributes& Node::own() const {
+    if (!own_) own_ = std::make_unique<OwnAttributes>();
+    return *own_;
+}
+
 AttributeSpec* Node::findAttribute(std::string_view attributeName) const {
-    if (!byName_.empty()) {
-        const auto found = byName_.find(attributeName);
-        if (found != byName_.end()) return found->second;
+    if (own_) {
+        const auto found = own_->byName.find(attributeName);
+        if (found != own_->byName.end()) return found->second;
     }
     return type_->findAttribute(attributeName);
 }
@@ -48,23 +58,24 @@ void Node::index(AttributeSpec& attribute) {
     while (!pending.empty()) {
         AttributeSpec* next = pending.back();
         pending.pop_back();
-        byName_.emplace(next->longName, next);
-        if (!next->shortName.empty()) byName_.emplace(next->shortName, next);
+        own().byName.emplace(next->longName, next);
+        if (!next->shortName.empty()) own().byName.emplace(next->shortName, next);
         pending.insert(pending.end(), next->children.rbegin(), next->children.rend());
     }
 }
 
 AttributeSpec& Node::addDynamicAttribute(std::unique_ptr<AttributeSpec> attribute) {
     attribute->dynamic = true;
-    allAttributesKnown_ = false;
-    dynamic_.push_back(std::move(attribute));
-    index(*dynamic_.back());
-    return *dynamic_.back();
+    OwnAttributes& own = this->own();
+    own.allKnown = false;
+    own.dynamic.push_back(std::move(attribute));
+    index(*own.dynamic.back());
+    return *own.dynamic.back();
 }
 
 AttributeSpec& Node::addDynamicChild(AttributeSpec& parent, std::unique_ptr<AttributeSpec> attribute) {
     attribute->dynamic = true;
-    allAttributesKnown_ = false;
+    own().allKnown = false;
     attribute->parent = &parent;
     parent.children.push_back(attribute.get());
     parent.ownedChildren.push_back(std::move(attribute));
@@ -76,10 +87,11 @@ AttributeSpec& Node::implicitAttribute(const std::string& attributeName) {
     if (AttributeSpec* existing = findAttribute(attributeName)) return *existing;
     auto attribute = std::make_unique<AttributeSpec>();
     attribute->longName = attributeName;
-    allAttributesKnown_ = false;
-    implicit_.push_back(std::move(attribute));
-    index(*implicit_.back());
-    return *implicit_.back();
+    OwnAttributes& own = this->own();
+    own.allKnown = false;
+    own.implicit.push_back(std::move(attribute));
+    index(*own.implicit.back());
+    return *own.implicit.back();
 }
 
 namespace {
@@ -101,7 +113,7 @@ AttributeSpec& Node::implicitChild(AttributeSpec& parent, const std::string& chi
     if (AttributeSpec* existing = parent.child(childName)) return *existing;
     auto attribute = std::make_unique<AttributeSpec>();
     attribute->longName = childName;
-    allAttributesKnown_ = false;
+    own().allKnown = false;
     attribute->parent = &parent;
     parent.children.push_back(attribute.get());
     parent.ownedChildren.push_back(std::move(attribute));
@@ -109,15 +121,16 @@ AttributeSpec& Node::implicitChild(AttributeSpec& parent, const std::string& chi
 }
 
 const std::vector<AttributeSpec*>& Node::attributes() const {
-    if (allAttributesKnown_) return allAttributes_;
+    OwnAttributes& own = this->own();
+    if (own.allKnown) return own.all;
     std::vector<AttributeSpec*> topLevel;
     type_->collectAttributes(topLevel);
-    for (const auto& attribute : implicit_) topLevel.push_back(attribute.get());
-    for (const auto& attribute : dynamic_) topLevel.push_back(attribute.get());
-    allAttributes_.clear();
-    for (AttributeSpec* attribute : topLevel) addWithChildren(attribute, allAttributes_);
-    allAttributesKnown_ = true;
-    return allAttributes_;
+    for (const auto& attribute : own.implicit) topLevel.push_back(attribute.get());
+    for (const auto& attribute : own.dynamic) topLevel.push_back(attribute.get());
+    own.all.clear();
+    for (AttributeSpec* attribute : topLevel) addWithChildren(attribute, own.all);
+    own.allKnown = true;
+    return own.all;
 }
 
 }  // namespace mayahost

@@ -19,6 +19,7 @@ namespace mayahost {
 
 struct MeshData;
 struct AnimKey;
+struct NodeCaches;
 
 // The value of one plug as a file set it: numbers (scalars, tuples, matrices, arrays), texts
 // (strings, string arrays) or a typed payload of numbers with words among them (polyFaces,
@@ -89,40 +90,57 @@ public:
     // DAG paths to this node counted up to two, valid while the scene's DAG generation is this one.
     std::uint64_t pathsCountedAt = 0;
     std::uint8_t pathsCounted = 0;
-    std::uint64_t underworldKnownAt = 0;
     bool inUnderworld = false;
-    // Indices derived from the values and connections (the existing elements of a multi, the
-    // connected influences of a deformer), by what they index; valid while the scene's value
-    // generation is `stamp`, so that a loop over a multi's elements reads them once.
-    struct IndexCache {
-        std::uint64_t stamp = 0;
-        std::vector<std::int64_t> indices;
-    };
-    mutable std::unordered_map<std::string, IndexCache> indexCaches;
-    // Computed outputs by plug key, valid while the scene's value generation is `stamp`.
-    struct ComputedNumber {
-        std::uint64_t stamp = 0;
-        double value = 0.0;
-        bool valid = false;
-    };
-    mutable std::unordered_map<std::string, ComputedNumber> computedNumbers;
-    // A mesh's evaluated geometry, valid while the scene's value generation is this one.
-    std::shared_ptr<const MeshData> meshCache;
-    std::uint64_t meshCacheStamp = 0;
-    // An animation curve's keys in time order, valid while the scene's value generation is this one.
-    mutable std::shared_ptr<const std::vector<AnimKey>> keysCache;
-    mutable std::uint64_t keysCacheStamp = 0;
+    std::uint64_t underworldKnownAt = 0;
+    // Values derived from the values and connections; made on first use, since most nodes of a
+    // big level never need them.
+    NodeCaches& caches() const;
 
 private:
+    // Attributes of this node alone (added by addAttr, or used by a file without a schema), and
+    // the list of all attributes once asked for; made on first use.
+    struct OwnAttributes {
+        std::vector<std::unique_ptr<AttributeSpec>> dynamic;
+        std::vector<std::unique_ptr<AttributeSpec>> implicit;
+        std::unordered_map<std::string_view, AttributeSpec*> byName;  // keys point into the attributes' names
+        std::vector<AttributeSpec*> all;
+        bool allKnown = false;
+    };
+
     void index(AttributeSpec& attribute);
+    OwnAttributes& own() const;
 
     const NodeType* type_;
     std::string typeName_;
-    std::vector<std::unique_ptr<AttributeSpec>> dynamic_;
-    std::vector<std::unique_ptr<AttributeSpec>> implicit_;
-    std::unordered_map<std::string_view, AttributeSpec*> byName_;  // keys point into the attributes' names
-    mutable std::vector<AttributeSpec*> allAttributes_;
-    mutable bool allAttributesKnown_ = false;
+    mutable std::unique_ptr<OwnAttributes> own_;
+    mutable std::unique_ptr<NodeCaches> caches_;
+};
+
+// Indices derived from the values and connections (the existing elements of a multi, the
+// connected influences of a deformer), by what they index; valid while the scene's value
+// generation is `stamp`, so that a loop over a multi's elements reads them once.
+struct IndexCache {
+    std::uint64_t stamp = 0;
+    std::vector<std::int64_t> indices;
+};
+
+// A computed output, valid while the scene's value generation is `stamp`.
+struct ComputedNumber {
+    std::uint64_t stamp = 0;
+    double value = 0.0;
+    bool valid = false;
+};
+
+struct NodeCaches {
+    std::unordered_map<std::string, IndexCache> indices;
+    // Computed outputs by plug key.
+    std::unordered_map<std::string, ComputedNumber> computedNumbers;
+    // A mesh's evaluated geometry, valid while the scene's value generation is `meshStamp`.
+    std::shared_ptr<const MeshData> mesh;
+    std::uint64_t meshStamp = 0;
+    // An animation curve's keys in time order, valid while the scene's value generation is `keysStamp`.
+    std::shared_ptr<const std::vector<AnimKey>> keys;
+    std::uint64_t keysStamp = 0;
 };
 
 }  // namespace mayahost
