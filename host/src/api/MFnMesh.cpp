@@ -37,7 +37,7 @@ Node* memberOf(Node& mesh, const std::string& key, bool firstInstance) {
 
 // "f[3]" and "f[0:5]" of a component list, applied to the polygon indices.
 void assignFaces(const PlugData& components, int shader, MIntArray& indices) {
-    for (const std::string& text : components.texts) {
+    for (const std::string& text : components.texts()) {
         if (text.compare(0, 2, "f[") != 0) continue;
         char* end = nullptr;
         const long first = std::strtol(text.c_str() + 2, &end, 10);

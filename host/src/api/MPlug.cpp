@@ -312,8 +312,8 @@ MStatus MPlug::getValue(MString& value) const {
     const Node* node = static_cast<Node*>(node_);
     if (!node || steps_.empty()) return MStatus::kFailure;
     const ValueView view = storedValue(*node, MPlugAccess::steps(*this));
-    if (view.data && !view.data->texts.empty() && view.data->words.empty()) {
-        value = MString(view.data->texts.front().c_str());
+    if (view.data && !view.data->texts().empty() && view.data->words().empty()) {
+        value = MString(view.data->texts().front().c_str());
         return MStatus::kSuccess;
     }
     const AttributeSpec* attribute = static_cast<AttributeSpec*>(steps_.back().first);
@@ -345,7 +345,7 @@ MStatus MPlug::getValue(MObject& value) const {
                           (attribute->kind == AttrKind::Typed && attribute->dataType == MFnData::kMatrix) ||
                           (view.data && view.data->dataType == "matrix");
     if (!isMatrix) return MStatus::kFailure;
-    if (view.data && !view.data->words.empty()) {
+    if (view.data && !view.data->words().empty()) {
         value = makeXformData(*view.data);
         return MStatus::kSuccess;
     }
@@ -410,7 +410,7 @@ MStatus MPlug::setValue(bool value) { return setValue(value ? 1.0 : 0.0); }
 MStatus MPlug::setValue(const MString& value) {
     PlugData data;
     data.dataType = "string";
-    data.texts = {value.asChar()};
+    data.editTexts() = {value.asChar()};
     return store(*this, std::move(data));
 }
 

@@ -33,7 +33,7 @@ ValueView viewOf(const Node& node, const std::vector<PlugStep>& steps) {
             const std::size_t tuple = range->data.count() / std::max<std::size_t>(1, range->count);
             view.data = &range->data;
             view.offset = std::size_t(last.index - range->first) * tuple;
-            view.count = range->data.texts.empty() ? tuple : 0;
+            view.count = range->data.texts().empty() ? tuple : 0;
         }
         return view;
     }

@@ -136,10 +136,10 @@ void FaceReader::flush() {
 void FaceReader::read(const PlugData& data) {
     std::vector<double> numbers(data.count());
     for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = data.number(i);
-    for (std::size_t w = 0; w < data.words.size(); ++w) {
-        const std::string& word = data.texts[data.words[w].second];
-        std::size_t at = data.words[w].first;
-        const std::size_t end = w + 1 < data.words.size() ? data.words[w + 1].first : numbers.size();
+    for (std::size_t w = 0; w < data.words().size(); ++w) {
+        const std::string& word = data.texts()[data.words()[w].second];
+        std::size_t at = data.words()[w].first;
+        const std::size_t end = w + 1 < data.words().size() ? data.words()[w + 1].first : numbers.size();
         if (word == "f" || word == "h") {
             if (word == "f") flush();
             const std::size_t count = at < end ? std::size_t(clampedInt(numbers[at], 0, kMaxIndex)) : 0;

@@ -21,7 +21,7 @@ double numberValue(const Node& node, const char* attribute, double fallback) {
 
 std::string textValue(const Node& node, const std::string& key) {
     const PlugData* data = findValue(node, key);
-    return data && !data->texts.empty() ? data->texts.front() : std::string();
+    return data && !data->texts().empty() ? data->texts().front() : std::string();
 }
 
 std::vector<double> numbersValue(const Node& node, const std::string& key) {

@@ -28,8 +28,8 @@ struct Layout {
 
 bool layoutOf(const PlugData& data, NurbsCurveData& curve, Layout& layout, std::string& problem) {
     // Header: degree, spans, form, the rational flag ("no"/"yes", the only word) and the dimension.
-    const bool flagIsWord = data.words.size() == 1 && data.words[0].first == 3;
-    if (data.words.size() > 1 || (!data.words.empty() && !flagIsWord)) {
+    const bool flagIsWord = data.words().size() == 1 && data.words()[0].first == 3;
+    if (data.words().size() > 1 || (!data.words().empty() && !flagIsWord)) {
         problem = "has words where numbers belong";
         return false;
     }
@@ -40,7 +40,7 @@ bool layoutOf(const PlugData& data, NurbsCurveData& curve, Layout& layout, std::
         return false;
     }
     if (flagIsWord) {
-        const std::string& flag = data.texts[data.words[0].second];
+        const std::string& flag = data.texts()[data.words()[0].second];
         if (flag != "no" && flag != "yes") {
             problem = "has '" + flag + "' where the rational flag (no or yes) belongs";
             return false;

@@ -206,7 +206,7 @@ void MaStatementReader::convertUnits(const AttributeSpec& attribute, std::vector
 
 void MaStatementReader::store(Target& target, PlugData&& data) {
     Node& node = *target.node;
-    if (data.words.empty() && data.dataType != "matrix") convertUnits(*target.steps.back().attribute, data.numbers);
+    if (data.words().empty() && data.dataType != "matrix") convertUnits(*target.steps.back().attribute, data.numbers);
     const PlugStep& last = target.steps.back();
     data.compact(isSinglePrecision(*last.attribute));
     if (last.index >= 0) {
@@ -216,7 +216,7 @@ void MaStatementReader::store(Target& target, PlugData&& data) {
     }
     AttributeSpec& attribute = *last.attribute;
     // Numeric compounds keep one value per child, so that ".t" and ".tx" address the same numbers.
-    if (attribute.isNumericCompound() && data.words.empty() && data.numbers.size() == attribute.children.size()) {
+    if (attribute.isNumericCompound() && data.words().empty() && data.numbers.size() == attribute.children.size()) {
         std::vector<PlugStep> child = target.steps;
         child.push_back({nullptr, -1});
         for (std::size_t c = 0; c < attribute.children.size(); ++c) {
@@ -306,7 +306,7 @@ bool MaStatementReader::readValues(Target& target, const std::string& givenType,
         if (token.kind == MaToken::Kind::Open) {
             MaArgument argument{true, {}, token.line};
             if (!readConcatenation(argument, token.line)) return false;
-            data.texts.push_back(std::move(argument.text));
+            data.editTexts().push_back(std::move(argument.text));
         } else if (shape.kind == ValueShape::Kind::Payload) {
             double number = 0.0;
             if (readNumber(token, number)) {
@@ -314,10 +314,10 @@ bool MaStatementReader::readValues(Target& target, const std::string& givenType,
             } else {
                 // Payload words repeat ("f", "mu" for every face): each distinct one is kept once.
                 std::string word = token.kind == MaToken::Kind::String ? MaLexer::unescape(token.text) : std::string(token.text);
-                const auto known = std::find(data.texts.begin(), data.texts.end(), word);
-                const auto wordIndex = static_cast<std::uint32_t>(known - data.texts.begin());
-                if (known == data.texts.end()) data.texts.push_back(std::move(word));
-                data.words.emplace_back(static_cast<std::uint32_t>(data.numbers.size()), wordIndex);
+                const auto known = std::find(data.texts().begin(), data.texts().end(), word);
+                const auto wordIndex = static_cast<std::uint32_t>(known - data.texts().begin());
+                if (known == data.texts().end()) data.editTexts().push_back(std::move(word));
+                data.editWords().emplace_back(static_cast<std::uint32_t>(data.numbers.size()), wordIndex);
             }
         } else if ((shape.kind == ValueShape::Kind::CountedNumbers || shape.kind == ValueShape::Kind::CountedStrings) &&
                    counted < 0) {
@@ -331,7 +331,7 @@ bool MaStatementReader::readValues(Target& target, const std::string& givenType,
             if (token.kind != MaToken::Kind::String) {
                 return fail(token.line, "a string value was expected for '" + plugKey(target.steps, target.steps.size()) + "'");
             }
-            data.texts.push_back(MaLexer::unescape(token.text));
+            data.editTexts().push_back(MaLexer::unescape(token.text));
         } else {
             double number = 0.0;
             if (!readNumber(token, number)) {
@@ -341,7 +341,7 @@ bool MaStatementReader::readValues(Target& target, const std::string& givenType,
             data.numbers.push_back(number);
         }
         any = true;
-        const std::int64_t have = std::int64_t(data.numbers.size() + (data.words.empty() ? data.texts.size() : 0));
+        const std::int64_t have = std::int64_t(data.numbers.size() + (data.words().empty() ? data.texts().size() : 0));
         if (expected >= 0 && have > expected) {
             return fail(token.line, "more values than " + std::to_string(expected) + " for '" +
                                         plugKey(target.steps, target.steps.size()) + "'");
@@ -349,7 +349,7 @@ bool MaStatementReader::readValues(Target& target, const std::string& givenType,
         if (!next(token)) return false;
     }
     if (!any) return true;  // flags only, e.g. setAttr -k off ".v"
-    const std::int64_t have = std::int64_t(data.numbers.size() + (data.words.empty() ? data.texts.size() : 0));
+    const std::int64_t have = std::int64_t(data.numbers.size() + (data.words().empty() ? data.texts().size() : 0));
     // Alpha-only and RGB colour points give one or three values an element.
     if (expected >= 0 && have != expected && attribute.leadingChildrenOptional && (have == elements || have == 3 * elements)) {
         expected = have;

@@ -9,6 +9,8 @@ constexpr std::size_t kCompactFrom = 64;
 
 }  // namespace
 
+const PlugData::Rest PlugData::kNoRest;
+
 void PlugData::compact(bool singlePrecision) {
     if (numbers.size() < kCompactFrom) return;
     bool integral = true;
@@ -19,9 +21,9 @@ void PlugData::compact(bool singlePrecision) {
         }
     }
     if (integral) {
-        integers.assign(numbers.begin(), numbers.end());
+        rest().integers.assign(numbers.begin(), numbers.end());
     } else if (singlePrecision) {
-        floats.assign(numbers.begin(), numbers.end());
+        rest().floats.assign(numbers.begin(), numbers.end());
     } else {
         return;
     }

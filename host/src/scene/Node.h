@@ -23,23 +23,58 @@ struct NodeCaches;
 
 // The value of one plug as a file set it: numbers (scalars, tuples, matrices, arrays), texts
 // (strings, string arrays) or a typed payload of numbers with words among them (polyFaces,
-// nurbsCurve, componentList). `dataType` is the file's -type name, if any.
-struct PlugData {
+// nurbsCurve, componentList). `dataType` is the file's -type name, if any. Most plugs of a big
+// level hold a number or three, so everything else lives apart and is made on first use.
+class PlugData {
+public:
     std::string dataType;
     std::vector<double> numbers;
-    // Large arrays move to a smaller representation once read: all-integer values (edges, face
-    // lists) to `integers`, values of single-precision attributes (vertices, UVs) to `floats`.
-    std::vector<std::int32_t> integers;
-    std::vector<float> floats;
-    std::vector<std::string> texts;
-    // (position among the numbers, index into texts) of each word of a payload.
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> words;
 
-    std::size_t count() const { return integers.size() + floats.size() + numbers.size(); }
-    double number(std::size_t i) const {
-        return !integers.empty() ? double(integers[i]) : !floats.empty() ? double(floats[i]) : numbers[i];
+    PlugData() = default;
+    PlugData(const PlugData& other) : dataType(other.dataType), numbers(other.numbers) {
+        if (other.rest_) rest_ = std::make_unique<Rest>(*other.rest_);
     }
+    PlugData(PlugData&&) noexcept = default;
+    PlugData& operator=(PlugData other) noexcept {
+        dataType = std::move(other.dataType);
+        numbers = std::move(other.numbers);
+        rest_ = std::move(other.rest_);
+        return *this;
+    }
+    ~PlugData() = default;
+
+    const std::vector<std::string>& texts() const { return rest_ ? rest_->texts : kNoRest.texts; }
+    std::vector<std::string>& editTexts() { return rest().texts; }
+    // (position among the numbers, index into texts) of each word of a payload.
+    const std::vector<std::pair<std::uint32_t, std::uint32_t>>& words() const { return rest_ ? rest_->words : kNoRest.words; }
+    std::vector<std::pair<std::uint32_t, std::uint32_t>>& editWords() { return rest().words; }
+
+    std::size_t count() const {
+        return numbers.size() + (rest_ ? rest_->integers.size() + rest_->floats.size() : 0);
+    }
+    double number(std::size_t i) const {
+        if (!rest_) return numbers[i];
+        return !rest_->integers.empty() ? double(rest_->integers[i]) : !rest_->floats.empty() ? double(rest_->floats[i]) : numbers[i];
+    }
+    // Large arrays move to a smaller representation once read: all-integer values (edges, face
+    // lists) to integers, values of single-precision attributes (vertices, UVs) to floats.
     void compact(bool singlePrecision);
+
+private:
+    struct Rest {
+        std::vector<std::int32_t> integers;
+        std::vector<float> floats;
+        std::vector<std::string> texts;
+        std::vector<std::pair<std::uint32_t, std::uint32_t>> words;
+    };
+    static const Rest kNoRest;
+
+    Rest& rest() {
+        if (!rest_) rest_ = std::make_unique<Rest>();
+        return *rest_;
+    }
+
+    std::unique_ptr<Rest> rest_;
 };
 
 // Elements [first, first + count) of a multi attribute set in one statement; numeric elements
