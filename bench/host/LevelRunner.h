@@ -65,8 +65,10 @@ inline void writeGridMesh(std::ofstream& out, const std::string& name, int colum
     out << ";\n";
 }
 
-// Runs q5xhost on the level; false when it failed. `peakMegabytes` is the child's resident peak.
-inline bool exportLevel(const std::string& scene, double& peakMegabytes, const std::string& flags = "-shapes") {
+// Runs q5xhost on the level; false when it failed. `peakMegabytes` is the child's resident peak,
+// `documentMegabytes` the size of the document it wrote.
+inline bool exportLevel(const std::string& scene, double& peakMegabytes, double& documentMegabytes,
+                        const std::string& flags = "-shapes") {
     const std::string output = (std::filesystem::temp_directory_path() / "q5x_bench_export.q5x").string();
     const std::string command = "Q5XExporter " + flags + " -f \"" + output + "\"";
     const pid_t child = fork();
@@ -79,6 +81,9 @@ inline bool exportLevel(const std::string& scene, double& peakMegabytes, const s
     rusage usage{};
     if (child < 0 || wait4(child, &status, 0, &usage) != child) return false;
     peakMegabytes = double(usage.ru_maxrss) / 1024.0;
+    std::error_code noDocument;
+    const auto documentBytes = std::filesystem::file_size(output, noDocument);
+    documentMegabytes = noDocument ? 0.0 : double(documentBytes) / (1024.0 * 1024.0);
     std::filesystem::remove(output);
     std::filesystem::remove(output + ".shapes");
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -86,10 +91,12 @@ inline bool exportLevel(const std::string& scene, double& peakMegabytes, const s
 
 inline void runExport(benchmark::State& state, const std::string& scene, const std::string& flags = "-shapes") {
     double peak = 0.0;
+    double document = 0.0;
     for (auto _ : state) {
-        if (!exportLevel(scene, peak, flags)) state.SkipWithError("q5xhost failed");
+        if (!exportLevel(scene, peak, document, flags)) state.SkipWithError("q5xhost failed");
     }
     state.counters["file_MB"] = double(std::filesystem::file_size(scene)) / (1024.0 * 1024.0);
+    state.counters["document_MB"] = document;
     state.counters["peak_MB"] = peak;
 }
 

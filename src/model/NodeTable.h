@@ -5,8 +5,8 @@
 #include <maya/MQuaternion.h>
 
 #include <cstdint>
-#include <map>
 #include <string>
+#include <unordered_map>
 
 // What later sections need to know of a node written to the Scene section: its identifier and
 // the rotations that animated rotations must be combined with the same way.
@@ -33,6 +33,6 @@ inline MEulerRotation documentRotation(MEulerRotation rotation, const NodeRecord
 }
 
 // Partial DAG path name of every exported transform to its record.
-using NodeTable = std::map<std::string, NodeRecord>;
+using NodeTable = std::unordered_map<std::string, NodeRecord>;
 
 #endif

@@ -18,6 +18,8 @@ public:
 
     // Counts up the parents with an explicit stack: hierarchies can be far deeper than a call stack.
     std::size_t of(const MObject& node) {
+        std::size_t count = 0;
+        if (belowWorldOnly(node, count)) return count;
         std::vector<MObject> pending{node};
         while (!pending.empty()) {
             const MObject current = pending.back();
@@ -34,6 +36,8 @@ public:
                     ++total;
                 } else if (const std::size_t* known = find(parent)) {
                     total += *known;
+                } else if (belowWorldOnly(parent, count)) {
+                    total += count;
                 } else {
                     pending.push_back(parent);
                     ready = false;
@@ -41,24 +45,35 @@ public:
                 total = std::min(total, cap_);
             }
             if (!ready) continue;
-            byHash_[MObjectHandle(current).hashCode()].emplace_back(current, total);
+            byHash_.emplace(MObjectHandle(current).hashCode(), std::make_pair(current, total));
             pending.pop_back();
         }
         return *find(node);
     }
 
 private:
+    // A node whose parents are all the world has as many paths as parents; most nodes of a flat
+    // level are such, and need no memo.
+    bool belowWorldOnly(const MObject& node, std::size_t& count) const {
+        const MFnDagNode dag(node);
+        const unsigned parents = dag.parentCount();
+        for (unsigned i = 0; i < parents; ++i) {
+            if (!dag.parent(i).hasFn(MFn::kWorld)) return false;
+        }
+        count = std::min<std::size_t>(parents, cap_);
+        return true;
+    }
+
     const std::size_t* find(const MObject& node) const {
-        const auto bucket = byHash_.find(MObjectHandle(node).hashCode());
-        if (bucket == byHash_.end()) return nullptr;
-        for (const auto& entry : bucket->second) {
-            if (entry.first == node) return &entry.second;
+        const auto same = byHash_.equal_range(MObjectHandle(node).hashCode());
+        for (auto entry = same.first; entry != same.second; ++entry) {
+            if (entry->second.first == node) return &entry->second.second;
         }
         return nullptr;
     }
 
     std::size_t cap_;
-    std::unordered_map<unsigned int, std::vector<std::pair<MObject, std::size_t>>> byHash_;
+    std::unordered_multimap<unsigned int, std::pair<MObject, std::size_t>> byHash_;
 };
 
 }  // namespace

@@ -37,7 +37,7 @@ namespace mayahost {
 
 double numberOf(Node& node, AttributeSpec& attribute) {
     double value = attribute.defaultValue;
-    evaluateNumber(node, {{&attribute, -1}}, value);
+    evaluateNumber(node, attribute, value);
     return value;
 }
 

@@ -87,6 +87,17 @@ bool connectedSource(const Node& node, const std::vector<PlugStep>& steps, Node*
 
 bool evaluate(const Node& node, const std::vector<PlugStep>& steps, double& value, int depth);
 
+// What an unconnected plug that nothing computes reads: its stored value, else its default.
+bool storedOrDefault(const ValueView& view, const AttributeSpec& attribute, double& value) {
+    if (view.data && view.count >= 1) {
+        value = view.data->number(view.offset);
+        return true;
+    }
+    if (attribute.kind == AttrKind::Unknown) return false;
+    value = attribute.defaultValue;
+    return attribute.isScalarNumber();
+}
+
 // A computed output, from the node's cache while the scene has not changed.
 bool computedNumber(const Node& node, const ComputeRow& row, const std::vector<PlugStep>& output, double& value, int depth) {
     ComputedNumber& cached = node.caches().computedNumbers[plugKey(output, output.size())];
@@ -118,14 +129,7 @@ bool evaluate(const Node& node, const std::vector<PlugStep>& steps, double& valu
     if (const ComputeRow* row = computeRowFor(node, *steps.back().attribute)) {
         if (computedNumber(node, *row, steps, value, depth + 1)) return true;
     }
-    const ValueView view = viewOf(node, steps);
-    if (view.data && view.count >= 1) {
-        value = view.data->number(view.offset);
-        return true;
-    }
-    if (steps.back().attribute->kind == AttrKind::Unknown) return false;
-    value = steps.back().attribute->defaultValue;
-    return steps.back().attribute->isScalarNumber();
+    return storedOrDefault(viewOf(node, steps), *steps.back().attribute, value);
 }
 
 thread_local int evaluationDepth = 0;
@@ -172,10 +176,23 @@ bool evaluateNumber(const Node& node, const std::vector<PlugStep>& steps, double
     return read;
 }
 
+bool evaluateNumber(const Node& node, AttributeSpec& attribute, double& value) {
+    if (!node.incoming.empty() || computeRowFor(node, attribute)) return evaluateNumber(node, {{&attribute, -1}}, value);
+    // Most plugs read are unconnected, computed by nothing and stored under their long name: the
+    // value is had without building a path.
+    ValueView view;
+    const auto found = node.values.find(attribute.longName);
+    if (found != node.values.end()) {
+        view.data = &found->second;
+        view.count = found->second.count();
+    }
+    return storedOrDefault(view, attribute, value);
+}
+
 double evaluateAttribute(const Node& node, std::string_view attribute, double fallback) {
     AttributeSpec* definition = node.findAttribute(attribute);
     double value = fallback;
-    if (!definition || !evaluateNumber(node, {{definition, -1}}, value)) return fallback;
+    if (!definition || !evaluateNumber(node, *definition, value)) return fallback;
     return value;
 }
 

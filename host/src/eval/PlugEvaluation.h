@@ -32,6 +32,8 @@ bool parsePlugSteps(Node& node, std::string_view path, std::vector<PlugStep>& st
 // computed (see ComputeTable); an unconnected plug reads its stored value, else its attribute's
 // default. False when the plug holds no number at all.
 bool evaluateNumber(const Node& node, const std::vector<PlugStep>& steps, double& value);
+// The same for one attribute of the node (a top-level attribute or a compound's child).
+bool evaluateNumber(const Node& node, AttributeSpec& attribute, double& value);
 // The same for a top-level attribute named by its long or short name; `fallback` when the node has
 // no such attribute or it holds no number.
 double evaluateAttribute(const Node& node, std::string_view attribute, double fallback);

@@ -2,6 +2,7 @@
 #define MAYAHOST_NODETYPE_H
 
 #include "AttributeSpec.h"
+#include "NameHash.h"
 
 #include <maya/MFn.h>
 
@@ -44,9 +45,9 @@ private:
     const NodeType* parent_;
     std::vector<std::unique_ptr<AttributeSpec>> attributes_;
     // Keys point into the attributes' own names, which live as long as the type.
-    std::unordered_map<std::string_view, AttributeSpec*> byName_;
+    std::unordered_map<std::string_view, AttributeSpec*, NameHash> byName_;
     // This type's and its parents' attributes in one index, built on the first look-up.
-    mutable std::unordered_map<std::string_view, AttributeSpec*> inherited_;
+    mutable std::unordered_map<std::string_view, AttributeSpec*, NameHash> inherited_;
 };
 
 // The node types the host knows; null for any other.
