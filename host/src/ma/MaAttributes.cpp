@@ -1,6 +1,8 @@
 // setAttr and addAttr: plug paths, values and dynamic attribute definitions.
 #include "MaStatementReader.h"
 
+#include "DecimalNumber.h"
+
 #include "geometry/NurbsCurveData.h"
 
 #include <maya/MDistance.h>
@@ -92,10 +94,7 @@ bool MaStatementReader::readNumber(const MaToken& token, double& value) const {
         value = 0.0;
         return true;
     }
-    const char* begin = text.data();
-    if (!text.empty() && text[0] == '+') ++begin;
-    const auto result = std::from_chars(begin, text.data() + text.size(), value);
-    return result.ec == std::errc() && result.ptr == text.data() + text.size();
+    return parseDecimal(!text.empty() && text[0] == '+' ? text.substr(1) : text, value);
 }
 
 bool MaStatementReader::parseSteps(Node& node, const std::string& path, int line, std::vector<PlugStep>& steps,
