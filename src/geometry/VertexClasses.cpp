@@ -140,32 +140,40 @@ bool sameRecord(const BuildVertex& a, const BuildVertex& b) {
     return sameClass(a, b) && std::memcmp(a.tangent, b.tangent, sizeof a.tangent) == 0;
 }
 
+// Whether the stored vertex has the canonical record `canonical`: the same bits settle it without a
+// copy; only records that differ somewhere are compared with their -0s made +0.
+bool sameCanonicalRecord(const BuildVertex& stored, const BuildVertex& canonical) {
+    static_assert(sizeof(BuildVertex) == offsetof(BuildVertex, generic) + sizeof(float) && alignof(BuildVertex) == 4,
+                  "the record of four-byte fields has no padding, so equal bytes are equal values");
+    return std::memcmp(&stored, &canonical, sizeof stored) == 0 || sameRecord(withoutNegativeZeros(stored), canonical);
+}
+
 }  // namespace
 
 std::uint32_t IdenticalRecords::find(std::uint32_t vertex) {
     const BuildVertex record = withoutNegativeZeros(vertices_[vertex]);
     const std::uint64_t hash = hashOf(record);
     std::size_t slot = hash & mask_;
-    for (; slots_[slot] != kEmptySlot; slot = (slot + 1) & mask_) {
-        const std::uint64_t value = slots_[slot];
-        if (slotValue(hash, 0) == (value & 0xFFFFFFFF00000000ull) &&
-            sameRecord(withoutNegativeZeros(vertices_[std::uint32_t(value)]), record)) {
-            return std::uint32_t(value);
-        }
+    for (; slots_[slot] != kEmptyRecordSlot; slot = (slot + 1) & mask_) {
+        if (hashes_[slot] == hash && sameCanonicalRecord(vertices_[slots_[slot]], record)) return slots_[slot];
     }
-    slots_[slot] = slotValue(hash, vertex);
+    slots_[slot] = vertex;
+    hashes_[slot] = hash;
     if (2 * ++used_ > slots_.size()) grow();
     return vertex;
 }
 
 void IdenticalRecords::grow() {
-    std::vector<std::uint64_t> old(2 * slots_.size(), kEmptySlot);
-    old.swap(slots_);
+    std::vector<std::uint32_t> oldSlots(2 * slots_.size(), kEmptyRecordSlot);
+    std::vector<std::uint64_t> oldHashes(2 * slots_.size());
+    oldSlots.swap(slots_);
+    oldHashes.swap(hashes_);
     mask_ = slots_.size() - 1;
-    for (const std::uint64_t value : old) {
-        if (value == kEmptySlot) continue;
-        std::size_t slot = hashOf(withoutNegativeZeros(vertices_[std::uint32_t(value)])) & mask_;
-        while (slots_[slot] != kEmptySlot) slot = (slot + 1) & mask_;
-        slots_[slot] = value;
+    for (std::size_t i = 0; i < oldSlots.size(); ++i) {
+        if (oldSlots[i] == kEmptyRecordSlot) continue;
+        std::size_t slot = oldHashes[i] & mask_;
+        while (slots_[slot] != kEmptyRecordSlot) slot = (slot + 1) & mask_;
+        slots_[slot] = oldSlots[i];
+        hashes_[slot] = oldHashes[i];
     }
 }

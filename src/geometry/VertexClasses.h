@@ -46,7 +46,8 @@ private:
 // read without tangents keeps one record per distinct corner instead of one per triangle corner.
 class IdenticalRecords {
 public:
-    explicit IdenticalRecords(const std::vector<BuildVertex>& vertices) : vertices_(vertices), slots_(16, ~0ull), mask_(15) {}
+    explicit IdenticalRecords(const std::vector<BuildVertex>& vertices)
+        : vertices_(vertices), slots_(16, kEmptyRecordSlot), hashes_(16), mask_(15) {}
 
     // The first vertex whose record is the same as `vertex`'s: `vertex` itself when it is new.
     std::uint32_t find(std::uint32_t vertex);
@@ -54,8 +55,12 @@ public:
 private:
     void grow();
 
+    static constexpr std::uint32_t kEmptyRecordSlot = ~0u;
+
     const std::vector<BuildVertex>& vertices_;
-    std::vector<std::uint64_t> slots_;  // high half of the hash, vertex index
+    // Per slot the vertex and its record's hash, kept so that growing the table hashes nothing again.
+    std::vector<std::uint32_t> slots_;
+    std::vector<std::uint64_t> hashes_;
     std::size_t mask_;
     std::size_t used_ = 0;
 };
