@@ -1,6 +1,8 @@
 // A merge group of 256 members (the most one merged shape binds), each a subdivided cube of 1,200
 // triangles: the scene model and the merged shape's extraction, welding and writing.
 #include "geometry/ShapesSection.h"
+#include "GeneratedScenes.h"
+
 #include "saveutil/XmlWriter.h"
 #include "scene/SceneModel.h"
 
@@ -8,7 +10,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -30,14 +31,7 @@ void generateScene(const std::string& path) {
 }
 
 void MergeGroupOf256Members(benchmark::State& state) {
-    mayahost::setOutputStream(nullptr);
-    const std::string path = (std::filesystem::temp_directory_path() / "q5x_bench_merged.ma").string();
-    if (!std::filesystem::exists(path)) generateScene(path);
-    std::string error;
-    if (!mayahost::openScene(path, error)) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
+    if (!benchscenes::openGeneratedScene(state, "q5x_bench_merged.ma", generateScene)) return;
     std::size_t bytes = 0;
     for (auto _ : state) {
         ExportContext context;

@@ -1,5 +1,7 @@
 // The Scene section of a level of 100k transforms with steering attributes, and the bounding
 // volumes of a level with many requests.
+#include "GeneratedScenes.h"
+
 #include "saveutil/XmlWriter.h"
 #include "scene/BoundingVolumes.h"
 #include "scene/SceneModel.h"
@@ -10,17 +12,12 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <filesystem>
 #include <fstream>
 
 namespace {
 
 constexpr int kGroups = 1000;
 constexpr int kTransformsPerGroup = 99;  // 100k transforms with the groups
-
-std::string generatedScenePath() {
-    return (std::filesystem::temp_directory_path() / "q5x_bench_walk.ma").string();
-}
 
 void generateScene(const std::string& path) {
     std::ofstream out(path);
@@ -44,14 +41,7 @@ void generateScene(const std::string& path) {
 }
 
 void SceneSection100kTransforms(benchmark::State& state) {
-    mayahost::setOutputStream(nullptr);
-    const std::string path = generatedScenePath();
-    if (!std::filesystem::exists(path)) generateScene(path);
-    std::string error;
-    if (!mayahost::openScene(path, error)) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
+    if (!benchscenes::openGeneratedScene(state, "q5x_bench_walk.ma", generateScene)) return;
     std::size_t bytes = 0;
     double modelSeconds = 0.0;
     for (auto _ : state) {
@@ -91,14 +81,7 @@ void generateBoundingVolumeScene(const std::string& path) {
 }
 
 void BoundingVolumes2000In22000Transforms(benchmark::State& state) {
-    mayahost::setOutputStream(nullptr);
-    const std::string path = (std::filesystem::temp_directory_path() / "q5x_bench_bounding_volumes.ma").string();
-    if (!std::filesystem::exists(path)) generateBoundingVolumeScene(path);
-    std::string error;
-    if (!mayahost::openScene(path, error)) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
+    if (!benchscenes::openGeneratedScene(state, "q5x_bench_bounding_volumes.ma", generateBoundingVolumeScene)) return;
     std::size_t resolved = 0;
     for (auto _ : state) {
         ExportContext context;
