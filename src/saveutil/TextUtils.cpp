@@ -1,12 +1,22 @@
 #include "TextUtils.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
 namespace Q5XSaveUtil {
 
 const char* formatFloat(float value, char (&buffer)[kFloatTextSize]) {
+    // Whole numbers (zeros, unit scales, grid positions) are the digits of the integer: what
+    // "%.6f" prints for them once the zero decimals are cut, "-0" included, which becomes "0".
+    // (Below ten million, where that text always fits the buffer.)
+    if (std::fabs(value) < 1e7f && value == std::trunc(value)) {
+        const auto printed = std::to_chars(buffer, buffer + sizeof buffer - 1, static_cast<std::int64_t>(value));
+        *printed.ptr = '\0';
+        return buffer;
+    }
     // The exact "%.6f" text, without printf's cost: to_chars rounds the same way.
     const auto printed = std::to_chars(buffer, buffer + sizeof buffer - 1, static_cast<double>(value),
                                        std::chars_format::fixed, 6);

@@ -16,6 +16,18 @@ std::string format(float value) {
     return text ? text : "<null>";
 }
 
+// What formatFloat must give: printf's "%.6f" without trailing zeros, or null where that text
+// does not fit the buffer.
+std::string printfText(float value) {
+    char reference[64];
+    std::snprintf(reference, sizeof reference, "%.6f", static_cast<double>(value));
+    std::string expected = reference;
+    if (expected.size() > 15) return "<null>";
+    while (expected.back() == '0') expected.pop_back();
+    if (expected.back() == '.') expected.pop_back();
+    return expected == "-0" ? "0" : expected;
+}
+
 }  // namespace
 
 TEST(TextUtils, FormatFloatUsesAsFewDigitsAsSixDecimalsNeed) {
@@ -33,23 +45,17 @@ TEST(TextUtils, FormatFloatUsesAsFewDigitsAsSixDecimalsNeed) {
     EXPECT_EQ(format(-1234567.0f), "-1234567");
 }
 
-TEST(TextUtils, FormatFloatMatchesPrintfOnRandomAndTiedValues) {
+TEST(TextUtils, FormatFloatMatchesPrintfOnRandomTiedAndWholeValues) {
     std::mt19937 random(17);
     std::uniform_real_distribution<float> magnitude(-12.0f, 12.0f);
     std::uniform_real_distribution<float> sign(-1.0f, 1.0f);
     for (int i = 0; i < 20000; ++i) {
         const float value = std::copysign(std::pow(10.0f, magnitude(random)), sign(random));
-        char reference[64];
-        std::snprintf(reference, sizeof reference, "%.6f", static_cast<double>(value));
-        std::string expected = reference;
-        if (expected.size() > 15) {
-            EXPECT_EQ(format(value), "<null>") << expected;
-            continue;
-        }
-        while (expected.back() == '0') expected.pop_back();
-        if (expected.back() == '.') expected.pop_back();
-        if (expected == "-0") expected = "0";
-        EXPECT_EQ(format(value), expected) << reference;
+        EXPECT_EQ(format(value), printfText(value)) << value;
+        EXPECT_EQ(format(std::trunc(value)), printfText(std::trunc(value))) << std::trunc(value);
+    }
+    for (const float whole : {0.0f, -0.0f, 1.0f, -1.0f, 9999999.0f, -9999999.0f, 1e7f, -1e7f, 99999992.0f, 1e8f, -1e8f, 16777217.0f}) {
+        EXPECT_EQ(format(whole), printfText(whole)) << whole;
     }
     EXPECT_EQ(format(0.0078125f), "0.007812");  // an exact tie rounds to even, as printf does
     EXPECT_EQ(format(0.0234375f), "0.023438");

@@ -85,6 +85,17 @@ public:
         for (const auto& step : plug.steps_) steps.push_back({static_cast<mayahost::AttributeSpec*>(step.first), step.second});
         return steps;
     }
+    // The attribute of a plug that is a plain attribute (one step, not an element), else null.
+    static mayahost::AttributeSpec* plainAttribute(const MPlug& plug) {
+        if (plug.steps_.size() != 1 || plug.steps_.front().second >= 0) return nullptr;
+        return static_cast<mayahost::AttributeSpec*>(plug.steps_.front().first);
+    }
+    static MPlug make(mayahost::Node* node, mayahost::AttributeSpec& attribute) {
+        MPlug plug;
+        plug.node_ = node;
+        plug.steps_.emplace_back(&attribute, -1);
+        return plug;
+    }
     static MPlug make(mayahost::Node* node, const std::vector<mayahost::PlugStep>& steps) {
         MPlug plug;
         plug.node_ = node;

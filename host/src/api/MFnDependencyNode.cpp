@@ -37,8 +37,15 @@ MString MFnDependencyNode::typeName(MStatus* ReturnStatus) const {
 
 MPlug MFnDependencyNode::findPlug(const MString& attributeName, bool, MStatus* ReturnStatus) const {
     Node* node = asNode(object_);
+    const std::string_view name(attributeName.asChar(), attributeName.length());
+    // A plain name, as most look-ups give, is one step: no path to take apart.
+    if (node && name.find('.') == std::string_view::npos && name.find('[') == std::string_view::npos) {
+        AttributeSpec* attribute = node->findAttribute(name);
+        if (ReturnStatus) *ReturnStatus = attribute ? MStatus::kSuccess : MStatus::kInvalidParameter;
+        return attribute ? MPlugAccess::make(node, *attribute) : MPlug();
+    }
     std::vector<PlugStep> steps;
-    const bool found = node && parsePlugSteps(*node, std::string_view(attributeName.asChar(), attributeName.length()), steps);
+    const bool found = node && parsePlugSteps(*node, name, steps);
     if (ReturnStatus) *ReturnStatus = found ? MStatus::kSuccess : MStatus::kInvalidParameter;
     return found ? makePlug(node, steps) : MPlug();
 }

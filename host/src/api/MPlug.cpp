@@ -270,7 +270,9 @@ bool MPlug::connectedTo(MPlugArray& array, bool asDst, bool asSrc, MStatus* Retu
 MStatus MPlug::getValue(double& value) const {
     const Node* node = static_cast<Node*>(node_);
     if (!node || steps_.empty()) return MStatus::kFailure;
-    return evaluateNumber(*node, MPlugAccess::steps(*this), value) ? MStatus::kSuccess : MStatus::kFailure;
+    AttributeSpec* plain = MPlugAccess::plainAttribute(*this);
+    const bool read = plain ? evaluateNumber(*node, *plain, value) : evaluateNumber(*node, MPlugAccess::steps(*this), value);
+    return read ? MStatus::kSuccess : MStatus::kFailure;
 }
 
 namespace {

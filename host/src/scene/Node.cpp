@@ -48,11 +48,12 @@ Node::OwnAttributes& Node::own() const {
 }
 
 AttributeSpec* Node::findAttribute(std::string_view attributeName) const {
+    const std::uint32_t hash = NameMap<AttributeSpec*>::hashOf(attributeName);
     if (own_) {
-        const auto found = own_->byName.find(attributeName);
+        const auto found = own_->byName.find(attributeName, hash);
         if (found != own_->byName.end()) return found->second;
     }
-    return type_->findAttribute(attributeName);
+    return type_->findAttribute(attributeName, hash);
 }
 
 void Node::index(AttributeSpec& attribute) {

@@ -2,7 +2,7 @@
 #define MAYAHOST_NODE_H
 
 #include "AttributeSpec.h"
-#include "NameHash.h"
+#include "NameMap.h"
 #include "NodeType.h"
 #include "ObjectData.h"
 
@@ -12,7 +12,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -116,10 +115,10 @@ public:
     bool locked = false;
     std::vector<Node*> parents;
     std::vector<Node*> children;
-    std::unordered_map<std::string, PlugData, NameHash> values;
-    std::unordered_map<std::string, std::vector<ElementRange>, NameHash> elements;
+    NameMap<PlugData> values;
+    NameMap<std::vector<ElementRange>> elements;
     // Destination plug key to its incoming connection (an index into the scene's connections).
-    std::unordered_map<std::string, std::size_t, NameHash> incoming;
+    NameMap<std::size_t> incoming;
     // The connections this node is the source of (scene indices); those into it are `incoming`.
     std::vector<std::size_t> outgoing;
     std::unique_ptr<MTransformationMatrix> restPosition;
@@ -138,7 +137,7 @@ private:
     struct OwnAttributes {
         std::vector<std::unique_ptr<AttributeSpec>> dynamic;
         std::vector<std::unique_ptr<AttributeSpec>> implicit;
-        std::unordered_map<std::string_view, AttributeSpec*, NameHash> byName;  // keys point into the attributes' names
+        NameMap<AttributeSpec*> byName;
         std::vector<AttributeSpec*> all;
         bool allKnown = false;
     };
@@ -168,9 +167,9 @@ struct ComputedNumber {
 };
 
 struct NodeCaches {
-    std::unordered_map<std::string, IndexCache, NameHash> indices;
+    NameMap<IndexCache> indices;
     // Computed outputs by plug key.
-    std::unordered_map<std::string, ComputedNumber, NameHash> computedNumbers;
+    NameMap<ComputedNumber> computedNumbers;
     // A mesh's evaluated geometry, valid while the scene's value generation is `meshStamp`.
     std::shared_ptr<const MeshData> mesh;
     std::uint64_t meshStamp = 0;

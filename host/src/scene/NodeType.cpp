@@ -16,10 +16,16 @@ bool NodeType::hasFn(MFn::Type type) const {
 }
 
 AttributeSpec* NodeType::findAttribute(std::string_view name) const {
+    return findAttribute(name, NameMap<AttributeSpec*>::hashOf(name));
+}
+
+AttributeSpec* NodeType::findAttribute(std::string_view name, std::uint32_t hash) const {
     if (inherited_.empty()) {
-        for (const NodeType* t = this; t; t = t->parent_) inherited_.insert(t->byName_.begin(), t->byName_.end());
+        for (const NodeType* t = this; t; t = t->parent_) {
+            for (const auto& entry : t->byName_) inherited_.emplace(entry.first, entry.second);
+        }
     }
-    const auto found = inherited_.find(name);
+    const auto found = inherited_.find(name, hash);
     return found == inherited_.end() ? nullptr : found->second;
 }
 

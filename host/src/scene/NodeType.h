@@ -2,7 +2,7 @@
 #define MAYAHOST_NODETYPE_H
 
 #include "AttributeSpec.h"
-#include "NameHash.h"
+#include "NameMap.h"
 
 #include <maya/MFn.h>
 
@@ -10,7 +10,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace mayahost {
@@ -31,6 +30,8 @@ public:
     // An attribute of this type or of its parent types, by long or short name; children of
     // compounds are found directly too.
     AttributeSpec* findAttribute(std::string_view name) const;
+    // The same, with the name's hash (NameMap::hashOf) already worked out.
+    AttributeSpec* findAttribute(std::string_view name, std::uint32_t hash) const;
     // Top-level attributes, parent types first.
     void collectAttributes(std::vector<AttributeSpec*>& out) const;
 
@@ -44,10 +45,9 @@ private:
     MFn::Type apiType_;
     const NodeType* parent_;
     std::vector<std::unique_ptr<AttributeSpec>> attributes_;
-    // Keys point into the attributes' own names, which live as long as the type.
-    std::unordered_map<std::string_view, AttributeSpec*, NameHash> byName_;
+    NameMap<AttributeSpec*> byName_;
     // This type's and its parents' attributes in one index, built on the first look-up.
-    mutable std::unordered_map<std::string_view, AttributeSpec*, NameHash> inherited_;
+    mutable NameMap<AttributeSpec*> inherited_;
 };
 
 // The node types the host knows; null for any other.

@@ -33,21 +33,16 @@ Scene& Scene::current() {
 }
 
 void Scene::indexName(Node& node) {
-    std::vector<Node*>& named = byName_[node.name];
-    named.push_back(&node);
-    node.nameShared = named.size() > 1;
-    // The earlier holders are marked once, when the name first becomes shared.
-    if (named.size() == 2) named.front()->nameShared = true;
+    byName_.add(node);
+    const std::size_t holders = byName_.count(node.name, 3);
+    // The earlier holder is marked once, when the name first becomes shared.
+    if (holders == 2) byName_.forEachNamed(node.name, [](Node& named) { named.nameShared = true; });
+    node.nameShared = holders > 1;
 }
 
 void Scene::unindexName(Node& node) {
-    const auto found = byName_.find(node.name);
-    if (found != byName_.end()) {
-        std::vector<Node*>& named = found->second;
-        named.erase(std::remove(named.begin(), named.end(), &node), named.end());
-        if (named.size() == 1) named.front()->nameShared = false;
-        if (named.empty()) byName_.erase(found);
-    }
+    byName_.remove(node);
+    if (byName_.count(node.name, 2) == 1) byName_.forEachNamed(node.name, [](Node& named) { named.nameShared = false; });
     node.nameShared = false;
 }
 
@@ -155,13 +150,12 @@ std::string Scene::uniqueName(const std::string& stem) const {
     std::size_t& number = lastNumber_[base];
     while (true) {
         const std::string candidate = base + std::to_string(++number);
-        if (byName_.count(candidate) == 0) return candidate;
+        if (byName_.count(candidate, 1) == 0) return candidate;
     }
 }
 
 std::size_t Scene::countNamed(const std::string& name) const {
-    const auto found = byName_.find(name);
-    return found == byName_.end() ? 0 : found->second.size();
+    return byName_.count(name, std::size_t(-1));
 }
 
 namespace {
@@ -193,10 +187,10 @@ bool pathMatches(Node* node, const std::vector<std::string>& parts, bool fromWor
 
 }  // namespace
 
-const std::vector<Node*>& Scene::nodesNamed(const std::string& name) const {
-    static const std::vector<Node*> kNone;
-    const auto found = byName_.find(name);
-    return found == byName_.end() ? kNone : found->second;
+std::vector<Node*> Scene::nodesNamed(const std::string& name) const {
+    std::vector<Node*> named;
+    byName_.forEachNamed(name, [&named](Node& node) { named.push_back(&node); });
+    return named;
 }
 
 Node* Scene::findPath(const std::string& path) const {
@@ -222,8 +216,13 @@ Node* Scene::findNode(const std::string& name) const {
     if (name.empty()) return nullptr;
     if (name[0] == ':') return findNode(name.substr(1));
     if (name.find('|') != std::string::npos) return findPath(name);
-    const std::vector<Node*>& named = nodesNamed(name);
-    return named.size() == 1 ? named.front() : nullptr;
+    Node* only = nullptr;
+    std::size_t holders = 0;
+    byName_.forEachNamed(name, [&](Node& node) {
+        only = &node;
+        ++holders;
+    });
+    return holders == 1 ? only : nullptr;
 }
 
 void Scene::rename(Node& node, const std::string& newName) {

@@ -2,6 +2,7 @@
 #define MAYAHOST_SCENE_H
 
 #include "Node.h"
+#include "NodeNameIndex.h"
 
 #include <cstdint>
 #include <map>
@@ -46,7 +47,7 @@ public:
     // By unique name, ":name", full path "|a|b" or partial path "a|b"; null when missing or ambiguous.
     Node* findNode(const std::string& name) const;
     std::size_t countNamed(const std::string& name) const;
-    const std::vector<Node*>& nodesNamed(const std::string& name) const;
+    std::vector<Node*> nodesNamed(const std::string& name) const;
     bool isUniqueName(const std::string& name) const { return countNamed(name) == 1; }
     void rename(Node& node, const std::string& newName);
     // Makes `parent` (the world when null) the only parent, or with `addInstance` one more parent.
@@ -87,7 +88,7 @@ private:
     void createDefaultNodes();
 
     std::vector<std::unique_ptr<Node>> nodes_;
-    std::unordered_map<std::string, std::vector<Node*>> byName_;
+    NodeNameIndex byName_;
     // Per name stem, the number after which uniqueName() looks for a free name.
     mutable std::unordered_map<std::string, std::size_t> lastNumber_;
     std::vector<Connection> connections_;

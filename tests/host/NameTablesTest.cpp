@@ -1,0 +1,71 @@
+#include "scene/NameMap.h"
+#include "scene/NodeNameIndex.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace mayahost;
+
+// The flat tables against the standard containers they stand for, through growth and (for the
+// node index) removals that close gaps in runs of colliding slots.
+
+TEST(NameTables, NameMapAgreesWithAStandardMapAndKeepsEntriesInPlace) {
+    NameMap<int> map;
+    std::map<std::string, int> reference;
+    std::mt19937 random(5);
+    const int* firstEntry = &map["first"];
+    reference["first"] = 0;
+    for (int i = 0; i < 5000; ++i) {
+        const std::string name = "attr" + std::to_string(random() % 3000) + std::string(random() % 12, 'x');
+        const bool added = map.emplace(name, i).second;
+        EXPECT_EQ(added, reference.emplace(name, i).second) << name;
+    }
+    EXPECT_EQ(&map["first"], firstEntry);  // growing never moved it
+    EXPECT_EQ(map.size(), reference.size());
+    std::size_t visited = 0;
+    for (const auto& entry : map) {
+        EXPECT_EQ(reference.at(entry.first), entry.second);
+        ++visited;
+    }
+    EXPECT_EQ(visited, reference.size());
+    for (const auto& entry : reference) EXPECT_EQ(map.find(entry.first)->second, entry.second);
+    EXPECT_EQ(map.find("attr3000x"), map.end());
+    EXPECT_EQ(map.count("missing"), 0u);
+    EXPECT_EQ(NameMap<int>().find(""), NameMap<int>().end());
+}
+
+TEST(NameTables, NodeNameIndexCountsSharedNamesThroughRemovals) {
+    const NodeType* transform = findNodeType("transform");
+    ASSERT_NE(transform, nullptr);
+    std::vector<std::unique_ptr<Node>> nodes;
+    NodeNameIndex index;
+    std::map<std::string, std::size_t> reference;
+    std::mt19937 random(11);
+    for (int i = 0; i < 3000; ++i) {
+        nodes.push_back(std::make_unique<Node>(*transform, "transform", "n" + std::to_string(random() % 700)));
+        index.add(*nodes.back());
+        ++reference[nodes.back()->name];
+    }
+    for (std::size_t i = 0; i < nodes.size(); i += 1 + random() % 3) {
+        index.remove(*nodes[i]);
+        --reference[nodes[i]->name];
+    }
+    index.remove(*nodes[0]);  // removed above: removing a node twice, or one never indexed, changes nothing
+    Node stranger(*transform, "transform", nodes[0]->name);
+    index.remove(stranger);
+    for (const auto& entry : reference) {
+        std::size_t visited = 0;
+        index.forEachNamed(entry.first, [&](Node& node) {
+            EXPECT_EQ(node.name, entry.first);
+            ++visited;
+        });
+        EXPECT_EQ(visited, entry.second) << entry.first;
+        EXPECT_EQ(index.count(entry.first, 2), std::min<std::size_t>(entry.second, 2));
+    }
+    EXPECT_EQ(index.count("n700", 5), 0u);
+}
