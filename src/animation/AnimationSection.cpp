@@ -175,12 +175,11 @@ private:
     }
 
     void writeTrack(const std::string& transform, const Track& track, const MObjectArray& curves, double start, bool binary) {
-        const auto found = nodes_.find(transform);
-        if (found == nodes_.end()) {
+        NodeRecord record;
+        if (!nodes_.find(transform, record)) {
             // The engine cannot bind such a track in either form.
             warn("q5xExport: Transform node " + transform + " not found in character set");
         }
-        const NodeRecord record = found == nodes_.end() ? NodeRecord() : found->second;
         const Keyframes keyframes = keyframesOf(track, curves);
         const std::size_t nonFiniteBefore = xml_.replacedNonFiniteNumbers();
         bool nonFinite = false;

@@ -80,12 +80,12 @@ void writeUserAttributes(const NodeTable& nodes, Q5XSaveUtil::XmlWriter& xml) {
     xml.raw("  <UserAttributes>\n");
     for (MItDependencyNodes it(MFn::kTransform); !it.isDone(); it.next()) {
         const MFnDagNode transform(it.thisNode());
-        const auto found = nodes.find(transform.partialPathName().asChar());
-        if (found == nodes.end()) continue;
+        const std::uint32_t nodeId = nodes.nodeIdOf(transform.partialPathName().asChar());
+        if (nodeId == 0) continue;
         const std::string attributes = attributeElements(transform);
         if (attributes.empty()) continue;
         xml.startTag(2, "UserAttribute");
-        xml.attribute("nodeId", found->second.nodeId);
+        xml.attribute("nodeId", nodeId);
         xml.endStartTag();
         xml.raw(attributes);
         xml.endTag(2, "UserAttribute");

@@ -28,8 +28,7 @@ void writeMergedShape(const NodeWriteContext& context, XmlWriter& out) {
     std::string ids;
     for (const MDagPath& member : record.memberTransforms) {
         if (!ids.empty()) ids += ' ';
-        const auto found = context.model.nodeTable.find(member.partialPathName().asChar());
-        ids += std::to_string(found == context.model.nodeTable.end() ? 0u : found->second.nodeId);
+        ids += std::to_string(context.model.nodeTable.nodeIdOf(member.partialPathName().asChar()));
     }
     out.attribute("skinBindNodeIds", ids);
 }

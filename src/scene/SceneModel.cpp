@@ -192,7 +192,7 @@ bool SceneModelBuilder::visit(const MDagPath& transform, OpenTransform& parent, 
         walkChildren = handler.children == ChildWalk::TransformChildren && !classification.transformChildren.empty();
     }
 
-    NodeRecord& record = model_.nodeTable[scene.pathName];
+    NodeRecord record;
     scene.transformValues = readTransformValues(context_, transform, scene.pathName, record);
     scene.nodeId = static_cast<std::uint32_t>(model_.nodes.size() + 1);
     record.nodeId = scene.nodeId;
@@ -200,6 +200,7 @@ bool SceneModelBuilder::visit(const MDagPath& transform, OpenTransform& parent, 
     opened.splitShape = scene.kind == NodeKind::SplitShape && !scene.isReference;
     const bool descend = walkChildren;
     model_.nodes.push_back(std::move(scene));
+    model_.nodeTable.add(model_.nodes.back().pathName, record);
     return descend;
 }
 
@@ -266,7 +267,7 @@ void SceneModelBuilder::warnAboutUnexportedInfluences() const {
         std::string missing;
         for (std::size_t i = 0; i < record.skin.influences.size(); ++i) {
             const std::string& influence = record.skin.influences[i];
-            if (!influence.empty() && model_.nodeTable.count(influence)) continue;
+            if (!influence.empty() && model_.nodeTable.nodeIdOf(influence) != 0) continue;
             if (!missing.empty()) missing += ", ";
             missing += influence.empty() ? "matrix[" + std::to_string(record.skin.elements[i]) + "] (no single node)" : influence;
         }

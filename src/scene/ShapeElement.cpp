@@ -49,8 +49,7 @@ void writeSkinBindNodeIds(const NodeWriteContext& context, XmlWriter& out) {
     std::string ids;
     for (const std::string& influence : shape.skin.influences) {
         if (!ids.empty()) ids += ' ';
-        const auto record = influence.empty() ? context.model.nodeTable.end() : context.model.nodeTable.find(influence);
-        ids += std::to_string(record == context.model.nodeTable.end() ? 0u : record->second.nodeId);
+        ids += std::to_string(influence.empty() ? 0u : context.model.nodeTable.nodeIdOf(influence));
     }
     out.attribute("skinBindNodeIds", ids);
 }

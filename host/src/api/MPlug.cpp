@@ -345,7 +345,7 @@ MStatus MPlug::getValue(MObject& value) const {
     const AttributeSpec* attribute = static_cast<AttributeSpec*>(steps_.back().first);
     const bool isMatrix = attribute->kind == AttrKind::Matrix ||
                           (attribute->kind == AttrKind::Typed && attribute->dataType == MFnData::kMatrix) ||
-                          (view.data && view.data->dataType == "matrix");
+                          (view.data && view.data->dataType() == "matrix");
     if (!isMatrix) return MStatus::kFailure;
     if (view.data && !view.data->words().empty()) {
         value = makeXformData(*view.data);
@@ -411,7 +411,7 @@ MStatus MPlug::setValue(bool value) { return setValue(value ? 1.0 : 0.0); }
 
 MStatus MPlug::setValue(const MString& value) {
     PlugData data;
-    data.dataType = "string";
+    data.setDataType("string");
     data.editTexts() = {value.asChar()};
     return store(*this, std::move(data));
 }

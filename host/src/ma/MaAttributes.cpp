@@ -185,7 +185,7 @@ double MaStatementReader::unitFactor(const AttributeSpec& measured) const {
 
 // Each number by the unit of the attribute it belongs to: a compound's children may differ (an
 // animation curve's key is a time and a length).
-void MaStatementReader::convertUnits(const AttributeSpec& attribute, std::vector<double>& numbers) const {
+void MaStatementReader::convertUnits(const AttributeSpec& attribute, NumberList& numbers) const {
     if (!attribute.isNumericCompound()) {
         const double factor = unitFactor(attribute);
         if (factor != 1.0) {
@@ -205,7 +205,7 @@ void MaStatementReader::convertUnits(const AttributeSpec& attribute, std::vector
 
 void MaStatementReader::store(Target& target, PlugData&& data) {
     Node& node = *target.node;
-    if (data.words().empty() && data.dataType != "matrix") convertUnits(*target.steps.back().attribute, data.numbers);
+    if (data.words().empty() && data.dataType() != "matrix") convertUnits(*target.steps.back().attribute, data.numbers);
     const PlugStep& last = target.steps.back();
     data.compact(isSinglePrecision(*last.attribute));
     if (last.index >= 0) {
@@ -271,7 +271,7 @@ std::string MaStatementReader::continuedDataType(const Target& target) const {
     const auto ranges = target.node->elements.find(plugKey(target.steps, target.steps.size(), true));
     if (ranges == target.node->elements.end()) return {};
     for (auto range = ranges->second.rbegin(); range != ranges->second.rend(); ++range) {
-        if (!range->data.dataType.empty()) return range->data.dataType;
+        if (!range->data.dataType().empty()) return range->data.dataType();
     }
     return {};
 }
@@ -285,7 +285,7 @@ bool MaStatementReader::readValues(Target& target, const std::string& givenType,
     if (dataType == "matrix" && token.kind == MaToken::Kind::String) shape = {ValueShape::Kind::Payload, 1};
     const std::int64_t elements = target.rangeEnd >= 0 ? target.rangeEnd - target.steps.back().index + 1 : 1;
     PlugData data;
-    data.dataType = dataType;
+    data.setDataType(dataType);
     std::int64_t expected = -1;  // values still to read; -1 while unknown
     std::int64_t counted = -1;
     bool any = false;

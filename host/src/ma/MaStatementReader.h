@@ -63,7 +63,7 @@ private:
     void store(Target& target, PlugData&& data);
     void replaceNonFinite(const Target& target, PlugData& data, int line);
     double unitFactor(const AttributeSpec& measured) const;
-    void convertUnits(const AttributeSpec& attribute, std::vector<double>& numbers) const;
+    void convertUnits(const AttributeSpec& attribute, NumberList& numbers) const;
 
     // "node.attr[1].child" to a node and steps; false (with a warning) when the node is missing.
     bool resolvePlug(const std::string& text, int line, Node*& node, std::vector<PlugStep>& steps,

@@ -27,7 +27,7 @@ void PlugData::compact(bool singlePrecision) {
     } else {
         return;
     }
-    std::vector<double>().swap(numbers);
+    numbers.clear();
 }
 
 Node::Node(const NodeType& type, std::string typeName, std::string nodeName)

@@ -3,6 +3,7 @@
 
 #include "AttributeSpec.h"
 #include "NameMap.h"
+#include "NumberList.h"
 #include "NodeType.h"
 #include "ObjectData.h"
 
@@ -23,26 +24,28 @@ struct NodeCaches;
 
 // The value of one plug as a file set it: numbers (scalars, tuples, matrices, arrays), texts
 // (strings, string arrays) or a typed payload of numbers with words among them (polyFaces,
-// nurbsCurve, componentList). `dataType` is the file's -type name, if any. Most plugs of a big
-// level hold a number or three, so everything else lives apart and is made on first use.
+// nurbsCurve, componentList), and the file's -type name, if any. Most plugs of a big level hold
+// a number or three, so everything else lives apart and is made on first use.
 class PlugData {
 public:
-    std::string dataType;
-    std::vector<double> numbers;
+    NumberList numbers;
 
     PlugData() = default;
-    PlugData(const PlugData& other) : dataType(other.dataType), numbers(other.numbers) {
+    PlugData(const PlugData& other) : numbers(other.numbers) {
         if (other.rest_) rest_ = std::make_unique<Rest>(*other.rest_);
     }
     PlugData(PlugData&&) noexcept = default;
     PlugData& operator=(PlugData other) noexcept {
-        dataType = std::move(other.dataType);
         numbers = std::move(other.numbers);
         rest_ = std::move(other.rest_);
         return *this;
     }
     ~PlugData() = default;
 
+    const std::string& dataType() const { return rest_ ? rest_->dataType : kNoRest.dataType; }
+    void setDataType(const std::string& type) {
+        if (!type.empty() || rest_) rest().dataType = type;
+    }
     const std::vector<std::string>& texts() const { return rest_ ? rest_->texts : kNoRest.texts; }
     std::vector<std::string>& editTexts() { return rest().texts; }
     // (position among the numbers, index into texts) of each word of a payload.
@@ -62,6 +65,7 @@ public:
 
 private:
     struct Rest {
+        std::string dataType;
         std::vector<std::int32_t> integers;
         std::vector<float> floats;
         std::vector<std::string> texts;

@@ -1,5 +1,6 @@
 #include "scene/NameMap.h"
 #include "scene/NodeNameIndex.h"
+#include "scene/NumberList.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +12,11 @@
 
 using namespace mayahost;
 
-// The flat tables against the standard containers they stand for, through growth and (for the
-// node index) removals that close gaps in runs of colliding slots.
+// The stand-in's compact containers against the standard ones they stand for: the flat tables
+// through growth and (for the node index) removals that close gaps in runs of colliding slots;
+// the number list across its change from one number in place to a list of its own.
 
-TEST(NameTables, NameMapAgreesWithAStandardMapAndKeepsEntriesInPlace) {
+TEST(HostContainers, NameMapAgreesWithAStandardMapAndKeepsEntriesInPlace) {
     NameMap<int> map;
     std::map<std::string, int> reference;
     std::mt19937 random(5);
@@ -39,7 +41,7 @@ TEST(NameTables, NameMapAgreesWithAStandardMapAndKeepsEntriesInPlace) {
     EXPECT_EQ(NameMap<int>().find(""), NameMap<int>().end());
 }
 
-TEST(NameTables, NodeNameIndexCountsSharedNamesThroughRemovals) {
+TEST(HostContainers, NodeNameIndexCountsSharedNamesThroughRemovals) {
     const NodeType* transform = findNodeType("transform");
     ASSERT_NE(transform, nullptr);
     std::vector<std::unique_ptr<Node>> nodes;
@@ -68,4 +70,32 @@ TEST(NameTables, NodeNameIndexCountsSharedNamesThroughRemovals) {
         EXPECT_EQ(index.count(entry.first, 2), std::min<std::size_t>(entry.second, 2));
     }
     EXPECT_EQ(index.count("n700", 5), 0u);
+}
+
+TEST(HostContainers, NumberListBehavesAsAVectorOfDoubles) {
+    NumberList list;
+    std::vector<double> reference;
+    EXPECT_TRUE(list.empty());
+    for (int i = 0; i < 100; ++i) {
+        list.push_back(i * 0.5);
+        reference.push_back(i * 0.5);
+        const NumberList copy = list;
+        ASSERT_EQ(std::vector<double>(copy.begin(), copy.end()), reference);
+    }
+    NumberList moved = std::move(list);
+    EXPECT_EQ(std::vector<double>(moved.begin(), moved.end()), reference);
+    EXPECT_TRUE(list.empty());
+    moved = {7.0};  // back to one number, and again to a list
+    EXPECT_EQ(moved.size(), 1u);
+    EXPECT_EQ(moved[0], 7.0);
+    NumberList one{3.0};
+    one = moved;
+    EXPECT_EQ(one[0], 7.0);
+    one.reserve(1000);
+    EXPECT_EQ(one.size(), 1u);
+    EXPECT_EQ(one[0], 7.0);
+    one = std::move(moved);
+    EXPECT_EQ(std::vector<double>(one.begin(), one.end()), std::vector<double>{7.0});
+    one.clear();
+    EXPECT_TRUE(one.empty());
 }
