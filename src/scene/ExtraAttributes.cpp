@@ -88,7 +88,7 @@ ExtraAttributeValue defaultValue(const ExtraAttribute& row) {
     value.floatValue = row.floatDefault;
     value.intValue = row.intDefault;
     value.unsignedValue = row.unsignedDefault;
-    value.text = row.textDefault;
+    if (row.type == ExtraAttribute::kText) value.text = row.textDefault;
     return value;
 }
 

@@ -88,6 +88,12 @@ public:
     }
     Value& operator[](std::string_view name) { return emplace(name, Value()).first->second; }
 
+    // Room for `count` entries at most half full, for a table that is read far more than it is
+    // written: a miss then ends within a slot or two.
+    void reserveSparse(std::size_t count) {
+        while (capacity_ < count * 2) grow();
+    }
+
     iterator begin() { return iterator(this, 0); }
     iterator end() { return iterator(this, capacity_); }
     const_iterator begin() const { return const_iterator(this, 0); }
