@@ -33,9 +33,15 @@ const ComputeRow kRows[] = {
 // plugs read belong to types without any, and every plug read asks.
 const std::vector<const ComputeRow*>& rowsOf(const NodeType& nodeType) {
     static std::unordered_map<const NodeType*, std::vector<const ComputeRow*>> byType;
+    // Reads come in runs on nodes of one type: the last answer is kept at hand.
+    static const NodeType* lastType = nullptr;
+    static const std::vector<const ComputeRow*>* lastRows = nullptr;
+    if (&nodeType == lastType) return *lastRows;
+    lastType = &nodeType;
     const auto found = byType.find(&nodeType);
-    if (found != byType.end()) return found->second;
+    if (found != byType.end()) return *(lastRows = &found->second);
     std::vector<const ComputeRow*>& rows = byType[&nodeType];
+    lastRows = &rows;
     for (const NodeType* type = &nodeType; type; type = type->parent()) {
         for (const ComputeRow& row : kRows) {
             if (type->name() == row.nodeType) rows.push_back(&row);

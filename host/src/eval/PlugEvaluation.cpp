@@ -181,7 +181,7 @@ bool evaluateNumber(const Node& node, AttributeSpec& attribute, double& value) {
     // Most plugs read are unconnected, computed by nothing and stored under their long name: the
     // value is had without building a path.
     ValueView view;
-    const auto found = node.values.find(attribute.longName);
+    const auto found = node.values.find(attribute.longName, attribute.longNameHash());
     if (found != node.values.end()) {
         view.data = &found->second;
         view.count = found->second.count();

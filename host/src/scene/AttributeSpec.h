@@ -1,6 +1,7 @@
 #ifndef MAYAHOST_ATTRIBUTESPEC_H
 #define MAYAHOST_ATTRIBUTESPEC_H
 
+#include "NameHash.h"
 #include "ObjectData.h"
 
 #include <maya/MFnData.h>
@@ -32,6 +33,14 @@ public:
     bool isNumericCompound() const { return kind == AttrKind::Compound && !children.empty() && children[0]->isScalarNumber(); }
     bool isScalarNumber() const { return kind == AttrKind::Numeric || kind == AttrKind::Unit || kind == AttrKind::Enum; }
     AttributeSpec* child(const std::string& name) const;
+    // keyHash(longName), worked out once: plain plugs are read by their long name.
+    std::uint32_t longNameHash() const {
+        if (!longNameHashed_) {
+            longNameHash_ = keyHash(longName);
+            longNameHashed_ = true;
+        }
+        return longNameHash_;
+    }
 
     std::string longName;
     std::string shortName;
@@ -56,6 +65,10 @@ public:
     AttributeSpec* parent = nullptr;
     std::vector<AttributeSpec*> children;
     std::vector<std::unique_ptr<AttributeSpec>> ownedChildren;
+
+private:
+    mutable std::uint32_t longNameHash_ = 0;
+    mutable bool longNameHashed_ = false;
 };
 
 }  // namespace mayahost

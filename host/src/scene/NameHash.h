@@ -41,6 +41,11 @@ inline std::uint64_t hashName(std::string_view name) noexcept {
     return hash ^ (hash >> 32);
 }
 
+// The hash the stand-in's name tables (NameMap) file a name under.
+inline std::uint32_t keyHash(std::string_view name) noexcept {
+    return static_cast<std::uint32_t>(hashName(name));
+}
+
 // The hasher of the standard containers keyed by names. Being our own, it also lets the standard
 // library hash small tables, where it would otherwise compare the key with every entry.
 struct NameHash {

@@ -72,7 +72,7 @@ public:
     }
 
     // The hash a look-up takes, for callers that ask several maps for one name.
-    static std::uint32_t hashOf(std::string_view name) { return static_cast<std::uint32_t>(hashName(name)); }
+    static std::uint32_t hashOf(std::string_view name) { return keyHash(name); }
 
     iterator find(std::string_view name) { return iterator(this, slotOf(name, hashOf(name))); }
     const_iterator find(std::string_view name) const { return const_iterator(this, slotOf(name, hashOf(name))); }
