@@ -17,6 +17,7 @@ public:
     explicit PathCounts(std::size_t cap) : cap_(cap) {}
 
     // Counts up the parents with an explicit stack: hierarchies can be far deeper than a call stack.
+    // Only the parents are kept: a leaf, most nodes of a level, is asked for once.
     std::size_t of(const MObject& node) {
         std::size_t count = 0;
         if (belowWorldOnly(node, count)) return count;
@@ -45,6 +46,7 @@ public:
                 total = std::min(total, cap_);
             }
             if (!ready) continue;
+            if (pending.size() == 1) return total;
             byHash_.emplace(MObjectHandle(current).hashCode(), std::make_pair(current, total));
             pending.pop_back();
         }
