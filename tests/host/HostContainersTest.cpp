@@ -64,12 +64,12 @@ TEST(HostContainers, NodeNameIndexCountsSharedNamesThroughRemovals) {
         std::size_t visited = 0;
         index.forEachNamed(entry.first, [&](Node& node) {
             EXPECT_EQ(node.name, entry.first);
-            ++visited;
+            return ++visited > 0;
         });
         EXPECT_EQ(visited, entry.second) << entry.first;
-        EXPECT_EQ(index.count(entry.first, 2), std::min<std::size_t>(entry.second, 2));
+        EXPECT_EQ(index.count(entry.first), entry.second);
     }
-    EXPECT_EQ(index.count("n700", 5), 0u);
+    EXPECT_EQ(index.count("n700"), 0u);
 }
 
 TEST(HostContainers, NumberListBehavesAsAVectorOfDoubles) {

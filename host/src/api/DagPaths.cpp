@@ -271,11 +271,11 @@ namespace {
 // costs nothing when the names above it are rare.
 std::size_t chainsNamed(const std::vector<Node*>& tail) {
     std::vector<Node*> level;
-    for (Node* node : Scene::current().nodesNamed(tail.front()->name)) {
-        if (!node->isDag()) continue;
-        level.push_back(node);
-        if (tail.size() == 1 && level.size() == 2) return 2;  // a common name alone settles nothing
-    }
+    Scene::current().forEachNamed(tail.front()->name, [&](Node& node) {
+        if (node.isDag()) level.push_back(&node);
+        return tail.size() > 1 || level.size() < 2;  // a common name alone settles nothing
+    });
+    if (tail.size() == 1 && level.size() == 2) return 2;
     for (std::size_t i = 1; i < tail.size() && !level.empty(); ++i) {
         std::vector<Node*> below;
         for (const Node* node : level) {

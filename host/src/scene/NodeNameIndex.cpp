@@ -1,11 +1,30 @@
 #include "NodeNameIndex.h"
 
+#include <algorithm>
+
 namespace mayahost {
 
+const NodeNameIndex::Slot* NodeNameIndex::find(std::string_view name) const {
+    if (count_ == 0) return nullptr;
+    const std::uint32_t hash = hashOf(name);
+    for (std::size_t at = hash & mask(); slots_[at].node; at = (at + 1) & mask()) {
+        if (slots_[at].hash == hash && slots_[at].node->name == name) return &slots_[at];
+    }
+    return nullptr;
+}
+
 void NodeNameIndex::add(Node& node) {
+    if (Slot* slot = find(node.name)) {
+        if (slot->others == kNoOthers) {
+            slot->others = static_cast<std::uint32_t>(others_.size());
+            others_.emplace_back();
+        }
+        others_[slot->others].push_back(&node);
+        return;
+    }
     // At most three quarters full, so that a probe soon meets a free slot.
     if ((count_ + 1) * 4 > slots_.size() * 3) grow();
-    place({&node, hashOf(node.name)});
+    place({&node, hashOf(node.name), kNoOthers});
     ++count_;
 }
 
@@ -24,13 +43,29 @@ void NodeNameIndex::grow() {
 }
 
 void NodeNameIndex::remove(const Node& node) {
-    if (count_ == 0) return;
-    std::size_t at = hashOf(node.name) & mask();
-    while (slots_[at].node && slots_[at].node != &node) at = (at + 1) & mask();
-    if (!slots_[at].node) return;
-    // Close the gap: each later slot of the run moves up unless its probe starts after the gap.
-    std::size_t gap = at;
-    for (std::size_t next = (at + 1) & mask(); slots_[next].node; next = (next + 1) & mask()) {
+    Slot* slot = find(node.name);
+    if (!slot) return;
+    std::vector<Node*>* others = slot->others == kNoOthers ? nullptr : &others_[slot->others];
+    if (slot->node != &node) {
+        if (!others) return;
+        const auto found = std::find(others->begin(), others->end(), &node);
+        if (found == others->end()) return;
+        *found = others->back();
+        others->pop_back();
+    } else if (others && !others->empty()) {
+        slot->node = others->back();
+        others->pop_back();
+    } else {
+        erase(*slot);
+    }
+}
+
+// Empties a slot and closes the gap: each later slot of the run moves up unless its probe starts
+// after the gap.
+void NodeNameIndex::erase(Slot& slot) {
+    if (slot.others != kNoOthers) std::vector<Node*>().swap(others_[slot.others]);
+    std::size_t gap = std::size_t(&slot - slots_.data());
+    for (std::size_t next = (gap + 1) & mask(); slots_[next].node; next = (next + 1) & mask()) {
         const std::size_t home = slots_[next].hash & mask();
         const bool reachesGap = gap <= next ? (home <= gap || home > next) : (home <= gap && home > next);
         if (reachesGap) {
@@ -44,17 +79,14 @@ void NodeNameIndex::remove(const Node& node) {
 
 void NodeNameIndex::clear() {
     slots_.clear();
+    others_.clear();
     count_ = 0;
 }
 
-std::size_t NodeNameIndex::count(std::string_view name, std::size_t atMost) const {
-    std::size_t found = 0;
-    if (count_ == 0) return 0;
-    const std::uint32_t hash = hashOf(name);
-    for (std::size_t at = hash & mask(); slots_[at].node && found < atMost; at = (at + 1) & mask()) {
-        if (slots_[at].hash == hash && slots_[at].node->name == name) ++found;
-    }
-    return found;
+std::size_t NodeNameIndex::count(std::string_view name) const {
+    const Slot* slot = find(name);
+    if (!slot) return 0;
+    return 1 + (slot->others == kNoOthers ? 0 : others_[slot->others].size());
 }
 
 }  // namespace mayahost

@@ -32,17 +32,27 @@ Scene& Scene::current() {
     return scene;
 }
 
+namespace {
+
+template <bool Shared>
+bool markShared(Node& node) {
+    node.nameShared = Shared;
+    return true;
+}
+
+}  // namespace
+
 void Scene::indexName(Node& node) {
     byName_.add(node);
-    const std::size_t holders = byName_.count(node.name, 3);
+    const std::size_t holders = byName_.count(node.name);
     // The earlier holder is marked once, when the name first becomes shared.
-    if (holders == 2) byName_.forEachNamed(node.name, [](Node& named) { named.nameShared = true; });
+    if (holders == 2) byName_.forEachNamed(node.name, markShared<true>);
     node.nameShared = holders > 1;
 }
 
 void Scene::unindexName(Node& node) {
     byName_.remove(node);
-    if (byName_.count(node.name, 2) == 1) byName_.forEachNamed(node.name, [](Node& named) { named.nameShared = false; });
+    if (byName_.count(node.name) == 1) byName_.forEachNamed(node.name, markShared<false>);
     node.nameShared = false;
 }
 
@@ -150,12 +160,12 @@ std::string Scene::uniqueName(const std::string& stem) const {
     std::size_t& number = lastNumber_[base];
     while (true) {
         const std::string candidate = base + std::to_string(++number);
-        if (byName_.count(candidate, 1) == 0) return candidate;
+        if (byName_.count(candidate) == 0) return candidate;
     }
 }
 
 std::size_t Scene::countNamed(const std::string& name) const {
-    return byName_.count(name, std::size_t(-1));
+    return byName_.count(name);
 }
 
 namespace {
@@ -189,7 +199,10 @@ bool pathMatches(Node* node, const std::vector<std::string>& parts, bool fromWor
 
 std::vector<Node*> Scene::nodesNamed(const std::string& name) const {
     std::vector<Node*> named;
-    byName_.forEachNamed(name, [&named](Node& node) { named.push_back(&node); });
+    byName_.forEachNamed(name, [&named](Node& node) {
+        named.push_back(&node);
+        return true;
+    });
     return named;
 }
 
@@ -216,13 +229,13 @@ Node* Scene::findNode(const std::string& name) const {
     if (name.empty()) return nullptr;
     if (name[0] == ':') return findNode(name.substr(1));
     if (name.find('|') != std::string::npos) return findPath(name);
+    if (byName_.count(name) != 1) return nullptr;
     Node* only = nullptr;
-    std::size_t holders = 0;
-    byName_.forEachNamed(name, [&](Node& node) {
+    byName_.forEachNamed(name, [&only](Node& node) {
         only = &node;
-        ++holders;
+        return true;
     });
-    return holders == 1 ? only : nullptr;
+    return only;
 }
 
 void Scene::rename(Node& node, const std::string& newName) {

@@ -48,6 +48,11 @@ public:
     Node* findNode(const std::string& name) const;
     std::size_t countNamed(const std::string& name) const;
     std::vector<Node*> nodesNamed(const std::string& name) const;
+    // Calls `visit(Node&)` for each node named `name`, in no particular order, until it returns false.
+    template <class Visit>
+    void forEachNamed(const std::string& name, Visit visit) const {
+        byName_.forEachNamed(name, visit);
+    }
     bool isUniqueName(const std::string& name) const { return countNamed(name) == 1; }
     void rename(Node& node, const std::string& newName);
     // Makes `parent` (the world when null) the only parent, or with `addInstance` one more parent.
