@@ -215,6 +215,7 @@ const ExtraAttribute kShadowTable[2] = {
 };
 
 ExtraAttributeValue readExtraAttribute(const MFnDependencyNode& node, const ExtraAttribute& row) {
+    // One value returned from every path: a node without the attribute, the usual case, costs no copy.
     ExtraAttributeValue value = defaultValue(row);
     if (row.mayaName.length() == 0 || row.type > ExtraAttribute::kHexMask) return value;
     MStatus status;
@@ -222,8 +223,8 @@ ExtraAttributeValue readExtraAttribute(const MFnDependencyNode& node, const Extr
     if (!status) return value;
     ExtraAttributeValue read = value;
     if (readValue(plug, row, read)) {
-        read.isSet = true;
-        return read;
+        value = read;
+        value.isSet = true;
     }
     return value;
 }
