@@ -72,6 +72,16 @@ TEST(HostContainers, NodeNameIndexCountsSharedNamesThroughRemovals) {
     EXPECT_EQ(index.count("n700"), 0u);
 }
 
+namespace {
+
+NumberList copyOf(const std::vector<double>& values) {
+    NumberList list;
+    for (double value : values) list.push_back(value);
+    return list;
+}
+
+}  // namespace
+
 TEST(HostContainers, NumberListBehavesAsAVectorOfDoubles) {
     NumberList list;
     std::vector<double> reference;
@@ -94,6 +104,10 @@ TEST(HostContainers, NumberListBehavesAsAVectorOfDoubles) {
     one.reserve(1000);
     EXPECT_EQ(one.size(), 1u);
     EXPECT_EQ(one[0], 7.0);
+    NumberList three{1.0, 2.0, 3.0};  // a list of its own given a longer one
+    const NumberList longer = copyOf(reference);
+    three = longer;
+    EXPECT_EQ(std::vector<double>(three.begin(), three.end()), reference);
     one = std::move(moved);
     EXPECT_EQ(std::vector<double>(one.begin(), one.end()), std::vector<double>{7.0});
     one.clear();

@@ -66,6 +66,7 @@ private:
         const std::size_t count = std::size_t(last - first);
         if (count > capacity()) {
             release();
+            size_ = 0;  // nothing to keep
             moveTo(count);
         }
         std::copy(first, last, data());
