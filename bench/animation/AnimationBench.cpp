@@ -1,5 +1,6 @@
 // The Animation section of 500 animated joints: one clip of 1,000 frames keyed on every frame on
 // all nine transform channels, as XML and as the ".anim" block.
+#include "GeneratedScenes.h"
 #include "animation/AnimationSection.h"
 #include "scene/SceneModel.h"
 
@@ -8,7 +9,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -18,9 +18,7 @@ constexpr int kFrames = 1000;
 const char* const kChannels[9][2] = {{"tx", "TL"}, {"ty", "TL"}, {"tz", "TL"}, {"rx", "TA"}, {"ry", "TA"},
                                      {"rz", "TA"}, {"sx", "TU"}, {"sy", "TU"}, {"sz", "TU"}};
 
-void generateScene(const std::string& path) {
-    std::ofstream out(path);
-    out << "//Maya ASCII 2016 scene\nrequires maya \"2016\";\ncurrentUnit -l centimeter -a degree -t film;\n";
+void generateScene(std::ofstream& out) {
     for (int j = 0; j < kJoints; ++j) out << "createNode joint -n \"joint" << j << "\";\n";
     out << "createNode character -n \"character1\";\n";
     out << "createNode clipLibrary -n \"character1Clips1\";\n";
@@ -46,14 +44,7 @@ void generateScene(const std::string& path) {
 }
 
 void Animation500Joints1000Frames(benchmark::State& state) {
-    mayahost::setOutputStream(nullptr);
-    const std::string path = (std::filesystem::temp_directory_path() / "q5x_bench_animation.ma").string();
-    if (!std::filesystem::exists(path)) generateScene(path);
-    std::string error;
-    if (!mayahost::openScene(path, error)) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
+    if (!benchscenes::openGeneratedScene(state, "q5x_bench_animation.ma", generateScene)) return;
     ExportContext context;
     context.options.binaryFiles = state.range(0) != 0;
     context.options.ignoreBindPoses = true;

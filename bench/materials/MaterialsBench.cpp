@@ -1,6 +1,7 @@
 // The Materials and Files sections of a level with 2,000 materials and 5,000 texture files: every
 // material a file on its colour and a bump node over a normal-map file, every phong also a
 // specular file.
+#include "GeneratedScenes.h"
 #include "materials/FilesSection.h"
 #include "materials/MaterialsSection.h"
 #include "saveutil/XmlWriter.h"
@@ -9,16 +10,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <fstream>
 
 namespace {
 
 constexpr int kMaterials = 2000;
 
-void generateScene(const std::string& path) {
-    std::ofstream out(path);
-    out << "//Maya ASCII 2016 scene\nrequires maya \"2016\";\ncurrentUnit -l centimeter -a degree -t film;\n";
+void generateScene(std::ofstream& out) {
     for (int m = 0; m < kMaterials; ++m) {
         const std::string name = "material" + std::to_string(m);
         const bool phong = m % 2 == 0;
@@ -38,14 +36,7 @@ void generateScene(const std::string& path) {
 }
 
 void MaterialsAndFiles2000Materials(benchmark::State& state) {
-    mayahost::setOutputStream(nullptr);
-    const std::string path = (std::filesystem::temp_directory_path() / "q5x_bench_materials.ma").string();
-    if (!std::filesystem::exists(path)) generateScene(path);
-    std::string error;
-    if (!mayahost::openScene(path, error)) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
+    if (!benchscenes::openGeneratedScene(state, "q5x_bench_materials.ma", generateScene)) return;
     MaterialTable materials;
     for (int m = 0; m < kMaterials; ++m) materials.insert("material" + std::to_string(m));
     ExportContext context;

@@ -16,9 +16,7 @@ namespace {
 
 constexpr int kMembers = 256;
 
-void generateScene(const std::string& path) {
-    std::ofstream out(path);
-    out << "//Maya ASCII 2016 scene\nrequires maya \"2016\";\ncurrentUnit -l centimeter -a degree -t film;\n";
+void generateScene(std::ofstream& out) {
     for (int m = 0; m < kMembers; ++m) {
         out << "createNode transform -n \"brick" << m << "\";\n"
             << "\taddAttr -ci true -sn \"q5X_mergeGroup\" -ln \"q5X_mergeGroup\" -at \"long\";\n"

@@ -19,9 +19,7 @@ namespace {
 constexpr int kGroups = 1000;
 constexpr int kTransformsPerGroup = 99;  // 100k transforms with the groups
 
-void generateScene(const std::string& path) {
-    std::ofstream out(path);
-    out << "//Maya ASCII 2016 scene\nrequires maya \"2016\";\ncurrentUnit -l centimeter -a degree -t film;\n";
+void generateScene(std::ofstream& out) {
     for (int g = 0; g < kGroups; ++g) {
         out << "createNode transform -n \"group" << g << "\";\n\tsetAttr \".t\" -type \"double3\" " << g << " 0 0 ;\n";
         for (int t = 0; t < kTransformsPerGroup; ++t) {
@@ -65,9 +63,7 @@ constexpr int kTargets = 20000;
 constexpr int kHulls = 2000;
 
 // 20,000 shapes and 2,000 hulls that each name one of them as their bounding-volume target.
-void generateBoundingVolumeScene(const std::string& path) {
-    std::ofstream out(path);
-    out << "//Maya ASCII 2016 scene\nrequires maya \"2016\";\ncurrentUnit -l centimeter -a degree -t film;\n";
+void generateBoundingVolumeScene(std::ofstream& out) {
     for (int t = 0; t < kTargets; ++t) {
         out << "createNode transform -n \"rock" << t << "\";\n\tsetAttr \".t\" -type \"double3\" " << t << " 0 0 ;\n"
             << "createNode mesh -n \"rockShape" << t << "\" -p \"rock" << t << "\";\n";
