@@ -8,10 +8,10 @@
 
 namespace mayahost {
 
-// Hashes attribute names and plug keys for the look-up tables of nodes and types. These keys are
+// The hash the stand-in's name tables (NameMap, NodeNameIndex) file a name under. The names are
 // short ("tx", "q5X_collision", "fc[0]"), and an export looks each node's up dozens of times, so
 // the hash takes eight bytes per step and mixes once at the end.
-inline std::uint64_t hashName(std::string_view name) noexcept {
+inline std::uint32_t keyHash(std::string_view name) noexcept {
     constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
     const char* bytes = name.data();
     const std::size_t size = name.size();
@@ -38,19 +38,8 @@ inline std::uint64_t hashName(std::string_view name) noexcept {
     hash = (hash ^ tail) * 0xBF58476D1CE4E5B9ull;
     hash ^= hash >> 31;
     hash *= 0x94D049BB133111EBull;
-    return hash ^ (hash >> 32);
+    return static_cast<std::uint32_t>(hash ^ (hash >> 32));
 }
-
-// The hash the stand-in's name tables (NameMap) file a name under.
-inline std::uint32_t keyHash(std::string_view name) noexcept {
-    return static_cast<std::uint32_t>(hashName(name));
-}
-
-// The hasher of the standard containers keyed by names. Being our own, it also lets the standard
-// library hash small tables, where it would otherwise compare the key with every entry.
-struct NameHash {
-    std::size_t operator()(std::string_view name) const noexcept { return static_cast<std::size_t>(hashName(name)); }
-};
 
 }  // namespace mayahost
 

@@ -71,17 +71,15 @@ public:
         for (std::uint32_t at = 0; at < capacity_; ++at) delete slots_[at].entry;
     }
 
-    // The hash a look-up takes, for callers that ask several maps for one name.
-    static std::uint32_t hashOf(std::string_view name) { return keyHash(name); }
-
-    iterator find(std::string_view name) { return iterator(this, slotOf(name, hashOf(name))); }
-    const_iterator find(std::string_view name) const { return const_iterator(this, slotOf(name, hashOf(name))); }
+    iterator find(std::string_view name) { return iterator(this, slotOf(name, keyHash(name))); }
+    const_iterator find(std::string_view name) const { return const_iterator(this, slotOf(name, keyHash(name))); }
+    // With the name's keyHash already worked out, for callers that ask several maps for one name.
     const_iterator find(std::string_view name, std::uint32_t hash) const { return const_iterator(this, slotOf(name, hash)); }
-    std::size_t count(std::string_view name) const { return slotOf(name, hashOf(name)) == capacity_ ? 0 : 1; }
+    std::size_t count(std::string_view name) const { return slotOf(name, keyHash(name)) == capacity_ ? 0 : 1; }
 
     // Adds `name` with `value` unless the map holds the name already; the entry and whether it was added.
     std::pair<iterator, bool> emplace(std::string_view name, Value value) {
-        const std::uint32_t hash = hashOf(name);
+        const std::uint32_t hash = keyHash(name);
         const std::uint32_t found = slotOf(name, hash);
         if (found != capacity_) return {iterator(this, found), false};
         return {iterator(this, add(name, hash, std::move(value))), true};

@@ -48,7 +48,7 @@ Node::OwnAttributes& Node::own() const {
 }
 
 AttributeSpec* Node::findAttribute(std::string_view attributeName) const {
-    const std::uint32_t hash = NameMap<AttributeSpec*>::hashOf(attributeName);
+    const std::uint32_t hash = keyHash(attributeName);
     if (own_) {
         const auto found = own_->byName.find(attributeName, hash);
         if (found != own_->byName.end()) return found->second;

@@ -6,7 +6,7 @@ namespace mayahost {
 
 const NodeNameIndex::Slot* NodeNameIndex::find(std::string_view name) const {
     if (count_ == 0) return nullptr;
-    const std::uint32_t hash = hashOf(name);
+    const std::uint32_t hash = keyHash(name);
     for (std::size_t at = hash & mask(); slots_[at].node; at = (at + 1) & mask()) {
         if (slots_[at].hash == hash && slots_[at].node->name == name) return &slots_[at];
     }
@@ -24,7 +24,7 @@ void NodeNameIndex::add(Node& node) {
     }
     // At most three quarters full, so that a probe soon meets a free slot.
     if ((count_ + 1) * 4 > slots_.size() * 3) grow();
-    place({&node, hashOf(node.name), kNoOthers});
+    place({&node, keyHash(node.name), kNoOthers});
     ++count_;
 }
 

@@ -41,7 +41,6 @@ private:
         std::uint32_t others = kNoOthers;  // index into others_
     };
 
-    static std::uint32_t hashOf(std::string_view name) { return keyHash(name); }
     std::size_t mask() const { return slots_.size() - 1; }
     const Slot* find(std::string_view name) const;
     Slot* find(std::string_view name) { return const_cast<Slot*>(static_cast<const NodeNameIndex*>(this)->find(name)); }

@@ -16,7 +16,7 @@ bool NodeType::hasFn(MFn::Type type) const {
 }
 
 AttributeSpec* NodeType::findAttribute(std::string_view name) const {
-    return findAttribute(name, NameMap<AttributeSpec*>::hashOf(name));
+    return findAttribute(name, keyHash(name));
 }
 
 AttributeSpec* NodeType::findAttribute(std::string_view name, std::uint32_t hash) const {

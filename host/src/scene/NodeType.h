@@ -30,7 +30,7 @@ public:
     // An attribute of this type or of its parent types, by long or short name; children of
     // compounds are found directly too.
     AttributeSpec* findAttribute(std::string_view name) const;
-    // The same, with the name's hash (NameMap::hashOf) already worked out.
+    // The same, with the name's hash (keyHash) already worked out.
     AttributeSpec* findAttribute(std::string_view name, std::uint32_t hash) const;
     // Top-level attributes, parent types first.
     void collectAttributes(std::vector<AttributeSpec*>& out) const;
