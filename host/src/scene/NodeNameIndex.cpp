@@ -13,19 +13,20 @@ const NodeNameIndex::Slot* NodeNameIndex::find(std::string_view name) const {
     return nullptr;
 }
 
-void NodeNameIndex::add(Node& node) {
+std::size_t NodeNameIndex::add(Node& node) {
     if (Slot* slot = find(node.name)) {
         if (slot->others == kNoOthers) {
             slot->others = static_cast<std::uint32_t>(others_.size());
             others_.emplace_back();
         }
         others_[slot->others].push_back(&node);
-        return;
+        return 1 + others_[slot->others].size();
     }
     // At most three quarters full, so that a probe soon meets a free slot.
     if ((count_ + 1) * 4 > slots_.size() * 3) grow();
     place({&node, keyHash(node.name), kNoOthers});
     ++count_;
+    return 1;
 }
 
 void NodeNameIndex::place(const Slot& slot) {

@@ -16,8 +16,9 @@ namespace mayahost {
 // listed apart, so that a name given to thousands of nodes still costs one slot.
 class NodeNameIndex {
 public:
-    // `node` is indexed under its current name, which must not change until it is removed.
-    void add(Node& node);
+    // `node` is indexed under its current name, which must not change until it is removed; how
+    // many nodes now hold the name.
+    std::size_t add(Node& node);
     void remove(const Node& node);
     void clear();
 

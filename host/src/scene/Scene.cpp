@@ -43,8 +43,7 @@ bool markShared(Node& node) {
 }  // namespace
 
 void Scene::indexName(Node& node) {
-    byName_.add(node);
-    const std::size_t holders = byName_.count(node.name);
+    const std::size_t holders = byName_.add(node);
     // The earlier holder is marked once, when the name first becomes shared.
     if (holders == 2) byName_.forEachNamed(node.name, markShared<true>);
     node.nameShared = holders > 1;
