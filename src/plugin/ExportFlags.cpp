@@ -58,10 +58,14 @@ bool names(const char* flag, const char* shortName, const char* longName) {
     return std::strcmp(flag, shortName) == 0 || std::strcmp(flag, longName) == 0;
 }
 
-bool isKnownFlag(const char* flag) {
+bool isSwitch(const char* flag) {
     for (const Switch& known : kSwitches) {
         if (names(flag, known.shortName, known.longName)) return true;
     }
+    return false;
+}
+
+bool isTextFlag(const char* flag) {
     return names(flag, kFile.shortName, kFile.longName) || names(flag, kGamePath.shortName, kGamePath.longName);
 }
 
@@ -75,11 +79,11 @@ void warnAboutUnknownFlags(const MArgList& args) {
         if (!status || text.length() < 2 || text.asChar()[0] != '-') continue;
         const char* flag = text.asChar() + 1;
         if ((*flag >= '0' && *flag <= '9') || *flag == '.') continue;  // a negative number
-        if (names(flag, kFile.shortName, kFile.longName) || names(flag, kGamePath.shortName, kGamePath.longName)) {
+        if (isTextFlag(flag)) {
             ++i;
             continue;
         }
-        if (isKnownFlag(flag)) continue;
+        if (isSwitch(flag)) continue;
         if (!unknown.empty()) unknown += ", ";
         unknown += text.asChar();
     }
