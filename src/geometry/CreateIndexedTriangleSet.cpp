@@ -19,19 +19,52 @@ struct SortedTriangle {
     }
 };
 
-// The usable triangles in set order. Triangles with equal keys are identical, so the unstable
-// sort still gives one result.
+// Orders `from` into `to` by the number keyOf gives each triangle, below `keyCount`, keeping the
+// order of triangles with equal keys.
+template <typename KeyOf>
+void countingSort(const std::vector<SortedTriangle>& from, std::vector<SortedTriangle>& to, std::size_t keyCount,
+                  KeyOf keyOf) {
+    std::vector<std::uint32_t> next(keyCount + 1, 0);
+    for (const SortedTriangle& triangle : from) ++next[keyOf(triangle) + 1];
+    for (std::size_t key = 1; key <= keyCount; ++key) next[key] += next[key - 1];
+    to.resize(from.size());
+    for (const SortedTriangle& triangle : from) to[next[keyOf(triangle)]++] = triangle;
+}
+
+// The usable triangles in set order. Counting sorts bring them into order by material and first
+// vertex, which leaves runs of a few triangles to sort by their other vertices. Triangles with
+// equal keys are identical, so the order is the one a full sort gives.
 std::vector<SortedTriangle> sortedTriangles(const MeshBuildBuffer& buffer) {
     std::vector<SortedTriangle> triangles;
     triangles.reserve(buffer.triangles.size());
+    std::vector<std::uint32_t> materials;
     const std::size_t vertexCount = buffer.vertices.size();
     for (const BuildTriangle& triangle : buffer.triangles) {
-        if (isUsable(triangle, vertexCount)) {
-            triangles.push_back({triangle.material, {triangle.indices[0], triangle.indices[1], triangle.indices[2]}});
-        }
+        if (!isUsable(triangle, vertexCount)) continue;
+        triangles.push_back({triangle.material, {triangle.indices[0], triangle.indices[1], triangle.indices[2]}});
+        if (materials.empty() || materials.back() != triangle.material) materials.push_back(triangle.material);
     }
-    std::sort(triangles.begin(), triangles.end());
-    return triangles;
+    std::vector<SortedTriangle> sorted;
+    countingSort(triangles, sorted, vertexCount, [](const SortedTriangle& t) { return t.indices[0]; });
+    std::sort(materials.begin(), materials.end());
+    materials.erase(std::unique(materials.begin(), materials.end()), materials.end());
+    if (materials.size() > 1) {
+        auto rankOf = [&materials](const SortedTriangle& t) {
+            return std::size_t(std::lower_bound(materials.begin(), materials.end(), t.material) - materials.begin());
+        };
+        countingSort(sorted, triangles, materials.size(), rankOf);
+        sorted.swap(triangles);
+    }
+    for (std::size_t runStart = 0; runStart < sorted.size();) {
+        std::size_t runEnd = runStart + 1;
+        while (runEnd < sorted.size() && sorted[runEnd].material == sorted[runStart].material &&
+               sorted[runEnd].indices[0] == sorted[runStart].indices[0]) {
+            ++runEnd;
+        }
+        if (runEnd - runStart > 1) std::sort(sorted.begin() + runStart, sorted.begin() + runEnd);
+        runStart = runEnd;
+    }
+    return sorted;
 }
 
 void copyVertex(const BuildVertex& vertex, std::size_t i, IndexedTriangleSet& set) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -19,96 +20,115 @@ constexpr float kNoTrianglesScore = -1.0f;
 // through that vertex, so a high-valence vertex costs constant work per emitted triangle.
 constexpr std::uint32_t kEagerValence = 32;
 constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+constexpr int kFront = -2;  // marks the emitted triangle's vertices while the cache is updated
 
-struct ScoreTables {
-    float cache[kCacheSize];
-    float valence[kEagerValence + 1];
-
-    ScoreTables() {
-        for (int position = 0; position < kCacheSize; ++position) {
-            cache[position] = position < 3 ? kLastTriangleScore
-                                           : std::pow(1.0f - float(position - 3) / float(kCacheSize - 3), kCacheDecayPower);
+// A vertex's score by its cache position and its remaining triangles: looked up for up to
+// kEagerValence triangles (row 0 is outside the cache), worked out above.
+class ScoreTable {
+public:
+    ScoreTable() {
+        for (int row = 0; row <= kCacheSize; ++row) {
+            for (std::uint32_t live = 0; live <= kEagerValence; ++live) table_[row][live] = compute(row - 1, live);
         }
-        for (std::uint32_t live = 0; live <= kEagerValence; ++live) valence[live] = valenceBoost(live);
-    }
-
-    static float valenceBoost(std::uint32_t live) {
-        return live == 0 ? 0.0f : kValenceBoostScale * std::pow(float(live), -kValenceBoostPower);
     }
 
     float score(int cachePosition, std::uint32_t live) const {
-        if (live == 0) return kNoTrianglesScore;
-        const float boost = live <= kEagerValence ? valence[live] : valenceBoost(live);
-        return (cachePosition >= 0 ? cache[cachePosition] : 0.0f) + boost;
+        return live <= kEagerValence ? table_[cachePosition + 1][live] : compute(cachePosition, live);
     }
+
+private:
+    static float compute(int cachePosition, std::uint32_t live) {
+        if (live == 0) return kNoTrianglesScore;
+        const float boost = kValenceBoostScale * std::pow(float(live), -kValenceBoostPower);
+        return cacheScore(cachePosition) + boost;
+    }
+
+    static float cacheScore(int cachePosition) {
+        if (cachePosition < 0) return 0.0f;
+        if (cachePosition < 3) return kLastTriangleScore;
+        return std::pow(1.0f - float(cachePosition - 3) / float(kCacheSize - 3), kCacheDecayPower);
+    }
+
+    float table_[kCacheSize + 1][kEagerValence + 1];
 };
+
+// Worked out once: small meshes would otherwise spend most of their time on it.
+const ScoreTable& scoreTable() {
+    static const ScoreTable table;
+    return table;
+}
 
 // Reorders the `triangleCount` triangles of `indices` (vertex numbers from vertexBase on). Vertex
 // scores are kept for the cached vertices with triangles left and a triangle is scored when it is
 // looked at, so an emitted triangle costs work only for those vertices and their triangles.
+//
+// A corner is known by its key, 4 * triangle + corner: the triangles' vertices are stored four
+// wide, so a key indexes its vertex directly and the triangle is the key shifted by two.
 template <typename Index>
 class ForsythOptimizer {
 public:
     ForsythOptimizer(Index* indices, std::uint32_t triangleCount, std::uint32_t vertexBase, std::uint32_t vertexCount)
-        : indices_(indices),
-          triangleCount_(triangleCount),
-          triangleVertices_(indices, indices + 3 * std::size_t(triangleCount)) {
-        for (std::uint32_t& vertex : triangleVertices_) vertex -= vertexBase;
+        : indices_(indices), triangleCount_(triangleCount), vertexBase_(vertexBase) {
+        cornerVertices_.resize(4 * std::size_t(triangleCount));
+        for (std::size_t t = 0; t < triangleCount; ++t) {
+            for (int c = 0; c < 3; ++c) cornerVertices_[4 * t + c] = indices[3 * t + c] - vertexBase;
+        }
         buildAdjacency(vertexCount);
     }
 
     void run() {
-        std::vector<Index> output(3 * std::size_t(triangleCount_));
         std::uint32_t best = bestInitialTriangle();
         for (std::uint32_t emitted = 0; emitted < triangleCount_; ++emitted) {
             if (best == kNone) best = nextUnemittedTriangle();
-            for (int c = 0; c < 3; ++c) output[3 * emitted + c] = indices_[3 * best + c];
+            emittedOrder_.push_back(best);
             best = emit(best);
         }
-        std::copy(output.begin(), output.end(), indices_);
+        for (std::size_t i = 0; i < emittedOrder_.size(); ++i) {
+            const std::uint32_t* corners = &cornerVertices_[4 * std::size_t(emittedOrder_[i])];
+            for (int c = 0; c < 3; ++c) indices_[3 * i + c] = static_cast<Index>(corners[c] + vertexBase_);
+        }
     }
 
 private:
-    std::uint32_t vertexOf(std::uint32_t triangle, int corner) const {
-        return triangleVertices_[3 * std::size_t(triangle) + corner];
-    }
+    static std::uint32_t triangleOf(std::uint32_t key) { return key >> 2; }
 
-    // Each vertex lists the corners (3 * triangle + corner) that use it; the remaining ones come
-    // first. slot_ finds a corner in its vertex's list, so removing it costs O(1) even for a fan.
+    // Each vertex lists the keys of the corners that use it; the remaining ones come first. slot_
+    // finds a corner in its vertex's list, so removing it costs O(1) even for a fan.
     void buildAdjacency(std::uint32_t vertexCount) {
         live_.assign(vertexCount, 0);
-        for (std::uint32_t t = 0; t < triangleCount_; ++t) {
-            for (int c = 0; c < 3; ++c) ++live_[vertexOf(t, c)];
+        for (std::size_t key = 0; key < cornerVertices_.size(); ++key) {
+            if (key % 4 != 3) ++live_[cornerVertices_[key]];
         }
         offsets_.assign(vertexCount + 1, 0);
         for (std::uint32_t v = 0; v < vertexCount; ++v) offsets_[v + 1] = offsets_[v] + live_[v];
-        adjacency_.assign(offsets_[vertexCount], 0);
-        slot_.assign(3 * std::size_t(triangleCount_), 0);
+        adjacency_.resize(offsets_[vertexCount]);
+        slot_.resize(cornerVertices_.size());
         std::vector<std::uint32_t> fill(offsets_.begin(), offsets_.end() - 1);
-        for (std::uint32_t corner = 0; corner < 3 * triangleCount_; ++corner) {
-            const std::uint32_t position = fill[vertexOf(corner / 3, corner % 3)]++;
-            adjacency_[position] = corner;
-            slot_[corner] = position;
+        for (std::uint32_t key = 0; key < cornerVertices_.size(); ++key) {
+            if (key % 4 == 3) continue;
+            const std::uint32_t position = fill[cornerVertices_[key]]++;
+            adjacency_[position] = key;
+            slot_[key] = position;
         }
         cachePosition_.assign(vertexCount, -1);
         score_.resize(vertexCount);
         for (std::uint32_t v = 0; v < vertexCount; ++v) rescore(v);
         emitted_.assign(triangleCount_, false);
-        lastLooked_.assign(triangleCount_, kNone);
+        emittedOrder_.reserve(triangleCount_);
     }
 
-    void rescore(std::uint32_t vertex) { score_[vertex] = tables_.score(cachePosition_[vertex], live_[vertex]); }
+    void rescore(std::uint32_t vertex) { score_[vertex] = table_.score(cachePosition_[vertex], live_[vertex]); }
 
-    float triangleScore(std::uint32_t triangle) const {
-        return score_[vertexOf(triangle, 0)] + score_[vertexOf(triangle, 1)] + score_[vertexOf(triangle, 2)];
+    float triangleScore(const std::uint32_t* corners) const {
+        return score_[corners[0]] + score_[corners[1]] + score_[corners[2]];
     }
 
     std::uint32_t bestInitialTriangle() const {
         std::uint32_t best = kNone;
-        float bestScore = 0.0f;
+        float bestScore = -std::numeric_limits<float>::infinity();
         for (std::uint32_t t = 0; t < triangleCount_; ++t) {
-            const float score = triangleScore(t);
-            if (best == kNone || score > bestScore) {
+            const float score = triangleScore(&cornerVertices_[4 * std::size_t(t)]);
+            if (score > bestScore) {
                 best = t;
                 bestScore = score;
             }
@@ -122,99 +142,109 @@ private:
         while (!evicted_.empty()) {
             const std::uint32_t v = evicted_.back();
             evicted_.pop_back();
-            if (live_[v] > 0) return adjacency_[offsets_[v]] / 3;
+            if (live_[v] > 0) return triangleOf(adjacency_[offsets_[v]]);
         }
         while (emitted_[cursor_]) ++cursor_;
         return cursor_;
     }
 
-    void removeCorner(std::uint32_t corner) {
-        const std::uint32_t vertex = vertexOf(corner / 3, corner % 3);
-        const std::uint32_t position = slot_[corner];
+    void removeCorner(std::uint32_t key) {
+        const std::uint32_t vertex = cornerVertices_[key];
+        const std::uint32_t position = slot_[key];
         const std::uint32_t last = offsets_[vertex] + --live_[vertex];
         const std::uint32_t moved = adjacency_[last];
         adjacency_[position] = moved;
         slot_[moved] = position;
-        adjacency_[last] = corner;
-        slot_[corner] = last;
+        adjacency_[last] = key;
+        slot_[key] = last;
     }
 
     // The triangle's vertices move to the front of the cache and push the others back; what is
     // pushed past the end leaves it. Only vertices with triangles left are tracked, by their
     // cache positions: finished vertices still take up places but nothing reads them again, so the
     // step costs work for the live cached vertices alone.
-    void updateCache(std::uint32_t triangle) {
-        // Three slots each, the unused ones holding values that match nothing.
-        std::uint32_t front[3] = {kNone, kNone, kNone};
+    void updateCache(const std::uint32_t* corners) {
+        std::uint32_t front[3];
         int frontSize = 0;
-        int movedFrom[3] = {kCacheSize, kCacheSize, kCacheSize};  // cache positions the front vertices leave
+        // The cache positions the front vertices leave, in ascending order; kCacheSize for none.
+        int movedFrom[4] = {kCacheSize, kCacheSize, kCacheSize, kCacheSize};
         for (int c = 0; c < 3; ++c) {
-            const std::uint32_t v = vertexOf(triangle, c);
-            if (v == front[0] || v == front[1]) continue;
-            movedFrom[frontSize] = cachePosition_[v] >= 0 ? cachePosition_[v] : kCacheSize;
+            const std::uint32_t v = corners[c];
+            if (frontSize > 0 && (v == front[0] || v == front[frontSize - 1])) continue;
+            int& position = cachePosition_[v];
+            movedFrom[frontSize] = position >= 0 ? position : kCacheSize;
+            position = kFront;
             front[frontSize++] = v;
         }
-        std::uint32_t next[kCacheSize + 3];
+        if (movedFrom[0] > movedFrom[1]) std::swap(movedFrom[0], movedFrom[1]);
+        if (movedFrom[1] > movedFrom[2]) std::swap(movedFrom[1], movedFrom[2]);
+        if (movedFrom[0] > movedFrom[1]) std::swap(movedFrom[0], movedFrom[1]);
+
+        std::uint32_t* next = liveCache_ == cacheBuffers_[0] ? cacheBuffers_[1] : cacheBuffers_[0];
         int size = 0;
         for (int f = 0; f < frontSize; ++f) {
-            if (live_[front[f]] == 0) continue;
-            cachePosition_[front[f]] = f;
-            rescore(front[f]);
-            next[size++] = front[f];
+            if (live_[front[f]] > 0) next[size++] = front[f];
         }
+        // Positions rise along the list, and so does the count of front vertices that left a
+        // place before each one.
+        int moved = 0;
         for (int k = 0; k < liveInCache_; ++k) {
             const std::uint32_t v = liveCache_[k];
-            if (v == front[0] || v == front[1] || v == front[2]) continue;
-            const int position = cachePosition_[v];
-            const int moved = (movedFrom[0] < position) + (movedFrom[1] < position) + (movedFrom[2] < position);
-            const int pushed = position + frontSize - moved;
-            if (pushed < kCacheSize) {
-                cachePosition_[v] = pushed;
+            int& position = cachePosition_[v];
+            if (position == kFront) continue;
+            while (movedFrom[moved] < position) ++moved;
+            position += frontSize - moved;
+            if (position < kCacheSize) {
                 next[size++] = v;
             } else {
-                cachePosition_[v] = -1;
+                position = -1;
                 evicted_.push_back(v);
             }
             rescore(v);
         }
-        std::copy(next, next + size, liveCache_);
+        for (int f = 0; f < frontSize; ++f) {
+            cachePosition_[front[f]] = f;
+            rescore(front[f]);
+        }
+        liveCache_ = next;
         liveInCache_ = size;
     }
 
-    // Emits a triangle and returns the best triangle of the cached vertices, or kNone. The
-    // triangles of fan centres are reached through their other, low-valence vertices.
+    // Emits a triangle and returns the best triangle of the cached vertices, or kNone (the first
+    // of equal bests in the order of the search). The triangles of fan centres are reached through
+    // their other, low-valence vertices. A triangle with several cached vertices is scored once for
+    // each: cheaper than remembering which ones were scored, and never a different best.
     std::uint32_t emit(std::uint32_t triangle) {
         emitted_[triangle] = true;
-        for (int c = 0; c < 3; ++c) removeCorner(3 * triangle + c);
-        updateCache(triangle);
+        for (int c = 0; c < 3; ++c) removeCorner(4 * triangle + c);
+        updateCache(&cornerVertices_[4 * std::size_t(triangle)]);
 
         std::uint32_t best = kNone;
-        float bestScore = 0.0f;
-        ++step_;
+        float bestScore = -std::numeric_limits<float>::infinity();
+        const float* score = score_.data();
+        const std::uint32_t* cornerVertices = cornerVertices_.data();
         for (int k = 0; k < liveInCache_; ++k) {
             const std::uint32_t v = liveCache_[k];
             const std::uint32_t live = live_[v];
             if (live > kEagerValence) continue;
-            const std::uint32_t* begin = &adjacency_[offsets_[v]];
-            for (const std::uint32_t* it = begin; it != begin + live; ++it) {
-                const std::uint32_t candidate = *it / 3;
-                // A triangle with several cached vertices is looked at once per step.
-                if (lastLooked_[candidate] == step_) continue;
-                lastLooked_[candidate] = step_;
-                const float score = triangleScore(candidate);
-                if (best == kNone || score > bestScore) {
-                    best = candidate;
-                    bestScore = score;
+            const std::uint32_t* end = &adjacency_[offsets_[v]] + live;
+            for (const std::uint32_t* key = end - live; key != end; ++key) {
+                const std::uint32_t* corners = cornerVertices + (*key & ~3u);
+                const float candidateScore = score[corners[0]] + score[corners[1]] + score[corners[2]];
+                if (candidateScore > bestScore) {
+                    best = triangleOf(*key);
+                    bestScore = candidateScore;
                 }
             }
         }
         return best;
     }
 
-    const ScoreTables tables_;
+    const ScoreTable& table_ = scoreTable();
     Index* indices_;
     std::uint32_t triangleCount_;
-    std::vector<std::uint32_t> triangleVertices_;  // relative to the subset's first vertex
+    std::uint32_t vertexBase_;
+    std::vector<std::uint32_t> cornerVertices_;  // by corner key, relative to vertexBase_
     std::vector<std::uint32_t> live_;
     std::vector<std::uint32_t> offsets_;
     std::vector<std::uint32_t> adjacency_;
@@ -222,18 +252,23 @@ private:
     std::vector<int> cachePosition_;
     std::vector<float> score_;  // current score of every vertex
     std::vector<bool> emitted_;
-    std::vector<std::uint32_t> lastLooked_;  // the step a triangle was last scored in
-    std::uint32_t step_ = 0;
-    std::uint32_t liveCache_[kCacheSize + 3];  // the cached vertices with triangles left, in cache order
+    std::vector<std::uint32_t> emittedOrder_;
+    // The cached vertices with triangles left, in cache order: one buffer is the list, the other
+    // takes the next one.
+    std::uint32_t cacheBuffers_[2][kCacheSize + 3];
+    std::uint32_t* liveCache_ = cacheBuffers_[0];
     int liveInCache_ = 0;
     std::vector<std::uint32_t> evicted_;
     std::uint32_t cursor_ = 0;
 };
 
+// Corner keys are 32 bits wide: a subset of this many triangles or more keeps its order.
+constexpr std::uint32_t kMaxTriangles = 1u << 30;
+
 template <typename Index>
 void optimizeSubsets(IndexedTriangleSet& set, std::vector<Index>& indices) {
     for (const IndexedTriangleSubset& subset : set.subsets) {
-        if (subset.numIndices < 3) continue;
+        if (subset.numIndices < 3 || subset.numIndices / 3 >= kMaxTriangles) continue;
         ForsythOptimizer<Index>(indices.data() + subset.firstIndex, subset.numIndices / 3, subset.firstVertex,
                                 subset.numVertices)
             .run();

@@ -1,5 +1,7 @@
 #include "VertexClasses.h"
 
+#include "Prefetch.h"
+
 #include <cstring>
 
 namespace {
@@ -90,9 +92,34 @@ std::size_t VertexClasses::findSlot(std::uint64_t hash, const BuildVertex& verte
     return slot;
 }
 
-std::uint32_t VertexClasses::add(std::uint32_t vertex) {
+void VertexClasses::classify(std::vector<std::uint32_t>& classOf, std::uint32_t unused) {
+    // The table is far larger than the caches: each record is hashed and its slot fetched this
+    // many vertices before it is looked up, so the lookups rarely wait for memory.
+    constexpr std::size_t kLookahead = 16;
+    struct Pending {
+        std::uint32_t vertex;
+        std::uint64_t hash;
+    } pending[kLookahead];
+    std::size_t first = 0, count = 0;
+    std::uint32_t next = 0;
+    const auto size = static_cast<std::uint32_t>(classOf.size());
+    for (;;) {
+        for (; count < kLookahead && next < size; ++next) {
+            if (classOf[next] == unused) continue;
+            const std::uint64_t hash = hashOf(vertices_[next]);
+            prefetch(&slots_[hash & mask_]);
+            pending[(first + count++) % kLookahead] = {next, hash};
+        }
+        if (count == 0) return;
+        const Pending& due = pending[first];
+        classOf[due.vertex] = add(due.vertex, due.hash);
+        first = (first + 1) % kLookahead;
+        --count;
+    }
+}
+
+std::uint32_t VertexClasses::add(std::uint32_t vertex, std::uint64_t hash) {
     const BuildVertex& record = vertices_[vertex];
-    const std::uint64_t hash = hashOf(record);
     const std::size_t slot = findSlot(hash, record);
     if (slots_[slot] != kEmptySlot) {
         const auto number = static_cast<std::uint32_t>(slots_[slot]);

@@ -26,11 +26,13 @@ class VertexClasses {
 public:
     VertexClasses(const std::vector<BuildVertex>& vertices, std::size_t expectedClasses);
 
-    // The class of `vertex`, created when the vertex is the first of it.
-    std::uint32_t add(std::uint32_t vertex);
+    // Replaces every entry of `classOf` but the `unused` ones by its vertex's class, created when
+    // the vertex is the first of it.
+    void classify(std::vector<std::uint32_t>& classOf, std::uint32_t unused);
     const std::vector<VertexClass>& classes() const { return classes_; }
 
 private:
+    std::uint32_t add(std::uint32_t vertex, std::uint64_t hash);
     std::size_t findSlot(std::uint64_t hash, const BuildVertex& vertex) const;
     void grow();
 

@@ -270,9 +270,7 @@ void weldVertices(MeshBuildBuffer& buffer) {
     // groupOf holds each referenced corner's class until the corner has its group.
     // In a soup of one record per corner about a quarter of the corners are distinct.
     VertexClasses vertexClasses(vertices, buffer.distinctRecords ? vertices.size() : vertices.size() / 4);
-    for (std::uint32_t v = 0; v < vertices.size(); ++v) {
-        if (groupOf[v] != kNoVertex) groupOf[v] = vertexClasses.add(v);
-    }
+    vertexClasses.classify(groupOf, kNoVertex);
     const std::vector<VertexClass>& classes = vertexClasses.classes();
     WeldGroups groups;
     RunPlan plan = settleClasses(vertices, classes, classesByPosition(vertices, classes), groups);

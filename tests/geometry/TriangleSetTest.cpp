@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <random>
+
 namespace {
 
 std::unique_ptr<IndexedTriangleSet> build(MeshBuildBuffer& buffer) {
@@ -64,6 +68,32 @@ TEST(TriangleSet, TrianglesSortByMaterialThenVertexNumbersAndBadOnesDrop) {
     EXPECT_EQ(set->subsets[1].firstIndex, 6u);
     EXPECT_EQ(set->subsets[1].firstVertex, 0u);
     EXPECT_EQ(set->subsets[1].numVertices, 3u);
+}
+
+TEST(TriangleSet, ManyTrianglesGetTheOrderOfAFullSort) {
+    // Sparse material numbers, repeated triangles and a 300-triangle fan around vertex 7.
+    MeshBuildBuffer buffer;
+    for (int i = 0; i < 400; ++i) buffer.vertices.push_back(corner(float(i), float(i % 7), 0));
+    std::mt19937 random(11);
+    const std::uint32_t materials[] = {4000000000u, 3, 17, 0};
+    std::vector<std::array<std::uint32_t, 4>> expected;
+    for (int t = 0; t < 3000; ++t) {
+        const std::uint32_t material = materials[random() % 4];
+        BuildTriangle triangle{{t < 300 ? 7u : std::uint32_t(random() % 400), std::uint32_t(random() % 400),
+                                std::uint32_t(random() % 400)},
+                               material, 1};
+        if (t % 10 == 0 && t > 0) triangle = buffer.triangles[random() % buffer.triangles.size()];
+        buffer.triangles.push_back(triangle);
+        expected.push_back({triangle.material, triangle.indices[0], triangle.indices[1], triangle.indices[2]});
+    }
+    std::sort(expected.begin(), expected.end());
+    const auto set = createIndexedTriangleSet(buffer);
+    ASSERT_EQ(set->numIndices, 3 * expected.size());
+    ASSERT_EQ(set->subsets.size(), 4u);
+    for (std::uint32_t t = 0; t < expected.size(); ++t) {
+        for (std::uint32_t c = 0; c < 3; ++c) ASSERT_EQ(set->index(3 * t + c), expected[t][c + 1]) << t;
+    }
+    EXPECT_EQ(set->subsets[3].firstIndex + set->subsets[3].numIndices, set->numIndices);
 }
 
 TEST(TriangleSet, TinyUvDensitiesAreLeftOut) {
