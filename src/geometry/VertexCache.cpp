@@ -193,6 +193,12 @@ private:
             int& position = cachePosition_[v];
             if (position == kFront) continue;
             while (movedFrom[moved] < position) ++moved;
+            // Behind every place the front vertices left, as many as came: the vertex stays put
+            // and keeps its score.
+            if (moved == frontSize) {
+                next[size++] = v;
+                continue;
+            }
             position += frontSize - moved;
             if (position < kCacheSize) {
                 next[size++] = v;
