@@ -10,38 +10,49 @@
 MString::MString() = default;
 MString::MString(const char* text) : text_(text ? text : "") {}
 MString::MString(const char* text, int byteCount) : text_(text ? std::string(text, byteCount) : "") {}
-MString::MString(const MString& other) = default;
+MString::MString(const MString& other) : text_(other.text_), lookupKey_(other.lookupKey_.load(std::memory_order_relaxed)) {}
 MString::~MString() = default;
 
-MString& MString::operator=(const MString& other) = default;
+MString& MString::operator=(const MString& other) {
+    text_ = other.text_;
+    lookupKey_.store(other.lookupKey_.load(std::memory_order_relaxed), std::memory_order_relaxed);
+    return *this;
+}
 MString& MString::operator=(const char* text) {
     text_ = text ? text : "";
+    changed();
     return *this;
 }
 MString& MString::operator+=(const MString& other) {
     text_ += other.text_;
+    changed();
     return *this;
 }
 MString& MString::operator+=(const char* text) {
     if (text) text_ += text;
+    changed();
     return *this;
 }
 MString& MString::operator+=(char character) {
     text_ += character;
+    changed();
     return *this;
 }
 MString& MString::operator+=(double value) {
     std::ostringstream stream;
     stream << value;
     text_ += stream.str();
+    changed();
     return *this;
 }
 MString& MString::operator+=(int value) {
     text_ += std::to_string(value);
+    changed();
     return *this;
 }
 MString& MString::operator+=(unsigned int value) {
     text_ += std::to_string(value);
+    changed();
     return *this;
 }
 
@@ -95,12 +106,14 @@ MStatus MString::split(char separator, MStringArray& parts) const {
 MString MString::toLowerCase() const {
     MString result(*this);
     for (char& c : result.text_) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    result.changed();
     return result;
 }
 
 MString MString::toUpperCase() const {
     MString result(*this);
     for (char& c : result.text_) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    result.changed();
     return result;
 }
 

@@ -7,9 +7,10 @@
 #include <string>
 
 // Reads of steering attributes: a missing attribute, or one that cannot be read as the type
-// asked for, gives the default.
+// asked for, gives the default. Names asked of every node are best kept as MString constants,
+// made once.
 template <typename T>
-T readAttribute(const MFnDependencyNode& node, const char* name, T fallback) {
+T readAttribute(const MFnDependencyNode& node, const MString& name, T fallback) {
     MStatus status;
     const MPlug plug = node.findPlug(name, true, &status);
     if (!status) return fallback;
@@ -17,11 +18,11 @@ T readAttribute(const MFnDependencyNode& node, const char* name, T fallback) {
     return plug.getValue(value) ? value : fallback;
 }
 
-inline bool hasAttribute(const MFnDependencyNode& node, const char* name) {
+inline bool hasAttribute(const MFnDependencyNode& node, const MString& name) {
     return node.hasAttribute(name);
 }
 
-inline std::string readText(const MFnDependencyNode& node, const char* name) {
+inline std::string readText(const MFnDependencyNode& node, const MString& name) {
     MStatus status;
     const MPlug plug = node.findPlug(name, true, &status);
     MString text;

@@ -7,6 +7,15 @@
 
 namespace {
 
+// Steering attributes every node is asked for, made into MStrings once.
+const MString kMergeChildrenAttribute("q5X_mergeChildren");
+const MString kMergeGroupAttribute("q5X_mergeGroup");
+const MString kMergeGroupRootAttribute("q5X_mergeGroupRoot");
+const MString kBoundingVolumeAttribute("q5X_boundingVolume");
+const MString kCpuMeshAttribute("q5X_cpuMesh");
+const MString kOccluderAttribute("q5X_oc");
+const MString kSplitTypeAttribute("q5X_splitType");
+
 bool contains(const MString& text, const char* part) {
     return std::string_view(text.asChar(), text.length()).find(part) != std::string_view::npos;
 }
@@ -20,7 +29,7 @@ bool classifyMesh(const ExportOptions& options, const MFnDagNode& parent, const 
                   NodeClassification& result) {
     const MFnDagNode mesh(child);
     if (!options.shapes || mesh.isIntermediateObject() || contains(parent.name(), "shaderBallGeom1")) return false;
-    const std::string target = readText(parent, "q5X_boundingVolume");
+    const std::string target = readText(parent, kBoundingVolumeAttribute);
     if (!target.empty()) {
         if (result.boundingVolumeTarget.empty()) {
             result.boundingVolumeTarget = target;
@@ -28,10 +37,10 @@ bool classifyMesh(const ExportOptions& options, const MFnDagNode& parent, const 
         }
         return false;
     }
-    result.mergeGroupId = options.mergeGroups ? readAttribute<int>(parent, "q5X_mergeGroup", 0) : 0;
-    result.cpuMesh = readAttribute<bool>(parent, "q5X_cpuMesh", false);
-    result.occluder = readAttribute<bool>(parent, "q5X_oc", false);
-    const int splitType = readAttribute<int>(parent, "q5X_splitType", 0);
+    result.mergeGroupId = options.mergeGroups ? readAttribute<int>(parent, kMergeGroupAttribute, 0) : 0;
+    result.cpuMesh = readAttribute<bool>(parent, kCpuMeshAttribute, false);
+    result.occluder = readAttribute<bool>(parent, kOccluderAttribute, false);
+    const int splitType = readAttribute<int>(parent, kSplitTypeAttribute, 0);
     result.kind = result.mergeGroupId >= 1 ? NodeKind::MergeGroup
                   : splitType >= 1         ? NodeKind::SplitShape
                                            : NodeKind::Shape;
@@ -95,7 +104,7 @@ NodeClassification classifyTransform(const ExportOptions& options, const MSelect
     if (!options.ikHandles && (transform.hasFn(MFn::kIkHandle) || transform.hasFn(MFn::kIkEffector))) return result;
     const MFnDagNode node(transform);
     if (node.inUnderWorld() || node.isDefaultNode()) return result;
-    if (readAttribute<bool>(node, "q5X_mergeChildren", false)) {
+    if (readAttribute<bool>(node, kMergeChildrenAttribute, false)) {
         result.kind = NodeKind::MergeChildren;
         result.exportNode = true;
         return result;
@@ -123,8 +132,8 @@ NodeClassification classifyTransform(const ExportOptions& options, const MSelect
         decided = true;
     }
     if (result.kind == NodeKind::TransformGroup && options.mergeGroups && options.shapes) {
-        const int group = readAttribute<int>(node, "q5X_mergeGroup", 0);
-        if (group >= 1 && readAttribute<bool>(node, "q5X_mergeGroupRoot", false)) {
+        const int group = readAttribute<int>(node, kMergeGroupAttribute, 0);
+        if (group >= 1 && readAttribute<bool>(node, kMergeGroupRootAttribute, false)) {
             result.kind = NodeKind::MergeGroup;
             result.mergeGroupId = group;
         }

@@ -14,6 +14,17 @@ using Q5XSaveUtil::XmlWriter;
 
 namespace {
 
+// Steering attributes every node is asked for, made into MStrings once.
+const MString kLodAttribute("q5X_lod");
+const MString kLod1Attribute("q5X_lod1");
+const MString kLod2Attribute("q5X_lod2");
+const MString kLod3Attribute("q5X_lod3");
+const MString kLodBlendingAttribute("q5X_lodBlending");
+const MString kLockedGroupAttribute("q5X_lockedGroup");
+const MString kVisibilityAttribute("visibility");
+const MString kForceVisibilityConditionAttribute("q5X_forceVisibilityCondition");
+const MString kClipDistanceAttribute("q5X_clipDistance");
+
 constexpr float kDefaultLodDistance = 100.0f;
 
 // Written unless every component is `neutral` or formats as it.
@@ -48,10 +59,10 @@ void writeLevelOfDetail(const MFnDependencyNode& node, XmlWriter& out) {
         out.endValue();
         return;
     }
-    if (hasAttribute(node, "q5X_lod") && !readAttribute<bool>(node, "q5X_lod", true)) return;
-    const float lod1 = readAttribute<float>(node, "q5X_lod1", 0.0f);
-    const float lod2 = readAttribute<float>(node, "q5X_lod2", 0.0f);
-    const float lod3 = readAttribute<float>(node, "q5X_lod3", 0.0f);
+    if (hasAttribute(node, kLodAttribute) && !readAttribute<bool>(node, kLodAttribute, true)) return;
+    const float lod1 = readAttribute<float>(node, kLod1Attribute, 0.0f);
+    const float lod2 = readAttribute<float>(node, kLod2Attribute, 0.0f);
+    const float lod3 = readAttribute<float>(node, kLod3Attribute, 0.0f);
     if (lod1 == 0.0f) return;
     out.beginValue("lodDistance");
     out.streamValue(0.0);
@@ -59,7 +70,7 @@ void writeLevelOfDetail(const MFnDependencyNode& node, XmlWriter& out) {
     if (lod2 != 0.0f) out.streamValue(lod2);
     if (lod2 != 0.0f && lod3 != 0.0f) out.streamValue(lod3);
     out.endValue();
-    if (hasAttribute(node, "q5X_lodBlending") && !readAttribute<bool>(node, "q5X_lodBlending", true)) {
+    if (hasAttribute(node, kLodBlendingAttribute) && !readAttribute<bool>(node, kLodBlendingAttribute, true)) {
         out.attribute("lodBlending", false);
     }
 }
@@ -70,14 +81,14 @@ void writeTransformAttributes(const NodeWriteContext& context, const TransformSw
     const MFnDependencyNode node(context.node.transform);
     const MString ownName = node.name();
     out.attribute("name", name ? std::string_view(name) : std::string_view(ownName.asChar(), ownName.length()));
-    if (switches.lockedGroup && readAttribute<bool>(node, "q5X_lockedGroup", false)) out.attribute("lockedgroup", true);
+    if (switches.lockedGroup && readAttribute<bool>(node, kLockedGroupAttribute, false)) out.attribute("lockedgroup", true);
     if (switches.transform) {
         const TransformValues& values = context.node.transformValues;
         writeTriple(out, "translation", values.translation, 0.0);
         writeTriple(out, "rotation", values.rotation, 0.0);
         writeTriple(out, "scale", values.scale, 1.0);
     }
-    if (switches.visibility && !readAttribute<bool>(node, "visibility", true)) out.attribute("visibility", false);
+    if (switches.visibility && !readAttribute<bool>(node, kVisibilityAttribute, true)) out.attribute("visibility", false);
     if (switches.levelOfDetail) writeLevelOfDetail(node, out);
 }
 
@@ -88,12 +99,12 @@ void writeClosingAttributes(const NodeWriteContext& context, XmlWriter& out) {
     const ExtraAttributeValue mask = readExtraAttribute(node, kObjectMask);
     if (mask.isSet && mask.unsignedValue != 255) out.hexAttribute("objectMask", mask.unsignedValue);
     MStatus status;
-    const MPlug clip = node.findPlug("q5X_clipDistance", true, &status);
+    const MPlug clip = node.findPlug(kClipDistanceAttribute, true, &status);
     float clipDistance = 0.0f;
     if (status && clip.getValue(clipDistance) && clipDistance != 0.0f) out.attribute("clipDistance", clipDistance);
     out.attribute("nodeId", context.node.nodeId);
     if (!writeExtraAttributes(node, kVisibilityConditionTable, out) &&
-        readAttribute<bool>(node, "q5X_forceVisibilityCondition", false)) {
+        readAttribute<bool>(node, kForceVisibilityConditionAttribute, false)) {
         out.attribute("weatherPreventMask", "0");
     }
 }

@@ -214,27 +214,35 @@ const ExtraAttribute kShadowTable[2] = {
     keptRow(boolRow("q5X_receiveShadows", "receiveShadows")),
 };
 
-ExtraAttributeValue readExtraAttribute(const MFnDependencyNode& node, const ExtraAttribute& row) {
-    // One value returned from every path: a node without the attribute, the usual case, costs no copy.
-    ExtraAttributeValue value = defaultValue(row);
-    if (row.mayaName.length() == 0 || row.type > ExtraAttribute::kHexMask) return value;
+namespace {
+
+// Reads the row's attribute into `value` (from the row's defaults); false when the node lacks it
+// or it cannot be read, `value` then being unspecified.
+bool readRow(const MFnDependencyNode& node, const ExtraAttribute& row, ExtraAttributeValue& value) {
+    if (row.mayaName.length() == 0 || row.type > ExtraAttribute::kHexMask) return false;
     MStatus status;
     const MPlug plug = node.findPlug(row.mayaName, true, &status);
-    if (!status) return value;
-    ExtraAttributeValue read = value;
-    if (readValue(plug, row, read)) {
-        value = read;
-        value.isSet = true;
-    }
+    if (!status) return false;
+    value = defaultValue(row);
+    value.isSet = readValue(plug, row, value);
+    return value.isSet;
+}
+
+}  // namespace
+
+ExtraAttributeValue readExtraAttribute(const MFnDependencyNode& node, const ExtraAttribute& row) {
+    ExtraAttributeValue value;
+    if (!readRow(node, row, value)) value = defaultValue(row);
     return value;
 }
 
 bool writeExtraAttributeRows(const MFnDependencyNode& node, const ExtraAttribute* table, unsigned rowCount,
                              Q5XSaveUtil::XmlWriter& out) {
+    // One value for every row: a node lacks most of them, and those cost no value at all.
+    ExtraAttributeValue value;
     bool wrote = false;
     for (unsigned i = 0; i < rowCount; ++i) {
-        const ExtraAttributeValue value = readExtraAttribute(node, table[i]);
-        if (!value.isSet || equalsDefault(value, table[i])) continue;
+        if (!readRow(node, table[i], value) || equalsDefault(value, table[i])) continue;
         writeValue(value, table[i], out);
         wrote = true;
     }

@@ -24,6 +24,15 @@
 
 namespace {
 
+// Steering attributes every node is asked for, made into MStrings once.
+const MString kReferenceFilenameAttribute("q5X_referenceFilename");
+const MString kCompoundAttribute("q5X_compound");
+const MString kDynamicAttribute("q5X_dynamic");
+const MString kKinematicAttribute("q5X_kinematic");
+const MString kTriggerAttribute("q5X_trigger");
+const MString kVertexCompressionRangeAttribute("q5X_vertexCompressionRange");
+const MString kCollisionAttribute("q5X_collision");
+
 void warn(const std::string& text) {
     MGlobal::displayWarning(MString(text.c_str()));
 }
@@ -164,7 +173,7 @@ bool SceneModelBuilder::visit(const MDagPath& transform, OpenTransform& parent, 
     scene.inCompound = parent.inCompound;
 
     // A reference file makes a ReferenceNode of any node, written without its children.
-    const std::string referenceFile = readText(node, "q5X_referenceFilename");
+    const std::string referenceFile = readText(node, kReferenceFilenameAttribute);
     scene.isReference = !referenceFile.empty();
     bool walkChildren = false;
     if (scene.isReference) {
@@ -177,10 +186,10 @@ bool SceneModelBuilder::visit(const MDagPath& transform, OpenTransform& parent, 
         scene.element = &attachmentsNodeElement();
     } else {
         const NodeKindHandler& handler = handlerFor(classification.kind);
-        if (readAttribute<bool>(node, "q5X_compound", false)) {
-            scene.inCompound = readAttribute<bool>(node, "q5X_dynamic", false) ||
-                               readAttribute<bool>(node, "q5X_kinematic", false) ||
-                               readAttribute<bool>(node, "q5X_trigger", false);
+        if (readAttribute<bool>(node, kCompoundAttribute, false)) {
+            scene.inCompound = readAttribute<bool>(node, kDynamicAttribute, false) ||
+                               readAttribute<bool>(node, kKinematicAttribute, false) ||
+                               readAttribute<bool>(node, kTriggerAttribute, false);
         }
         // Written open when it has transform children, even those its handler passes over.
         scene.hasTransformChildren = !classification.transformChildren.empty();
@@ -238,7 +247,7 @@ const ShapeRecord* SceneModelBuilder::recordShape(const MDagPath& transform, con
         record.split = split;
         record.cpuMesh = classification.cpuMesh;
         record.occluder = classification.occluder;
-        const std::string range = readText(node, "q5X_vertexCompressionRange");
+        const std::string range = readText(node, kVertexCompressionRangeAttribute);
         if (!range.empty()) Q5XSaveUtil::parseFloat(range.c_str(), record.vertexCompressionRange);
         if (split) collectCollisionMeshes(context_.options, selection_, transform, record);
         record.shading = lookUpShading(child);
@@ -248,9 +257,9 @@ const ShapeRecord* SceneModelBuilder::recordShape(const MDagPath& transform, con
     const RigidBodyFlags rigidBody = readRigidBodyFlags(node);
     if (rigidBody.any() && !split) {
         const bool moves = rigidBody.compoundChild ? inCompound
-                                                   : rigidBody.dynamic || rigidBody.kinematic || readAttribute<bool>(node, "q5X_trigger", false);
+                                                   : rigidBody.dynamic || rigidBody.kinematic || readAttribute<bool>(node, kTriggerAttribute, false);
         record.usedDynamically = record.usedDynamically || moves;
-        record.collides = record.collides || readAttribute<bool>(node, "q5X_collision", true);
+        record.collides = record.collides || readAttribute<bool>(node, kCollisionAttribute, true);
     }
     return &record;
 }

@@ -50,6 +50,27 @@ TEST_F(SceneTest, DynamicAttributesKeepTheirTypesAndValues) {
     EXPECT_EQ(dynamicCount, 9u);  // five q5X_ attributes, the compound and its three children
 }
 
+TEST_F(SceneTest, ANameLooksUpWhatItSaysAfterEveryChange) {
+    // An MString keeps what look-ups worked out of it: every change of its text must drop that.
+    load("extra_attributes.ma");
+    MFnDependencyNode crate(nodeNamed("crate"));
+    MString name("q5X_mass");
+    EXPECT_DOUBLE_EQ(crate.findPlug(name, true).asDouble(), 12.5);
+    name = "offset";
+    EXPECT_TRUE(crate.findPlug(name, true).isCompound());
+    name += "Y";
+    EXPECT_DOUBLE_EQ(crate.findPlug(name, true).asDouble(), 2.0);
+    MString copy(name);
+    EXPECT_DOUBLE_EQ(crate.findPlug(copy, true).asDouble(), 2.0);
+    copy = MString("offset");
+    copy += ".offsetZ";  // a path now, no longer a plain name
+    EXPECT_DOUBLE_EQ(crate.findPlug(copy, true).asDouble(), 3.0);
+    const MString upper("OFFSET");
+    EXPECT_FALSE(crate.hasAttribute(upper));
+    EXPECT_TRUE(crate.hasAttribute(upper.toLowerCase()));
+    EXPECT_FALSE(crate.hasAttribute(upper.toLowerCase().toUpperCase()));
+}
+
 TEST_F(SceneTest, MultiElementsRangesAndSparseForms) {
     load("extra_attributes.ma");
     MFnDependencyNode shape(nodeNamed("crateShape"));

@@ -3,6 +3,8 @@
 
 #include <maya/MStatus.h>
 
+#include <atomic>
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 
@@ -50,7 +52,13 @@ public:
     double asDouble() const;
 
 private:
+    friend class MStringAccess;
+    void changed() { lookupKey_.store(0, std::memory_order_relaxed); }
+
     std::string text_;
+    // Worked out by the first attribute look-up by this name and kept until the text changes:
+    // an exporter asks every node for the same names. 0 until then.
+    mutable std::atomic<std::uint64_t> lookupKey_{0};
 };
 
 MString operator+(const MString& left, const MString& right);

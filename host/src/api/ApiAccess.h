@@ -4,10 +4,12 @@
 // How the stand-in's API classes reach each other's private state and the scene behind them.
 
 #include "eval/PlugEvaluation.h"
+#include "scene/NameHash.h"
 #include "scene/Scene.h"
 
 #include <maya/MDagPath.h>
 #include <maya/MPlug.h>
+#include <maya/MString.h>
 
 namespace mayahost {
 
@@ -101,6 +103,26 @@ public:
         plug.node_ = node;
         for (const auto& step : steps) plug.steps_.emplace_back(step.attribute, step.index);
         return plug;
+    }
+};
+
+class MStringAccess {
+public:
+    // An attribute name as look-ups need it: its keyHash, and whether it is one plain attribute
+    // (no '.' or '['). Worked out once per string: exporters ask every node for the same names.
+    struct AttributeName {
+        std::uint32_t hash;
+        bool plain;
+    };
+    static AttributeName attributeName(const MString& name) {
+        std::uint64_t key = name.lookupKey_.load(std::memory_order_relaxed);
+        if (key == 0) {
+            const std::string_view text(name.text_);
+            const bool plain = text.find('.') == std::string_view::npos && text.find('[') == std::string_view::npos;
+            key = std::uint64_t(mayahost::keyHash(text)) << 32 | (plain ? 2u : 0u) | 1u;
+            name.lookupKey_.store(key, std::memory_order_relaxed);
+        }
+        return {static_cast<std::uint32_t>(key >> 32), (key & 2u) != 0};
     }
 };
 

@@ -38,9 +38,10 @@ MString MFnDependencyNode::typeName(MStatus* ReturnStatus) const {
 MPlug MFnDependencyNode::findPlug(const MString& attributeName, bool, MStatus* ReturnStatus) const {
     Node* node = asNode(object_);
     const std::string_view name(attributeName.asChar(), attributeName.length());
+    const MStringAccess::AttributeName key = MStringAccess::attributeName(attributeName);
     // A plain name, as most look-ups give, is one step: no path to take apart.
-    if (node && name.find('.') == std::string_view::npos && name.find('[') == std::string_view::npos) {
-        AttributeSpec* attribute = node->findAttribute(name);
+    if (node && key.plain) {
+        AttributeSpec* attribute = node->findAttribute(name, key.hash);
         if (ReturnStatus) *ReturnStatus = attribute ? MStatus::kSuccess : MStatus::kInvalidParameter;
         return attribute ? MPlugAccess::make(node, *attribute) : MPlug();
     }
@@ -99,7 +100,8 @@ MObject MFnDependencyNode::attribute(const MString& attributeName, MStatus* Retu
 bool MFnDependencyNode::hasAttribute(const MString& attributeName, MStatus* ReturnStatus) const {
     const Node* node = asNode(object_);
     setStatus(ReturnStatus, node);
-    return node && node->findAttribute(std::string_view(attributeName.asChar(), attributeName.length()));
+    return node && node->findAttribute(std::string_view(attributeName.asChar(), attributeName.length()),
+                                       MStringAccess::attributeName(attributeName).hash);
 }
 
 MStatus MFnDependencyNode::getConnections(MPlugArray& array) const {

@@ -48,7 +48,10 @@ Node::OwnAttributes& Node::own() const {
 }
 
 AttributeSpec* Node::findAttribute(std::string_view attributeName) const {
-    const std::uint32_t hash = keyHash(attributeName);
+    return findAttribute(attributeName, keyHash(attributeName));
+}
+
+AttributeSpec* Node::findAttribute(std::string_view attributeName, std::uint32_t hash) const {
     if (own_) {
         const auto found = own_->byName.find(attributeName, hash);
         if (found != own_->byName.end()) return found->second;

@@ -104,6 +104,8 @@ public:
 
     // Dynamic attributes first, then the type's, then attributes the file set that the schema lacks.
     AttributeSpec* findAttribute(std::string_view name) const;
+    // The same with the name's keyHash already worked out.
+    AttributeSpec* findAttribute(std::string_view name, std::uint32_t hash) const;
     AttributeSpec& addDynamicAttribute(std::unique_ptr<AttributeSpec> attribute);
     AttributeSpec& addDynamicChild(AttributeSpec& parent, std::unique_ptr<AttributeSpec> attribute);
     // Attributes a file uses that the schema does not describe; indexed ones become multis.
