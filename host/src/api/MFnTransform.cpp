@@ -13,14 +13,29 @@ void setStatus(MStatus* status, bool ok) {
     if (status) *status = ok ? MStatus::kSuccess : MStatus::kFailure;
 }
 
-double read(Node& node, std::string_view attribute) {
-    AttributeSpec* definition = node.findAttribute(attribute);
+// The transform attributes read for every transform, their hashes worked out once.
+const HashedName kTranslate("translate");
+const HashedName kRotate("rotate");
+const HashedName kRotateOrder("rotateOrder");
+const HashedName kScale("scale");
+const HashedName kShear("shear");
+const HashedName kRotatePivot("rotatePivot");
+const HashedName kRotatePivotTranslate("rotatePivotTranslate");
+const HashedName kScalePivot("scalePivot");
+const HashedName kScalePivotTranslate("scalePivotTranslate");
+const HashedName kRotateAxis("rotateAxis");
+const HashedName kInverseScale("inverseScale");
+const HashedName kSegmentScaleCompensate("segmentScaleCompensate");
+const HashedName kJointOrient("jointOrient");
+
+double read(Node& node, const HashedName& attribute) {
+    AttributeSpec* definition = node.findAttribute(attribute.name, attribute.hash);
     return definition ? numberOf(node, *definition) : 0.0;
 }
 
 // The three children of a numeric compound such as "translate".
-void readTriple(Node& node, const char* stem, double (&out)[3]) {
-    AttributeSpec* compound = node.findAttribute(stem);
+void readTriple(Node& node, const HashedName& stem, double (&out)[3]) {
+    AttributeSpec* compound = node.findAttribute(stem.name, stem.hash);
     if (!compound || compound->children.size() < 3) {
         out[0] = out[1] = out[2] = 0.0;
         return;
@@ -44,11 +59,11 @@ void writeVector(Node& node, const char* stem, const Vector& vector) {
 }
 
 MEulerRotation::RotationOrder rotateOrderOf(Node& node) {
-    const int order = static_cast<int>(read(node, "rotateOrder"));
+    const int order = static_cast<int>(read(node, kRotateOrder));
     return order >= 0 && order < 6 ? static_cast<MEulerRotation::RotationOrder>(order) : MEulerRotation::kXYZ;
 }
 
-MEulerRotation eulerOf(Node& node, const char* stem, MEulerRotation::RotationOrder order) {
+MEulerRotation eulerOf(Node& node, const HashedName& stem, MEulerRotation::RotationOrder order) {
     double angles[3];
     readTriple(node, stem, angles);
     return MEulerRotation(angles[0], angles[1], angles[2], order);
@@ -57,23 +72,23 @@ MEulerRotation eulerOf(Node& node, const char* stem, MEulerRotation::RotationOrd
 MTransformationMatrix componentsOf(Node& node) {
     MTransformationMatrix matrix;
     double values[3];
-    readTriple(node, "translate", values);
+    readTriple(node, kTranslate, values);
     matrix.setTranslation(MVector(values), MSpace::kTransform);
-    matrix.rotateTo(eulerOf(node, "rotate", rotateOrderOf(node)));
-    readTriple(node, "scale", values);
+    matrix.rotateTo(eulerOf(node, kRotate, rotateOrderOf(node)));
+    readTriple(node, kScale, values);
     matrix.setScale(values, MSpace::kTransform);
     double shear[3];
-    readTriple(node, "shear", shear);
+    readTriple(node, kShear, shear);
     matrix.setShear(shear, MSpace::kTransform);
-    readTriple(node, "rotatePivot", values);
+    readTriple(node, kRotatePivot, values);
     matrix.setRotatePivot(MPoint(values[0], values[1], values[2]), MSpace::kTransform, false);
-    readTriple(node, "rotatePivotTranslate", values);
+    readTriple(node, kRotatePivotTranslate, values);
     matrix.setRotatePivotTranslation(MVector(values), MSpace::kTransform);
-    readTriple(node, "scalePivot", values);
+    readTriple(node, kScalePivot, values);
     matrix.setScalePivot(MPoint(values[0], values[1], values[2]), MSpace::kTransform, false);
-    readTriple(node, "scalePivotTranslate", values);
+    readTriple(node, kScalePivotTranslate, values);
     matrix.setScalePivotTranslation(MVector(values), MSpace::kTransform);
-    matrix.setRotationOrientation(eulerOf(node, "rotateAxis", MEulerRotation::kXYZ).asQuaternion());
+    matrix.setRotationOrientation(eulerOf(node, kRotateAxis, MEulerRotation::kXYZ).asQuaternion());
     return matrix;
 }
 
@@ -93,8 +108,8 @@ MMatrix jointMatrix(Node& node) {
     shear[1][0] = shearValues[0];
     shear[2][0] = shearValues[1];
     shear[2][1] = shearValues[2];
-    readTriple(node, "inverseScale", inverseScale);
-    const bool compensate = read(node, "segmentScaleCompensate") != 0.0;
+    readTriple(node, kInverseScale, inverseScale);
+    const bool compensate = read(node, kSegmentScaleCompensate) != 0.0;
     for (double& s : inverseScale) s = compensate && s != 0.0 ? 1.0 / s : 1.0;
     MMatrix translation;
     const MVector t = components.getTranslation(MSpace::kTransform);
@@ -102,7 +117,7 @@ MMatrix jointMatrix(Node& node) {
     translation[3][1] = t.y;
     translation[3][2] = t.z;
     return scaleMatrix(scale) * shear * components.rotationOrientation().asMatrix() *
-           components.eulerRotation().asMatrix() * eulerOf(node, "jointOrient", MEulerRotation::kXYZ).asMatrix() *
+           components.eulerRotation().asMatrix() * eulerOf(node, kJointOrient, MEulerRotation::kXYZ).asMatrix() *
            scaleMatrix(inverseScale) * translation;
 }
 
@@ -275,12 +290,12 @@ MTransformationMatrix::RotationOrder MFnTransform::rotationOrder(MStatus* Return
 
 bool MFnTransform::isLimited(LimitType limit, MStatus* ReturnStatus) const {
     Node* node = transformNode(object_, ReturnStatus);
-    return node && read(*node, limitNames(limit).enable) != 0.0;
+    return node && read(*node, HashedName(limitNames(limit).enable)) != 0.0;
 }
 
 double MFnTransform::limitValue(LimitType limit, MStatus* ReturnStatus) const {
     Node* node = transformNode(object_, ReturnStatus);
-    return node ? read(*node, limitNames(limit).value) : 0.0;
+    return node ? read(*node, HashedName(limitNames(limit).value)) : 0.0;
 }
 
 MTransformationMatrix MFnTransform::restPosition(MStatus* ReturnStatus) const {
@@ -318,7 +333,7 @@ MFn::Type MFnIkJoint::type() const { return MFn::kJoint; }
 MStatus MFnIkJoint::getOrientation(MEulerRotation& rotation) const {
     Node* node = asNode(object_);
     if (!node) return MStatus::kFailure;
-    rotation = eulerOf(*node, "jointOrient", MEulerRotation::kXYZ);
+    rotation = eulerOf(*node, kJointOrient, MEulerRotation::kXYZ);
     return MStatus::kSuccess;
 }
 

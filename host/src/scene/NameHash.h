@@ -41,6 +41,13 @@ inline std::uint32_t keyHash(std::string_view name) noexcept {
     return static_cast<std::uint32_t>(hash ^ (hash >> 32));
 }
 
+// A name and its keyHash, for names the stand-in itself asks every node for.
+struct HashedName {
+    explicit HashedName(std::string_view text) : name(text), hash(keyHash(text)) {}
+    std::string_view name;
+    std::uint32_t hash;
+};
+
 }  // namespace mayahost
 
 #endif

@@ -19,17 +19,13 @@ AttributeSpec* NodeType::findAttribute(std::string_view name) const {
     return findAttribute(name, keyHash(name));
 }
 
-AttributeSpec* NodeType::findAttribute(std::string_view name, std::uint32_t hash) const {
-    if (inherited_.empty()) {
-        std::size_t names = 0;
-        for (const NodeType* t = this; t; t = t->parent_) names += t->byName_.size();
-        inherited_.reserveSparse(names);
-        for (const NodeType* t = this; t; t = t->parent_) {
-            for (const auto& entry : t->byName_) inherited_.emplace(entry.first, entry.second);
-        }
+void NodeType::indexInherited() const {
+    std::size_t names = 0;
+    for (const NodeType* t = this; t; t = t->parent_) names += t->byName_.size();
+    inherited_.reserveSparse(names);
+    for (const NodeType* t = this; t; t = t->parent_) {
+        for (const auto& entry : t->byName_) inherited_.emplace(entry.first, entry.second);
     }
-    const auto found = inherited_.find(name, hash);
-    return found == inherited_.end() ? nullptr : found->second;
 }
 
 void NodeType::collectAttributes(std::vector<AttributeSpec*>& out) const {

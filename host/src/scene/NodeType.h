@@ -30,8 +30,13 @@ public:
     // An attribute of this type or of its parent types, by long or short name; children of
     // compounds are found directly too.
     AttributeSpec* findAttribute(std::string_view name) const;
-    // The same, with the name's hash (keyHash) already worked out.
-    AttributeSpec* findAttribute(std::string_view name, std::uint32_t hash) const;
+    // The same, with the name's hash (keyHash) already worked out. Inline: every plug look-up
+    // that the node's own attributes do not answer ends here.
+    AttributeSpec* findAttribute(std::string_view name, std::uint32_t hash) const {
+        if (inherited_.empty()) indexInherited();
+        const auto found = inherited_.find(name, hash);
+        return found == inherited_.end() ? nullptr : found->second;
+    }
     // Top-level attributes, parent types first.
     void collectAttributes(std::vector<AttributeSpec*>& out) const;
 
@@ -40,6 +45,7 @@ public:
 
 private:
     void index(AttributeSpec& attribute);
+    void indexInherited() const;
 
     std::string name_;
     MFn::Type apiType_;
