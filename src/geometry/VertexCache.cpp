@@ -117,7 +117,8 @@ private:
         emittedOrder_.reserve(triangleCount_);
     }
 
-    void rescore(std::uint32_t vertex) { score_[vertex] = table_.score(cachePosition_[vertex], live_[vertex]); }
+    void rescore(std::uint32_t vertex) { rescore(vertex, cachePosition_[vertex]); }
+    void rescore(std::uint32_t vertex, int position) { score_[vertex] = table_.score(position, live_[vertex]); }
 
     float triangleScore(const std::uint32_t* corners) const {
         return score_[corners[0]] + score_[corners[1]] + score_[corners[2]];
@@ -193,11 +194,12 @@ private:
             int& position = cachePosition_[v];
             if (position == kFront) continue;
             while (movedFrom[moved] < position) ++moved;
-            // Behind every place the front vertices left, as many as came: the vertex stays put
-            // and keeps its score.
+            // Behind every place the front vertices left, as many as came: this vertex and all
+            // after it stay put and keep their scores.
             if (moved == frontSize) {
-                next[size++] = v;
-                continue;
+                std::copy(liveCache_ + k, liveCache_ + liveInCache_, next + size);
+                size += liveInCache_ - k;
+                break;
             }
             position += frontSize - moved;
             if (position < kCacheSize) {
@@ -206,11 +208,11 @@ private:
                 position = -1;
                 evicted_.push_back(v);
             }
-            rescore(v);
+            rescore(v, position);
         }
         for (int f = 0; f < frontSize; ++f) {
             cachePosition_[front[f]] = f;
-            rescore(front[f]);
+            rescore(front[f], f);
         }
         liveCache_ = next;
         liveInCache_ = size;
