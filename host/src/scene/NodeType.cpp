@@ -26,6 +26,10 @@ void NodeType::indexInherited() const {
     for (const NodeType* t = this; t; t = t->parent_) {
         for (const auto& entry : t->byName_) inherited_.emplace(entry.first, entry.second);
     }
+    for (const auto& entry : inherited_) {
+        const std::uint32_t hash = keyHash(entry.first);
+        hashBits_[(hash >> 6) % kHashWords] |= std::uint64_t(1) << (hash & 63);
+    }
 }
 
 void NodeType::collectAttributes(std::vector<AttributeSpec*>& out) const {

@@ -34,6 +34,7 @@ public:
     // that the node's own attributes do not answer ends here.
     AttributeSpec* findAttribute(std::string_view name, std::uint32_t hash) const {
         if (inherited_.empty()) indexInherited();
+        if (!(hashBits_[(hash >> 6) % kHashWords] >> (hash & 63) & 1)) return nullptr;
         const auto found = inherited_.find(name, hash);
         return found == inherited_.end() ? nullptr : found->second;
     }
@@ -52,8 +53,12 @@ private:
     const NodeType* parent_;
     std::vector<std::unique_ptr<AttributeSpec>> attributes_;
     NameMap<AttributeSpec*> byName_;
-    // This type's and its parents' attributes in one index, built on the first look-up.
+    // This type's and its parents' attributes in one index, built on the first look-up, and one
+    // bit per name's hash in a few cache lines: most names asked for that a type lacks (an
+    // exporter's steering attributes) are turned away by it without a probe of the index.
     mutable NameMap<AttributeSpec*> inherited_;
+    static constexpr unsigned kHashWords = 64;
+    mutable std::uint64_t hashBits_[kHashWords] = {};
 };
 
 // The node types the host knows; null for any other.
