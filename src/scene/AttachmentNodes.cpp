@@ -1,6 +1,7 @@
 #include "AttachmentNodes.h"
 
 #include "AttributeReaders.h"
+#include "SteeringAttributeNames.h"
 #include "ShapeRecords.h"
 
 #include "lookup/MeshShading.h"
@@ -24,7 +25,7 @@ AttachmentRole recordAttachment(ExportModel& model, SplitShapeChildren& state, c
         MDagPath::getAPathTo(owner.transform, record.ownerTransform);
         record.materialId = materials.front();
         record.shapeId = nextShapeId++;
-        const std::string range = readText(MFnDependencyNode(owner.transform), "q5X_vertexCompressionRange");
+        const std::string range = readText(MFnDependencyNode(owner.transform), kVertexCompressionRangeAttribute);
         if (!range.empty()) Q5XSaveUtil::parseFloat(range.c_str(), record.vertexCompressionRange);
         state.record = &record;
     } else if (state.record->materialId != materials.front()) {

@@ -1,6 +1,7 @@
 #include "BoundingVolumes.h"
 
 #include "AttributeReaders.h"
+#include "SteeringAttributeNames.h"
 
 #include <maya/MFnDagNode.h>
 #include <maya/MGlobal.h>
@@ -68,7 +69,7 @@ std::vector<MDagPath> transformsNamed(const std::map<std::string, std::vector<MD
 // The shape a bounding volume belongs to: the merged children of the target, or its first mesh.
 bool targetShapeName(const MDagPath& target, std::string& name) {
     const MFnDagNode node(target);
-    if (readAttribute<bool>(node, "q5X_mergeChildren", false)) {
+    if (readAttribute<bool>(node, kMergeChildrenAttribute, false)) {
         name = target.partialPathName().asChar();
         return true;
     }

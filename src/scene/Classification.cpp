@@ -1,20 +1,12 @@
 #include "Classification.h"
 
 #include "AttributeReaders.h"
+#include "SteeringAttributeNames.h"
 
 #include <maya/MFnDagNode.h>
 #include <maya/MGlobal.h>
 
 namespace {
-
-// Steering attributes every node is asked for, made into MStrings once.
-const MString kMergeChildrenAttribute("q5X_mergeChildren");
-const MString kMergeGroupAttribute("q5X_mergeGroup");
-const MString kMergeGroupRootAttribute("q5X_mergeGroupRoot");
-const MString kBoundingVolumeAttribute("q5X_boundingVolume");
-const MString kCpuMeshAttribute("q5X_cpuMesh");
-const MString kOccluderAttribute("q5X_oc");
-const MString kSplitTypeAttribute("q5X_splitType");
 
 bool contains(const MString& text, const char* part) {
     return std::string_view(text.asChar(), text.length()).find(part) != std::string_view::npos;

@@ -1,6 +1,7 @@
 #include "CommonAttributes.h"
 
 #include "AttributeReaders.h"
+#include "SteeringAttributeNames.h"
 #include "ExtraAttributes.h"
 
 #include "saveutil/TextUtils.h"
@@ -13,17 +14,6 @@
 using Q5XSaveUtil::XmlWriter;
 
 namespace {
-
-// Steering attributes every node is asked for, made into MStrings once.
-const MString kLodAttribute("q5X_lod");
-const MString kLod1Attribute("q5X_lod1");
-const MString kLod2Attribute("q5X_lod2");
-const MString kLod3Attribute("q5X_lod3");
-const MString kLodBlendingAttribute("q5X_lodBlending");
-const MString kLockedGroupAttribute("q5X_lockedGroup");
-const MString kVisibilityAttribute("visibility");
-const MString kForceVisibilityConditionAttribute("q5X_forceVisibilityCondition");
-const MString kClipDistanceAttribute("q5X_clipDistance");
 
 constexpr float kDefaultLodDistance = 100.0f;
 

@@ -1,5 +1,6 @@
 // Merge-group nodes and merged-children transforms as the walk records them.
 #include "AttributeReaders.h"
+#include "SteeringAttributeNames.h"
 #include "NodeKinds.h"
 #include "ShapeRecords.h"
 
@@ -63,7 +64,7 @@ bool recordMergeGroupNode(NodeRecording& recording, SceneNode& node) {
     const NodeClassification& classification = recording.classification();
     const MDagPath& transform = recording.transform();
     const MFnDagNode dagNode(transform);
-    const bool isRoot = readAttribute<bool>(dagNode, "q5X_mergeGroupRoot", false);
+    const bool isRoot = readAttribute<bool>(dagNode, kMergeGroupRootAttribute, false);
     const MObject mesh = classification.hasDecidingChild ? dagNode.child(classification.childIndex) : MObject::kNullObj;
     const bool hasMesh = !mesh.isNull() && mesh.hasFn(MFn::kMesh);
     const auto found = recording.model().mergeGroups.try_emplace(std::uint32_t(classification.mergeGroupId));
@@ -116,10 +117,10 @@ bool recordMergedChildrenNode(NodeRecording& recording, SceneNode& node) {
         if (mesh.isNull()) continue;
         const bool kept[3] = {readAttribute<bool>(childNode, kSwitchNames[0], true), readAttribute<bool>(childNode, kSwitchNames[1], true),
                               readAttribute<bool>(childNode, kSwitchNames[2], true)};
-        const bool cpuMesh = readAttribute<bool>(childNode, "q5X_cpuMesh", false);
+        const bool cpuMesh = readAttribute<bool>(childNode, kCpuMeshAttribute, false);
         if (record.memberMeshes.empty()) {
             first = {kept[0], kept[1], kept[2]};
-            record.occluder = readAttribute<bool>(childNode, "q5X_oc", false);
+            record.occluder = readAttribute<bool>(childNode, kOccluderAttribute, false);
         } else {
             const bool firstKept[3] = {first.translation, first.rotation, first.scale};
             for (int s = 0; s < 3; ++s) {

@@ -1,6 +1,7 @@
 #include "SceneModel.h"
 
 #include "AttributeReaders.h"
+#include "SteeringAttributeNames.h"
 #include "BoundingVolumes.h"
 #include "AttachmentNodes.h"
 #include "Classification.h"
@@ -23,15 +24,6 @@
 #include <set>
 
 namespace {
-
-// Steering attributes every node is asked for, made into MStrings once.
-const MString kReferenceFilenameAttribute("q5X_referenceFilename");
-const MString kCompoundAttribute("q5X_compound");
-const MString kDynamicAttribute("q5X_dynamic");
-const MString kKinematicAttribute("q5X_kinematic");
-const MString kTriggerAttribute("q5X_trigger");
-const MString kVertexCompressionRangeAttribute("q5X_vertexCompressionRange");
-const MString kCollisionAttribute("q5X_collision");
 
 void warn(const std::string& text) {
     MGlobal::displayWarning(MString(text.c_str()));

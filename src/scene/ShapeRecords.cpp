@@ -1,6 +1,7 @@
 #include "ShapeRecords.h"
 
 #include "AttributeReaders.h"
+#include "SteeringAttributeNames.h"
 #include "Classification.h"
 
 #include "lookup/SkinClusters.h"
@@ -18,8 +19,8 @@
 RigidBodyFlags readRigidBodyFlags(const MFnDependencyNode& transform) {
     RigidBodyFlags flags;
     flags.isStatic = readAttribute<bool>(transform, "q5X_static", true);
-    flags.kinematic = readAttribute<bool>(transform, "q5X_kinematic", false);
-    flags.dynamic = readAttribute<bool>(transform, "q5X_dynamic", false);
+    flags.kinematic = readAttribute<bool>(transform, kKinematicAttribute, false);
+    flags.dynamic = readAttribute<bool>(transform, kDynamicAttribute, false);
     flags.compoundChild = readAttribute<bool>(transform, "q5X_compoundChild", false);
     return flags;
 }
