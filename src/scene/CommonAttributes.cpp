@@ -20,9 +20,12 @@ constexpr float kDefaultLodDistance = 100.0f;
 // Written unless every component is `neutral` or formats as it.
 void writeTriple(XmlWriter& out, const char* name, const double (&values)[3], double neutral) {
     if (values[0] == neutral && values[1] == neutral && values[2] == neutral) return;
+    // Values that only print as the neutral one leave the element out too.
     const std::string neutralText = Q5XSaveUtil::fixedNumberText(float(neutral));
     bool allNeutral = true;
-    for (const double value : values) allNeutral = allNeutral && Q5XSaveUtil::fixedNumberText(float(value)) == neutralText;
+    for (const double value : values) {
+        allNeutral = allNeutral && (value == neutral || Q5XSaveUtil::fixedNumberText(float(value)) == neutralText);
+    }
     if (allNeutral) return;
     out.beginValue(name);
     for (const double value : values) out.fixedValue(float(value), float(neutral));

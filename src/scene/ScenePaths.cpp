@@ -19,8 +19,8 @@ public:
     // Counts up the parents with an explicit stack: hierarchies can be far deeper than a call stack.
     // Only the parents are kept: a leaf, most nodes of a level, is asked for once.
     std::size_t of(const MObject& node) {
-        std::size_t count = 0;
-        if (belowWorldOnly(node, count)) return count;
+        std::size_t total = 0;
+        if (fromParents(node, total, nullptr)) return total;
         std::vector<MObject> pending{node};
         while (!pending.empty()) {
             const MObject current = pending.back();
@@ -28,24 +28,7 @@ public:
                 pending.pop_back();
                 continue;
             }
-            const MFnDagNode dag(current);
-            std::size_t total = 0;
-            bool ready = true;
-            for (unsigned i = 0; i < dag.parentCount(); ++i) {
-                const MObject parent = dag.parent(i);
-                if (parent.hasFn(MFn::kWorld)) {
-                    ++total;
-                } else if (const std::size_t* known = find(parent)) {
-                    total += *known;
-                } else if (belowWorldOnly(parent, count)) {
-                    total += count;
-                } else {
-                    pending.push_back(parent);
-                    ready = false;
-                }
-                total = std::min(total, cap_);
-            }
-            if (!ready) continue;
+            if (!fromParents(current, total, &pending)) continue;
             if (pending.size() == 1) return total;
             byHash_.emplace(MObjectHandle(current).hashCode(), std::make_pair(current, total));
             pending.pop_back();
@@ -54,6 +37,32 @@ public:
     }
 
 private:
+    // The paths of a node from its parents' when each is the world, counted already or below the
+    // world only (then kept: its children ask next); false when a parent needs counting first, every
+    // such parent then added to `uncounted`, if given.
+    bool fromParents(const MObject& node, std::size_t& total, std::vector<MObject>* uncounted) {
+        const MFnDagNode dag(node);
+        total = 0;
+        bool counted = true;
+        for (unsigned i = 0; i < dag.parentCount(); ++i) {
+            const MObject parent = dag.parent(i);
+            std::size_t count = 0;
+            if (parent.hasFn(MFn::kWorld)) {
+                count = 1;
+            } else if (const std::size_t* known = find(parent)) {
+                count = *known;
+            } else if (belowWorldOnly(parent, count)) {
+                byHash_.emplace(MObjectHandle(parent).hashCode(), std::make_pair(parent, count));
+            } else {
+                if (!uncounted) return false;
+                uncounted->push_back(parent);
+                counted = false;
+            }
+            total = std::min(total + count, cap_);
+        }
+        return counted;
+    }
+
     // A node whose parents are all the world has as many paths as parents; most nodes of a flat
     // level are such, and need no memo.
     bool belowWorldOnly(const MObject& node, std::size_t& count) const {

@@ -3,6 +3,7 @@
 
 #include <maya/MObject.h>
 #include <maya/MHostArray.h>
+#include <maya/MHostSmallArray.h>
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 
@@ -82,7 +83,7 @@ private:
     const std::vector<std::int64_t>* existingIndices() const;
     mayahost::ObjectData* node_;
     // Attribute and logical index (-1 when not an element) of each step from the top-level attribute.
-    std::vector<std::pair<mayahost::ObjectData*, std::int64_t>> steps_;
+    MHostSmallArray<std::pair<mayahost::ObjectData*, std::int64_t>, 2> steps_;
 };
 
 class MPlugArray : public MHostArray<MPlug> {

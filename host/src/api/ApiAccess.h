@@ -116,13 +116,18 @@ public:
     };
     static AttributeName attributeName(const MString& name) {
         std::uint64_t key = name.lookupKey_.load(std::memory_order_relaxed);
-        if (key == 0) {
-            const std::string_view text(name.text_);
-            const bool plain = text.find('.') == std::string_view::npos && text.find('[') == std::string_view::npos;
-            key = std::uint64_t(mayahost::keyHash(text)) << 32 | (plain ? 2u : 0u) | 1u;
-            name.lookupKey_.store(key, std::memory_order_relaxed);
-        }
+        if (key == 0) key = workOutKey(name);
         return {static_cast<std::uint32_t>(key >> 32), (key & 2u) != 0};
+    }
+    static std::string_view text(const MString& name) { return name.text_; }
+
+private:
+    static std::uint64_t workOutKey(const MString& name) {
+        const std::string_view text(name.text_);
+        const bool plain = text.find('.') == std::string_view::npos && text.find('[') == std::string_view::npos;
+        const std::uint64_t key = std::uint64_t(mayahost::keyHash(text)) << 32 | (plain ? 2u : 0u) | 1u;
+        name.lookupKey_.store(key, std::memory_order_relaxed);
+        return key;
     }
 };
 

@@ -37,7 +37,7 @@ MString MFnDependencyNode::typeName(MStatus* ReturnStatus) const {
 
 MPlug MFnDependencyNode::findPlug(const MString& attributeName, bool, MStatus* ReturnStatus) const {
     Node* node = asNode(object_);
-    const std::string_view name(attributeName.asChar(), attributeName.length());
+    const std::string_view name = MStringAccess::text(attributeName);
     const MStringAccess::AttributeName key = MStringAccess::attributeName(attributeName);
     // A plain name, as most look-ups give, is one step: no path to take apart.
     if (node && key.plain) {

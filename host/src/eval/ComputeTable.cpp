@@ -62,15 +62,13 @@ const ComputeRow* rowFor(const Node& node, bool geometry, const char* output) {
 
 }  // namespace
 
-const ComputeRow* computeRowFor(const Node& node, const AttributeSpec& output) {
-    // Most plugs read are no row's output: one bit per row output's hash, 64 in all, turns most of
-    // them away without a look at the rows.
-    static const std::uint64_t outputBits = [] {
-        std::uint64_t bits = 0;
-        for (const ComputeRow& row : kRows) bits |= std::uint64_t(1) << (keyHash(row.output) & 63);
-        return bits;
-    }();
-    if (!(outputBits >> (output.longNameHash() & 63) & 1)) return nullptr;
+const std::uint64_t kComputedOutputHashBits = [] {
+    std::uint64_t bits = 0;
+    for (const ComputeRow& row : kRows) bits |= std::uint64_t(1) << (keyHash(row.output) & 63);
+    return bits;
+}();
+
+const ComputeRow* rowComputing(const Node& node, const AttributeSpec& output) {
     return rowFor(node, false, output.longName.c_str());
 }
 

@@ -3,6 +3,7 @@
 
 #include "scene/Scene.h"
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -32,9 +33,19 @@ struct ComputeRow {
     GeometryCompute geometry;
 };
 
+// One bit per row output's hash, 64 in all: most plugs read are no row's output, and are turned
+// away by it without a look at the rows.
+extern const std::uint64_t kComputedOutputHashBits;
+inline bool mayBeComputed(const AttributeSpec& output) {
+    return kComputedOutputHashBits >> (output.longNameHash() & 63) & 1;
+}
+const ComputeRow* rowComputing(const Node& node, const AttributeSpec& output);
+
 // The row computing `output` for the node's type (or a type it derives from); null for a plug
 // that holds what is stored in it.
-const ComputeRow* computeRowFor(const Node& node, const AttributeSpec& output);
+inline const ComputeRow* computeRowFor(const Node& node, const AttributeSpec& output) {
+    return mayBeComputed(output) ? rowComputing(node, output) : nullptr;
+}
 // The row computing the geometry a history node gives (whatever output plug is connected).
 const ComputeRow* geometryRowFor(const Node& node);
 

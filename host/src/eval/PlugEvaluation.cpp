@@ -134,6 +134,10 @@ bool evaluate(const Node& node, const std::vector<PlugStep>& steps, double& valu
 
 thread_local int evaluationDepth = 0;
 
+// A connected or computed attribute, read through the general path. Kept out of the plain read, so
+// that the plain read stays a leaf: the path's vector needs a frame of its own.
+[[gnu::noinline]] bool evaluateAsPath(const Node& node, AttributeSpec& attribute, double& value);
+
 }  // namespace
 
 // "attr[1].child": each component a long or short name, optionally with one index.
@@ -177,17 +181,25 @@ bool evaluateNumber(const Node& node, const std::vector<PlugStep>& steps, double
 }
 
 bool evaluateNumber(const Node& node, AttributeSpec& attribute, double& value) {
-    if (!node.incoming.empty() || computeRowFor(node, attribute)) return evaluateNumber(node, {{&attribute, -1}}, value);
+    if (!node.incoming.empty() || computeRowFor(node, attribute)) return evaluateAsPath(node, attribute, value);
     // Most plugs read are unconnected, computed by nothing and stored under their long name: the
     // value is had without building a path.
-    ValueView view;
     const auto found = node.values.find(attribute.longName, attribute.longNameHash());
+    ValueView view;
     if (found != node.values.end()) {
         view.data = &found->second;
         view.count = found->second.count();
     }
     return storedOrDefault(view, attribute, value);
 }
+
+namespace {
+
+bool evaluateAsPath(const Node& node, AttributeSpec& attribute, double& value) {
+    return evaluateNumber(node, {{&attribute, -1}}, value);
+}
+
+}  // namespace
 
 double evaluateAttribute(const Node& node, std::string_view attribute, double fallback) {
     AttributeSpec* definition = node.findAttribute(attribute);

@@ -4,14 +4,17 @@
 #include <maya/MVector.h>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
 template <typename T>
+constexpr T kIdentity[4][4] = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}};
+
+// A copy of a constant: every matrix made starts here, several per transform read.
+template <typename T>
 void setIdentity(T (&m)[4][4]) {
-    for (int r = 0; r < 4; ++r) {
-        for (int c = 0; c < 4; ++c) m[r][c] = r == c ? T(1) : T(0);
-    }
+    std::memcpy(m, kIdentity<T>, sizeof(m));
 }
 
 template <typename T>
