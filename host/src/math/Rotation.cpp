@@ -15,15 +15,56 @@ double parity(MEulerRotation::RotationOrder order) {
     return order <= MEulerRotation::kZXY ? 1.0 : -1.0;
 }
 
-MMatrix axisRotation(int axis, double angle) {
-    MMatrix m;
+// The upper 3x3 of a rotation matrix: its last row and column stay the identity's through
+// products of rotations, so an Euler rotation is worked out on the 3x3 alone.
+using Block = double[3][3];
+
+void axisRotation(int axis, double angle, Block& m) {
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 3; ++c) m[r][c] = r == c ? 1.0 : 0.0;
+    }
     const double c = std::cos(angle), s = std::sin(angle);
     const int a = (axis + 1) % 3, b = (axis + 2) % 3;
     m[a][a] = c;
     m[a][b] = s;
     m[b][a] = -s;
     m[b][b] = c;
-    return m;
+}
+
+// Summed as the 4x4 product sums, its fourth term (0 * 0) included, so that every bit (the sign
+// of a zero too) is the 4x4 product's.
+void multiply(const Block& left, const Block& right, Block& out) {
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 3; ++c) out[r][c] = left[r][0] * right[0][c] + left[r][1] * right[1][c] + left[r][2] * right[2][c] + 0.0;
+    }
+}
+
+void rotationBlock(const MEulerRotation& rotation, Block& out) {
+    const double angles[3] = {rotation.x, rotation.y, rotation.z};
+    const int* axes = kAxes[rotation.order];
+    Block first, second, third, firstTwo;
+    axisRotation(axes[0], angles[axes[0]], first);
+    axisRotation(axes[1], angles[axes[1]], second);
+    axisRotation(axes[2], angles[axes[2]], third);
+    multiply(first, second, firstTwo);
+    multiply(firstTwo, third, out);
+}
+
+template <typename Matrix>
+MEulerRotation decomposeRotation(const Matrix& m, MEulerRotation::RotationOrder ord) {
+    const int a = kAxes[ord][0], b = kAxes[ord][1], c = kAxes[ord][2];
+    const double s = parity(ord);
+    double angles[3] = {0.0, 0.0, 0.0};
+    const double sinB = -s * m[a][c];
+    const double cosB = std::sqrt(m[a][a] * m[a][a] + m[a][b] * m[a][b]);
+    angles[b] = std::atan2(sinB, cosB);
+    if (cosB > 1.0e-12) {
+        angles[a] = std::atan2(s * m[b][c], m[c][c]);
+        angles[c] = std::atan2(s * m[a][b], m[a][a]);
+    } else {
+        angles[a] = std::atan2(-s * m[c][b], m[b][b]);
+    }
+    return MEulerRotation(angles[0], angles[1], angles[2], ord);
 }
 
 // Hamilton product for column vectors: the rotation `second` after `first`.
@@ -110,10 +151,13 @@ bool MQuaternion::isEquivalent(const MQuaternion& other, double tolerance) const
 }
 
 MMatrix MEulerRotation::asMatrix() const {
-    const double angles[3] = {x, y, z};
-    const int* axes = kAxes[order];
-    return axisRotation(axes[0], angles[axes[0]]) * axisRotation(axes[1], angles[axes[1]]) *
-           axisRotation(axes[2], angles[axes[2]]);
+    Block block;
+    rotationBlock(*this, block);
+    MMatrix m;
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 3; ++c) m[r][c] = block[r][c];
+    }
+    return m;
 }
 
 MQuaternion MEulerRotation::asQuaternion() const {
@@ -126,23 +170,13 @@ MQuaternion MEulerRotation::asQuaternion() const {
 }
 
 MEulerRotation MEulerRotation::decompose(const MMatrix& m, RotationOrder ord) {
-    const int a = kAxes[ord][0], b = kAxes[ord][1], c = kAxes[ord][2];
-    const double s = parity(ord);
-    double angles[3] = {0.0, 0.0, 0.0};
-    const double sinB = -s * m[a][c];
-    const double cosB = std::sqrt(m[a][a] * m[a][a] + m[a][b] * m[a][b]);
-    angles[b] = std::atan2(sinB, cosB);
-    if (cosB > 1.0e-12) {
-        angles[a] = std::atan2(s * m[b][c], m[c][c]);
-        angles[c] = std::atan2(s * m[a][b], m[a][a]);
-    } else {
-        angles[a] = std::atan2(-s * m[c][b], m[b][b]);
-    }
-    return MEulerRotation(angles[0], angles[1], angles[2], ord);
+    return decomposeRotation(m, ord);
 }
 
 MEulerRotation MEulerRotation::reorder(RotationOrder newOrder) const {
-    return decompose(asMatrix(), newOrder);
+    Block block;
+    rotationBlock(*this, block);
+    return decomposeRotation(block, newOrder);
 }
 
 MEulerRotation& MEulerRotation::reorderIt(RotationOrder newOrder) {
