@@ -2,6 +2,8 @@
 #include "scene/NodeNameIndex.h"
 #include "scene/NumberList.h"
 
+#include <maya/MHostSmallArray.h>
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -14,7 +16,8 @@ using namespace mayahost;
 
 // The stand-in's compact containers against the standard ones they stand for: the flat tables
 // through growth and (for the node index) removals that close gaps in runs of colliding slots;
-// the number list across its change from one number in place to a list of its own.
+// the number list across its change from one number in place to a list of its own; a plug's
+// steps across their change from two in place to the heap, through copies and moves both ways.
 
 TEST(HostContainers, NameMapAgreesWithAStandardMapAndKeepsEntriesInPlace) {
     NameMap<int> map;
@@ -112,4 +115,41 @@ TEST(HostContainers, NumberListBehavesAsAVectorOfDoubles) {
     EXPECT_EQ(std::vector<double>(one.begin(), one.end()), std::vector<double>{7.0});
     one.clear();
     EXPECT_TRUE(one.empty());
+}
+
+TEST(HostContainers, SmallArrayBehavesAsAVectorThroughCopiesAndMoves) {
+    using Steps = MHostSmallArray<std::pair<int*, long>, 2>;
+    std::mt19937 random(5);
+    Steps steps;
+    std::vector<std::pair<int*, long>> reference;
+    auto same = [](const Steps& a, const std::vector<std::pair<int*, long>>& b) {
+        return std::vector<std::pair<int*, long>>(a.begin(), a.end()) == b;
+    };
+    for (int round = 0; round < 2000; ++round) {
+        const unsigned action = random() % 6;
+        if (action <= 1 || reference.empty()) {
+            steps.emplace_back(nullptr, long(round));
+            reference.emplace_back(nullptr, long(round));
+        } else if (action == 2) {
+            steps.pop_back();
+            reference.pop_back();
+        } else if (action == 3) {
+            const Steps copy = steps;  // the copy owns its values
+            steps.back().second = -1;
+            ASSERT_FALSE(copy == steps);
+            steps = copy;
+        } else if (action == 4) {
+            Steps moved = std::move(steps);
+            ASSERT_TRUE(steps.empty());
+            steps.emplace_back(nullptr, 9L);  // a moved-from list takes values again
+            ASSERT_EQ(steps.size(), 1u);
+            steps = std::move(moved);
+        } else {
+            Steps shorter;
+            shorter.emplace_back(nullptr, 1L);
+            shorter = steps;  // in place or on the heap, whichever it had
+            ASSERT_TRUE(same(shorter, reference));
+        }
+        ASSERT_TRUE(same(steps, reference)) << "round " << round;
+    }
 }
