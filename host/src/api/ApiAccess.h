@@ -49,7 +49,12 @@ MMatrix localMatrix(const Node& node);
 // A plug of `node` from steps (attribute, index).
 MPlug makePlug(Node* node, const std::vector<PlugStep>& steps);
 // The number a plain attribute of a node holds (following an incoming connection), or its default.
-double numberOf(Node& node, AttributeSpec& attribute);
+// Inline: a transform's matrix reads some thirty of them.
+inline double numberOf(Node& node, AttributeSpec& attribute) {
+    double value = attribute.defaultValue;
+    evaluateNumber(node, attribute, value);
+    return value;
+}
 // The same by attribute name on the node a function set holds; false (and 0) when it has none.
 bool numberNamed(const MObject& object, std::string_view attributeName, double& value);
 // numberNamed for a function set's getter: `ReturnStatus` says whether the node has the attribute.

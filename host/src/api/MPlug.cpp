@@ -35,12 +35,6 @@ void setStatus(MStatus* status, bool ok) {
 
 namespace mayahost {
 
-double numberOf(Node& node, AttributeSpec& attribute) {
-    double value = attribute.defaultValue;
-    evaluateNumber(node, attribute, value);
-    return value;
-}
-
 bool numberNamed(const MObject& object, std::string_view attributeName, double& value) {
     Node* node = asNode(object);
     AttributeSpec* attribute = node ? node->findAttribute(attributeName) : nullptr;

@@ -16,9 +16,10 @@ namespace mayahost {
 
 // Names to values: a node's values by plug key, a type's attributes by name. One flat table,
 // probed from the name's hash, that keeps each entry's hash, so that a probe compares names only
-// when the hashes agree: a miss, the usual answer when an exporter asks a node for an optional
-// attribute, costs one hash and a slot or two. An empty map is two words, since most of a big
-// level's nodes hold few values. Entries live apart and never move, as in a standard map;
+// when the hashes agree. A miss, the usual answer when an exporter asks a node for an optional
+// attribute, mostly ends at one bit per name's hash, before the table: the run of full slots a
+// miss would walk is long in a table three quarters full. An empty map is three words, since most
+// of a big level's nodes hold few values. Entries live apart and never move, as in a standard map;
 // iteration order is unspecified.
 template <class Value>
 class NameMap {
@@ -103,6 +104,7 @@ public:
         std::swap(slots_, other.slots_);
         std::swap(capacity_, other.capacity_);
         std::swap(count_, other.count_);
+        std::swap(hashBits_, other.hashBits_);
     }
 
 private:
@@ -112,8 +114,11 @@ private:
     };
 
     // The slot holding `name`, or capacity_ when none does.
+    // The filter takes the hash's top bits: the slot comes from its low ones.
+    static std::uint64_t hashBit(std::uint32_t hash) { return std::uint64_t(1) << (hash >> 26); }
+
     std::uint32_t slotOf(std::string_view name, std::uint32_t hash) const {
-        if (count_ == 0) return capacity_;
+        if (!(hashBits_ & hashBit(hash))) return capacity_;
         const std::uint32_t mask = capacity_ - 1;
         for (std::uint32_t at = hash & mask; slots_[at].entry; at = (at + 1) & mask) {
             if (slots_[at].hash == hash && slots_[at].entry->first == name) return at;
@@ -128,6 +133,7 @@ private:
         const std::uint32_t at = freeSlot(slots_.get(), capacity_, hash);
         slots_[at] = {entry.release(), hash};
         ++count_;
+        hashBits_ |= hashBit(hash);
         return at;
     }
 
@@ -150,6 +156,7 @@ private:
     std::unique_ptr<Slot[]> slots_;
     std::uint32_t capacity_ = 0;
     std::uint32_t count_ = 0;
+    std::uint64_t hashBits_ = 0;  // one bit per entry's hash; an empty map has none
 };
 
 }  // namespace mayahost

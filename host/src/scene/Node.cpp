@@ -52,16 +52,11 @@ AttributeSpec* Node::findAttribute(std::string_view attributeName) const {
 }
 
 AttributeSpec* Node::findAttribute(std::string_view attributeName, std::uint32_t hash) const {
-    if (own_ && (own_->nameBits >> (hash & 63) & 1)) {
+    if (own_) {
         const auto found = own_->byName.find(attributeName, hash);
         if (found != own_->byName.end()) return found->second;
     }
     return type_->findAttribute(attributeName, hash);
-}
-
-void Node::addName(const std::string& attributeName, AttributeSpec& attribute) {
-    OwnAttributes& own = this->own();
-    if (own.byName.emplace(attributeName, &attribute).second) own.nameBits |= std::uint64_t(1) << (keyHash(attributeName) & 63);
 }
 
 void Node::index(AttributeSpec& attribute) {
@@ -69,8 +64,8 @@ void Node::index(AttributeSpec& attribute) {
     while (!pending.empty()) {
         AttributeSpec* next = pending.back();
         pending.pop_back();
-        addName(next->longName, *next);
-        if (!next->shortName.empty()) addName(next->shortName, *next);
+        own().byName.emplace(next->longName, next);
+        if (!next->shortName.empty()) own().byName.emplace(next->shortName, next);
         pending.insert(pending.end(), next->children.rbegin(), next->children.rend());
     }
 }

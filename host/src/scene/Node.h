@@ -144,14 +144,11 @@ private:
         std::vector<std::unique_ptr<AttributeSpec>> dynamic;
         std::vector<std::unique_ptr<AttributeSpec>> implicit;
         NameMap<AttributeSpec*> byName;
-        // One bit per name's hash: most names asked for are none of the node's own.
-        std::uint64_t nameBits = 0;
         std::vector<AttributeSpec*> all;
         bool allKnown = false;
     };
 
     void index(AttributeSpec& attribute);
-    void addName(const std::string& attributeName, AttributeSpec& attribute);
     OwnAttributes& own() const;
 
     const NodeType* type_;
