@@ -3,19 +3,6 @@
 
 #include "ScriptEditor.h"
 
-MStatus::MStatus() : code_(kSuccess) {}
-MStatus::MStatus(MStatusCode code) : code_(code) {}
-
-bool MStatus::operator==(const MStatus& other) const { return code_ == other.code_; }
-bool MStatus::operator==(MStatusCode code) const { return code_ == code; }
-bool MStatus::operator!=(const MStatus& other) const { return code_ != other.code_; }
-bool MStatus::operator!=(MStatusCode code) const { return code_ != code; }
-MStatus::operator bool() const { return code_ == kSuccess; }
-
-bool MStatus::error() const { return code_ != kSuccess; }
-void MStatus::clear() { code_ = kSuccess; }
-MStatus::MStatusCode MStatus::statusCode() const { return code_; }
-
 MString MStatus::errorString() const {
     switch (code_) {
         case kSuccess: return "(kSuccess): No error";

@@ -61,10 +61,6 @@ bool MString::operator==(const char* text) const { return text_ == (text ? text 
 bool MString::operator!=(const MString& other) const { return !(*this == other); }
 bool MString::operator!=(const char* text) const { return !(*this == text); }
 
-const char* MString::asChar() const { return text_.c_str(); }
-const char* MString::asUTF8() const { return text_.c_str(); }
-unsigned int MString::length() const { return static_cast<unsigned int>(text_.size()); }
-
 unsigned int MString::numChars() const {
     unsigned int count = 0;
     for (unsigned char byte : text_) {

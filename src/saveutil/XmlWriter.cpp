@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace Q5XSaveUtil {
 
@@ -106,10 +107,19 @@ void XmlWriter::endTag(unsigned levels, std::string_view name) {
     lineEnded();
 }
 
+void XmlWriter::openAttribute(std::string_view name) {
+    // One growth of the text instead of three: a level's Scene section has millions of these.
+    const std::size_t at = out_.size();
+    out_.resize(at + name.size() + 3);
+    char* text = &out_[at];
+    text[0] = ' ';
+    std::memcpy(text + 1, name.data(), name.size());
+    text[name.size() + 1] = '=';
+    text[name.size() + 2] = '"';
+}
+
 void XmlWriter::attribute(std::string_view name, std::string_view text) {
-    out_ += ' ';
-    out_ += name;
-    out_ += "=\"";
+    openAttribute(name);
     appendEscaped(text);
     out_ += '"';
 }
@@ -137,9 +147,7 @@ void XmlWriter::hexAttribute(std::string_view name, std::uint32_t value) {
 }
 
 void XmlWriter::beginValue(std::string_view name) {
-    out_ += ' ';
-    out_ += name;
-    out_ += "=\"";
+    openAttribute(name);
     valueStarted_ = false;
 }
 

@@ -80,6 +80,8 @@ public:
     std::size_t replacedNonFiniteNumbers() const { return replacedNonFiniteNumbers_; }
 
 private:
+    // " name=\"".
+    void openAttribute(std::string_view name);
     void appendEscaped(std::string_view text);
     void separateValue();
     void lineEnded() {

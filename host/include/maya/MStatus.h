@@ -20,18 +20,19 @@ public:
         kEndOfFile
     };
 
-    MStatus();
-    MStatus(MStatusCode code);
+    // The small members are inline: a plug-in checks a status after nearly every call.
+    MStatus() : code_(kSuccess) {}
+    MStatus(MStatusCode code) : code_(code) {}
 
-    bool operator==(const MStatus& other) const;
-    bool operator==(MStatusCode code) const;
-    bool operator!=(const MStatus& other) const;
-    bool operator!=(MStatusCode code) const;
-    operator bool() const;
+    bool operator==(const MStatus& other) const { return code_ == other.code_; }
+    bool operator==(MStatusCode code) const { return code_ == code; }
+    bool operator!=(const MStatus& other) const { return code_ != other.code_; }
+    bool operator!=(MStatusCode code) const { return code_ != code; }
+    operator bool() const { return code_ == kSuccess; }
 
-    bool error() const;
-    void clear();
-    MStatusCode statusCode() const;
+    bool error() const { return code_ != kSuccess; }
+    void clear() { code_ = kSuccess; }
+    MStatusCode statusCode() const { return code_; }
     MString errorString() const;
     void perror(const char* text) const;
     void perror(const MString& text) const;

@@ -33,9 +33,9 @@ public:
     bool operator!=(const MString& other) const;
     bool operator!=(const char* text) const;
 
-    const char* asChar() const;
-    const char* asUTF8() const;
-    unsigned int length() const;
+    const char* asChar() const { return text_.c_str(); }
+    const char* asUTF8() const { return text_.c_str(); }
+    unsigned int length() const { return static_cast<unsigned int>(text_.size()); }
     unsigned int numChars() const;
 
     // Characters start to end, both inclusive.
