@@ -12,8 +12,4 @@ MObject ObjectData::wrap(ObjectData* data) {
     return MObject(data);
 }
 
-ObjectData* ObjectData::unwrap(const MObject& object) {
-    return object.data_;
-}
-
 }  // namespace mayahost

@@ -25,7 +25,8 @@ public:
     virtual class AttributeSpec* asAttribute() { return nullptr; }
 
     static MObject wrap(ObjectData* data);
-    static ObjectData* unwrap(const MObject& object);
+    // Inline: every function set call starts here.
+    static ObjectData* unwrap(const MObject& object) { return object.data_; }
 
 private:
     int handles_ = 0;

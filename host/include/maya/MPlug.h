@@ -19,7 +19,7 @@ class MTime;
 // One attribute of one node; for multi attributes, possibly one element (by logical index).
 class MPlug {
 public:
-    MPlug();
+    MPlug() : node_(nullptr) {}
     MPlug(const MObject& node, const MObject& attribute);
 
     bool isNull(MStatus* ReturnStatus = NULL) const;

@@ -127,13 +127,8 @@ public:
     static std::string_view text(const MString& name) { return name.text_; }
 
 private:
-    static std::uint64_t workOutKey(const MString& name) {
-        const std::string_view text(name.text_);
-        const bool plain = text.find('.') == std::string_view::npos && text.find('[') == std::string_view::npos;
-        const std::uint64_t key = std::uint64_t(mayahost::keyHash(text)) << 32 | (plain ? 2u : 0u) | 1u;
-        name.lookupKey_.store(key, std::memory_order_relaxed);
-        return key;
-    }
+    // Out of line, so that the look-up of a key already worked out stays a few instructions.
+    static std::uint64_t workOutKey(const MString& name);
 };
 
 #endif

@@ -14,6 +14,14 @@ void setStatus(MStatus* status, bool ok) {
 
 }  // namespace
 
+std::uint64_t MStringAccess::workOutKey(const MString& name) {
+    const std::string_view text(name.text_);
+    const bool plain = text.find('.') == std::string_view::npos && text.find('[') == std::string_view::npos;
+    const std::uint64_t key = std::uint64_t(keyHash(text)) << 32 | (plain ? 2u : 0u) | 1u;
+    name.lookupKey_.store(key, std::memory_order_relaxed);
+    return key;
+}
+
 MFnDependencyNode::MFnDependencyNode() = default;
 
 MFnDependencyNode::MFnDependencyNode(const MObject& object, MStatus* ReturnStatus) {

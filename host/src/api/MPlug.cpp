@@ -55,8 +55,6 @@ bool tripleNamed(const MObject& object, std::string_view attributeName, double (
 
 }  // namespace mayahost
 
-MPlug::MPlug() : node_(nullptr) {}
-
 MPlug::MPlug(const MObject& node, const MObject& attribute) : node_(asNode(node)) {
     std::vector<AttributeSpec*> chain;
     for (AttributeSpec* step = asAttribute(attribute); step; step = step->parent) chain.insert(chain.begin(), step);
