@@ -136,7 +136,9 @@ thread_local int evaluationDepth = 0;
 
 // A connected or computed attribute, read through the general path. Kept out of the plain read, so
 // that the plain read stays a leaf: the path's vector needs a frame of its own.
-[[gnu::noinline]] bool evaluateAsPath(const Node& node, AttributeSpec& attribute, double& value);
+[[gnu::noinline]] bool evaluateAsPath(const Node& node, AttributeSpec& attribute, double& value) {
+    return evaluateNumber(node, {{&attribute, -1}}, value);
+}
 
 }  // namespace
 
@@ -192,14 +194,6 @@ bool evaluateNumber(const Node& node, AttributeSpec& attribute, double& value) {
     }
     return storedOrDefault(view, attribute, value);
 }
-
-namespace {
-
-bool evaluateAsPath(const Node& node, AttributeSpec& attribute, double& value) {
-    return evaluateNumber(node, {{&attribute, -1}}, value);
-}
-
-}  // namespace
 
 double evaluateAttribute(const Node& node, std::string_view attribute, double fallback) {
     AttributeSpec* definition = node.findAttribute(attribute);
