@@ -19,6 +19,8 @@ constexpr float kNoTrianglesScore = -1.0f;
 // Triangles of vertices with more remaining triangles than this (fan centres) are not searched
 // through that vertex, so a high-valence vertex costs constant work per emitted triangle.
 constexpr std::uint32_t kEagerValence = 32;
+// Each searched vertex brings at most kEagerValence triangles.
+constexpr std::size_t kMaxCandidates = std::size_t(kCacheSize) * kEagerValence;
 constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 constexpr int kFront = -2;  // marks the emitted triangle's vertices while the cache is updated
 
@@ -62,6 +64,11 @@ const ScoreTable& scoreTable() {
 // scores are kept for the cached vertices with triangles left and a triangle is scored when it is
 // looked at, so an emitted triangle costs work only for those vertices and their triangles.
 //
+// The next triangle is the best of those with a searched corner: a cached vertex with triangles
+// left, fan centres (more than kEagerValence left) excepted. Of equal bests it is the first in the
+// search order: searched vertices from the cache's front, each vertex's triangles in its list's
+// order. Those triangles are kept as a set while the cache changes, so each is scored once.
+//
 // A corner is known by its key, 4 * triangle + corner: the triangles' vertices are stored four
 // wide, so a key indexes its vertex directly and the triangle is the key shifted by two.
 template <typename Index>
@@ -70,8 +77,13 @@ public:
     ForsythOptimizer(Index* indices, std::uint32_t triangleCount, std::uint32_t vertexBase, std::uint32_t vertexCount)
         : indices_(indices), triangleCount_(triangleCount), vertexBase_(vertexBase) {
         cornerVertices_.resize(4 * std::size_t(triangleCount));
+        live_.assign(vertexCount, 0);
         for (std::size_t t = 0; t < triangleCount; ++t) {
-            for (int c = 0; c < 3; ++c) cornerVertices_[4 * t + c] = indices[3 * t + c] - vertexBase;
+            for (int c = 0; c < 3; ++c) {
+                const std::uint32_t vertex = indices[3 * t + c] - vertexBase;
+                cornerVertices_[4 * t + c] = vertex;
+                ++live_[vertex];
+            }
         }
         buildAdjacency(vertexCount);
     }
@@ -95,10 +107,6 @@ private:
     // Each vertex lists the keys of the corners that use it; the remaining ones come first. slot_
     // finds a corner in its vertex's list, so removing it costs O(1) even for a fan.
     void buildAdjacency(std::uint32_t vertexCount) {
-        live_.assign(vertexCount, 0);
-        for (std::size_t key = 0; key < cornerVertices_.size(); ++key) {
-            if (key % 4 != 3) ++live_[cornerVertices_[key]];
-        }
         offsets_.assign(vertexCount + 1, 0);
         for (std::uint32_t v = 0; v < vertexCount; ++v) offsets_[v + 1] = offsets_[v] + live_[v];
         adjacency_.resize(offsets_[vertexCount]);
@@ -115,6 +123,9 @@ private:
         for (std::uint32_t v = 0; v < vertexCount; ++v) rescore(v);
         emitted_.assign(triangleCount_, false);
         emittedOrder_.reserve(triangleCount_);
+        searchedCorners_.assign(triangleCount_, 0);
+        candidatePlace_.resize(triangleCount_);
+        candidateScores_.resize(std::min<std::size_t>(triangleCount_, kMaxCandidates));
     }
 
     void rescore(std::uint32_t vertex) { rescore(vertex, cachePosition_[vertex]); }
@@ -207,6 +218,7 @@ private:
             } else {
                 position = -1;
                 evicted_.push_back(v);
+                if (live_[v] <= kEagerValence) forgetTrianglesOf(v);
             }
             rescore(v, position);
         }
@@ -218,31 +230,105 @@ private:
         liveInCache_ = size;
     }
 
-    // Emits a triangle and returns the best triangle of the cached vertices, or kNone (the first
-    // of equal bests in the order of the search). The triangles of fan centres are reached through
-    // their other, low-valence vertices. A triangle with several cached vertices is scored once for
-    // each: cheaper than remembering which ones were scored, and never a different best.
+    bool isSearched(std::uint32_t vertex) const {
+        return cachePosition_[vertex] >= 0 && live_[vertex] > 0 && live_[vertex] <= kEagerValence;
+    }
+
+    // A searched vertex's triangles join the candidates; one that stops being searched (it leaves
+    // the cache) takes them away again, unless another searched corner keeps them.
+    void considerTrianglesOf(std::uint32_t vertex) {
+        const std::uint32_t* keys = &adjacency_[offsets_[vertex]];
+        for (std::uint32_t i = 0; i < live_[vertex]; ++i) {
+            const std::uint32_t triangle = triangleOf(keys[i]);
+            if (searchedCorners_[triangle]++ > 0) continue;
+            candidatePlace_[triangle] = static_cast<std::uint32_t>(candidates_.size());
+            candidates_.push_back(triangle);
+        }
+    }
+
+    void forgetTrianglesOf(std::uint32_t vertex) {
+        const std::uint32_t* keys = &adjacency_[offsets_[vertex]];
+        for (std::uint32_t i = 0; i < live_[vertex]; ++i) {
+            const std::uint32_t triangle = triangleOf(keys[i]);
+            if (--searchedCorners_[triangle] == 0) dropCandidate(triangle);
+        }
+    }
+
+    void dropCandidate(std::uint32_t triangle) {
+        searchedCorners_[triangle] = 0;
+        const std::uint32_t place = candidatePlace_[triangle];
+        const std::uint32_t last = candidates_.back();
+        candidates_[place] = last;
+        candidatePlace_[last] = place;
+        candidates_.pop_back();
+    }
+
+    // Where the search through the cache reaches the triangle first: its earliest searched corner's
+    // cache position, then the corner's place in its vertex's list.
+    std::uint32_t searchRank(std::uint32_t triangle) const {
+        std::uint32_t rank = kNone;
+        for (std::uint32_t key = 4 * triangle; key < 4 * triangle + 3; ++key) {
+            const std::uint32_t vertex = cornerVertices_[key];
+            if (!isSearched(vertex)) continue;
+            const std::uint32_t placeInList = slot_[key] - offsets_[vertex];
+            rank = std::min(rank, std::uint32_t(cachePosition_[vertex]) * kEagerValence + placeInList);
+        }
+        return rank;
+    }
+
+    // Emits a triangle and returns the best candidate, or kNone when there is none.
     std::uint32_t emit(std::uint32_t triangle) {
         emitted_[triangle] = true;
+        if (searchedCorners_[triangle] > 0) dropCandidate(triangle);
+        const std::uint32_t* corners = &cornerVertices_[4 * std::size_t(triangle)];
+        bool wasSearched[3];
+        for (int c = 0; c < 3; ++c) wasSearched[c] = isSearched(corners[c]);
         for (int c = 0; c < 3; ++c) removeCorner(4 * triangle + c);
-        updateCache(&cornerVertices_[4 * std::size_t(triangle)]);
+        updateCache(corners);
+        // A corner enters the cache, or a fan centre has few enough triangles left.
+        for (int c = 0; c < 3; ++c) {
+            const std::uint32_t v = corners[c];
+            const bool repeated = (c > 0 && v == corners[0]) || (c == 2 && v == corners[1]);
+            if (!repeated && !wasSearched[c] && isSearched(v)) considerTrianglesOf(v);
+        }
+        return bestCandidate();
+    }
 
-        std::uint32_t best = kNone;
-        float bestScore = -std::numeric_limits<float>::infinity();
+    // The scores go to a buffer first and the best is found from there: which candidate wins is no
+    // pattern a branch predictor could follow, and ties, which the search order settles, are rare.
+    std::uint32_t bestCandidate() {
+        const std::size_t count = candidates_.size();
+        if (count <= 1) return count == 0 ? kNone : candidates_[0];
         const float* score = score_.data();
         const std::uint32_t* cornerVertices = cornerVertices_.data();
-        for (int k = 0; k < liveInCache_; ++k) {
-            const std::uint32_t v = liveCache_[k];
-            const std::uint32_t live = live_[v];
-            if (live > kEagerValence) continue;
-            const std::uint32_t* end = &adjacency_[offsets_[v]] + live;
-            for (const std::uint32_t* key = end - live; key != end; ++key) {
-                const std::uint32_t* corners = cornerVertices + (*key & ~3u);
-                const float candidateScore = score[corners[0]] + score[corners[1]] + score[corners[2]];
-                if (candidateScore > bestScore) {
-                    best = triangleOf(*key);
-                    bestScore = candidateScore;
-                }
+        float* scores = candidateScores_.data();
+        auto scoreOf = [&](std::size_t i) {
+            const std::uint32_t* corners = cornerVertices + 4 * std::size_t(candidates_[i]);
+            return scores[i] = score[corners[0]] + score[corners[1]] + score[corners[2]];
+        };
+        // Two running maxima, so that neither waits on the other.
+        float evenTop = -std::numeric_limits<float>::infinity();
+        float oddTop = evenTop;
+        std::size_t i = 0;
+        for (; i + 1 < count; i += 2) {
+            evenTop = std::max(evenTop, scoreOf(i));
+            oddTop = std::max(oddTop, scoreOf(i + 1));
+        }
+        if (i < count) evenTop = std::max(evenTop, scoreOf(i));
+        const float bestScore = std::max(evenTop, oddTop);
+        std::uint32_t ties = 0;
+        for (i = 0; i < count; ++i) ties += scores[i] == bestScore;
+        std::size_t first = 0;
+        while (scores[first] != bestScore) ++first;
+        std::uint32_t best = candidates_[first];
+        if (ties == 1) return best;
+        std::uint32_t bestRank = searchRank(best);
+        for (i = first + 1; i < count; ++i) {
+            if (scores[i] != bestScore) continue;
+            const std::uint32_t rank = searchRank(candidates_[i]);
+            if (rank < bestRank) {
+                best = candidates_[i];
+                bestRank = rank;
             }
         }
         return best;
@@ -268,6 +354,12 @@ private:
     int liveInCache_ = 0;
     std::vector<std::uint32_t> evicted_;
     std::uint32_t cursor_ = 0;
+    // The triangles with a searched corner, in no particular order; each one's place in that list
+    // and its number of searched corners.
+    std::vector<std::uint32_t> candidates_;
+    std::vector<std::uint32_t> candidatePlace_;
+    std::vector<std::uint8_t> searchedCorners_;
+    std::vector<float> candidateScores_;
 };
 
 // Corner keys are 32 bits wide: a subset of this many triangles or more keeps its order.
