@@ -25,24 +25,30 @@ constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 constexpr int kFront = -2;  // marks the emitted triangle's vertices while the cache is updated
 
 // A vertex's score by its cache position and its remaining triangles: looked up for up to
-// kEagerValence triangles (row 0 is outside the cache), worked out above.
+// kEagerValence triangles (row 0 is outside the cache); above, the cache part is looked up and
+// the valence boost worked out.
 class ScoreTable {
 public:
     ScoreTable() {
         for (int row = 0; row <= kCacheSize; ++row) {
+            cacheScores_[row] = cacheScore(row - 1);
             for (std::uint32_t live = 0; live <= kEagerValence; ++live) table_[row][live] = compute(row - 1, live);
         }
     }
 
     float score(int cachePosition, std::uint32_t live) const {
-        return live <= kEagerValence ? table_[cachePosition + 1][live] : compute(cachePosition, live);
+        if (live <= kEagerValence) return table_[cachePosition + 1][live];
+        return cacheScores_[cachePosition + 1] + valenceBoost(live);
     }
 
 private:
     static float compute(int cachePosition, std::uint32_t live) {
         if (live == 0) return kNoTrianglesScore;
-        const float boost = kValenceBoostScale * std::pow(float(live), -kValenceBoostPower);
-        return cacheScore(cachePosition) + boost;
+        return cacheScore(cachePosition) + valenceBoost(live);
+    }
+
+    static float valenceBoost(std::uint32_t live) {
+        return kValenceBoostScale * std::pow(float(live), -kValenceBoostPower);
     }
 
     static float cacheScore(int cachePosition) {
@@ -52,6 +58,7 @@ private:
     }
 
     float table_[kCacheSize + 1][kEagerValence + 1];
+    float cacheScores_[kCacheSize + 1];
 };
 
 // Worked out once: small meshes would otherwise spend most of their time on it.
@@ -242,7 +249,8 @@ private:
             const std::uint32_t triangle = triangleOf(keys[i]);
             if (searchedCorners_[triangle]++ > 0) continue;
             candidatePlace_[triangle] = static_cast<std::uint32_t>(candidates_.size());
-            candidates_.push_back(triangle);
+            const std::uint32_t* corners = &cornerVertices_[4 * std::size_t(triangle)];
+            candidates_.push_back({{corners[0], corners[1], corners[2]}, triangle});
         }
     }
 
@@ -257,9 +265,9 @@ private:
     void dropCandidate(std::uint32_t triangle) {
         searchedCorners_[triangle] = 0;
         const std::uint32_t place = candidatePlace_[triangle];
-        const std::uint32_t last = candidates_.back();
+        const Candidate last = candidates_.back();
         candidates_[place] = last;
-        candidatePlace_[last] = place;
+        candidatePlace_[last.triangle] = place;
         candidates_.pop_back();
     }
 
@@ -298,12 +306,11 @@ private:
     // pattern a branch predictor could follow, and ties, which the search order settles, are rare.
     std::uint32_t bestCandidate() {
         const std::size_t count = candidates_.size();
-        if (count <= 1) return count == 0 ? kNone : candidates_[0];
+        if (count <= 1) return count == 0 ? kNone : candidates_[0].triangle;
         const float* score = score_.data();
-        const std::uint32_t* cornerVertices = cornerVertices_.data();
         float* scores = candidateScores_.data();
         auto scoreOf = [&](std::size_t i) {
-            const std::uint32_t* corners = cornerVertices + 4 * std::size_t(candidates_[i]);
+            const std::uint32_t* corners = candidates_[i].corners;
             return scores[i] = score[corners[0]] + score[corners[1]] + score[corners[2]];
         };
         // Two running maxima, so that neither waits on the other.
@@ -320,14 +327,14 @@ private:
         for (i = 0; i < count; ++i) ties += scores[i] == bestScore;
         std::size_t first = 0;
         while (scores[first] != bestScore) ++first;
-        std::uint32_t best = candidates_[first];
+        std::uint32_t best = candidates_[first].triangle;
         if (ties == 1) return best;
         std::uint32_t bestRank = searchRank(best);
         for (i = first + 1; i < count; ++i) {
             if (scores[i] != bestScore) continue;
-            const std::uint32_t rank = searchRank(candidates_[i]);
+            const std::uint32_t rank = searchRank(candidates_[i].triangle);
             if (rank < bestRank) {
-                best = candidates_[i];
+                best = candidates_[i].triangle;
                 bestRank = rank;
             }
         }
@@ -356,7 +363,11 @@ private:
     std::uint32_t cursor_ = 0;
     // The triangles with a searched corner, in no particular order; each one's place in that list
     // and its number of searched corners.
-    std::vector<std::uint32_t> candidates_;
+    struct Candidate {
+        std::uint32_t corners[3];
+        std::uint32_t triangle;
+    };
+    std::vector<Candidate> candidates_;
     std::vector<std::uint32_t> candidatePlace_;
     std::vector<std::uint8_t> searchedCorners_;
     std::vector<float> candidateScores_;
