@@ -90,16 +90,34 @@ void copyVertex(const BuildVertex& vertex, std::size_t i, IndexedTriangleSet& se
     if (set.has(kVertexGeneric)) set.generic[i] = vertex.generic;
 }
 
-void fillSubsetRange(const IndexedTriangleSet& set, IndexedTriangleSubset& subset) {
-    if (subset.numIndices == 0) return;
-    std::uint32_t lowest = 0xFFFFFFFFu;
-    std::uint32_t highest = 0;
-    for (std::uint32_t i = subset.firstIndex; i < subset.firstIndex + subset.numIndices; ++i) {
-        lowest = std::min(lowest, set.index(i));
-        highest = std::max(highest, set.index(i));
+template <typename Index>
+void fillIndices(const std::vector<SortedTriangle>& triangles, std::vector<Index>& indices) {
+    for (std::size_t t = 0; t < triangles.size(); ++t) {
+        for (int c = 0; c < 3; ++c) indices[3 * t + c] = static_cast<Index>(triangles[t].indices[c]);
     }
-    subset.firstVertex = lowest;
-    subset.numVertices = highest - lowest + 1;
+}
+
+// One subset per run of a material, with the range of vertices its triangles use.
+std::vector<IndexedTriangleSubset> subsetsOf(const std::vector<SortedTriangle>& triangles) {
+    std::vector<IndexedTriangleSubset> subsets;
+    for (std::size_t runStart = 0; runStart < triangles.size();) {
+        std::uint32_t lowest = 0xFFFFFFFFu;
+        std::uint32_t highest = 0;
+        std::size_t runEnd = runStart;
+        for (; runEnd < triangles.size() && triangles[runEnd].material == triangles[runStart].material; ++runEnd) {
+            for (std::uint32_t index : triangles[runEnd].indices) {
+                lowest = std::min(lowest, index);
+                highest = std::max(highest, index);
+            }
+        }
+        IndexedTriangleSubset& subset = subsets.emplace_back();
+        subset.firstIndex = static_cast<std::uint32_t>(3 * runStart);
+        subset.numIndices = static_cast<std::uint32_t>(3 * (runEnd - runStart));
+        subset.firstVertex = lowest;
+        subset.numVertices = highest - lowest + 1;
+        runStart = runEnd;
+    }
+    return subsets;
 }
 
 }  // namespace
@@ -111,17 +129,13 @@ std::unique_ptr<IndexedTriangleSet> createIndexedTriangleSet(const MeshBuildBuff
     set->resizeIndices(static_cast<std::uint32_t>(3 * triangles.size()));
     for (std::size_t i = 0; i < buffer.vertices.size(); ++i) copyVertex(buffer.vertices[i], i, *set);
 
-    for (std::uint32_t t = 0; t < triangles.size(); ++t) {
-        for (std::uint32_t c = 0; c < 3; ++c) set->setIndex(3 * t + c, triangles[t].indices[c]);
-        const bool startsRun = t == 0 || triangles[t].material != triangles[t - 1].material;
-        if (startsRun) {
-            set->subsets.emplace_back();
-            set->subsets.back().firstIndex = 3 * t;
-        }
-        set->subsets.back().numIndices += 3;
+    if (set->uses32BitIndices()) {
+        fillIndices(triangles, set->indices32);
+    } else {
+        fillIndices(triangles, set->indices16);
     }
+    set->subsets = subsetsOf(triangles);
     for (IndexedTriangleSubset& subset : set->subsets) {
-        fillSubsetRange(*set, subset);
         for (unsigned k = 0; k < kMaxUvSets; ++k) {
             subset.uvDensity[k] = subsetUvDensity(*set, k, subset.firstIndex, subset.numIndices);
         }
