@@ -19,7 +19,8 @@ constexpr float kNoTrianglesScore = -1.0f;
 // Triangles of vertices with more remaining triangles than this (fan centres) are not searched
 // through that vertex, so a high-valence vertex costs constant work per emitted triangle.
 constexpr std::uint32_t kEagerValence = 32;
-// Each searched vertex brings at most kEagerValence triangles.
+// The most candidates a step can have: every cached vertex searched, each with kEagerValence
+// triangles left.
 constexpr std::size_t kMaxCandidates = std::size_t(kCacheSize) * kEagerValence;
 constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 constexpr int kFront = -2;  // marks the emitted triangle's vertices while the cache is updated
