@@ -113,10 +113,10 @@ private:
         std::uint32_t hash = 0;
     };
 
-    // The slot holding `name`, or capacity_ when none does.
     // The filter takes the hash's top bits: the slot comes from its low ones.
     static std::uint64_t hashBit(std::uint32_t hash) { return std::uint64_t(1) << (hash >> 26); }
 
+    // The slot holding `name`, or capacity_ when none does.
     std::uint32_t slotOf(std::string_view name, std::uint32_t hash) const {
         if (!(hashBits_ & hashBit(hash))) return capacity_;
         const std::uint32_t mask = capacity_ - 1;
